@@ -1,0 +1,11 @@
+# One interface target carries the language level, warnings and defines that
+# every target of the project shares.
+add_library(trv_options INTERFACE)
+target_compile_features(trv_options INTERFACE cxx_std_20)
+target_compile_options(trv_options INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(trv_options INTERFACE
+    TRV_PEN=${TRV_PEN})
+if(TRV_SANITIZE)
+    target_compile_options(trv_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    target_link_options(trv_options INTERFACE -fsanitize=address,undefined)
+endif()
