@@ -9,3 +9,9 @@ if(TRV_SANITIZE)
     target_compile_options(trv_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
     target_link_options(trv_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(TRV_FUZZ)
+    # Every library is instrumented, so the fuzzer sees coverage of the code
+    # under test, not only of the target's own file.
+    target_compile_options(trv_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    target_link_options(trv_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -4,7 +4,7 @@
 
 CvMessageTable &CommonMessages()
 {
-    static CvMessageTable table{
+    static CvMessageTable table {
         "(CvCommon) Ok!",
         "(CvCommon) Bad logic operand!",
         "(CvCommon) Bad format specifier of edit's constraint!",

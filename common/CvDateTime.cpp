@@ -48,8 +48,8 @@ CvDateTime::CvDateTime(const QString &text)
 
 QString CvDateTime::ToText() const
 {
-    QString text = QString::asprintf("%d-%d-%d,%d:%d:%d.%d", year, month, day, hour, minutes,
-                                     seconds, deciSeconds);
+    QString text = QString::asprintf(
+        "%d-%d-%d,%d:%d:%d.%d", year, month, day, hour, minutes, seconds, deciSeconds);
     if ((utcHours != 0 || utcMinutes != 0) && (direction == '+' || direction == '-'))
         text += QString::asprintf(",%c%d:%d", direction, utcHours, utcMinutes);
     return text;

@@ -91,7 +91,8 @@ double arithmetic(QString text, int depth)
             if (at < 0)
                 continue;
             const QString left = text.left(at);
-            const double l = (op == '+' || op == '-') ? arithmetic(left, depth + 1) : readNumber(left);
+            const double l
+                = (op == '+' || op == '-') ? arithmetic(left, depth + 1) : readNumber(left);
             steps.push_back({op, l});
             text = text.mid(at + 1);
             split = true;
@@ -104,10 +105,18 @@ double arithmetic(QString text, int depth)
     }
     for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
         switch (it->op) {
-        case '+': value = it->left + value; break;
-        case '-': value = it->left - value; break;
-        case '*': value = it->left * value; break;
-        default: value = it->left / value; break;
+        case '+':
+            value = it->left + value;
+            break;
+        case '-':
+            value = it->left - value;
+            break;
+        case '*':
+            value = it->left * value;
+            break;
+        default:
+            value = it->left / value;
+            break;
         }
     }
     return value;
@@ -132,7 +141,8 @@ QString trimBlanksAndControls(const QString &text)
 QByteArray comparisonOperand(const QString &raw)
 {
     QString operand = trimBlanksAndControls(raw);
-    if (operand.size() >= 2 && operand.front() == QLatin1Char('"') && operand.back() == QLatin1Char('"'))
+    if (operand.size() >= 2 && operand.front() == QLatin1Char('"')
+        && operand.back() == QLatin1Char('"'))
         operand = operand.mid(1, operand.size() - 2);
     if (operand.compare(QLatin1String("NOW"), Qt::CaseInsensitive) == 0)
         operand = FormatGeneralReal(NowAsDays());
@@ -198,9 +208,12 @@ bool EvaluateComparison(const QString &text)
         const QByteArray right = comparisonOperand(text.mid(at + qsizetype(qstrlen(op))));
         const int order = left.compare(right);
         switch (op[0]) {
-        case '<': return op[1] == '>' ? order != 0 : op[1] == '=' ? order <= 0 : order < 0;
-        case '>': return op[1] == '=' ? order >= 0 : order > 0;
-        default: return order == 0;
+        case '<':
+            return op[1] == '>' ? order != 0 : op[1] == '=' ? order <= 0 : order < 0;
+        case '>':
+            return op[1] == '=' ? order >= 0 : order > 0;
+        default:
+            return order == 0;
         }
     }
     const QString word = trimBlanksAndControls(text);

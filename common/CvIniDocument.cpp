@@ -38,14 +38,17 @@ CvIniDocument CvIniDocument::Parse(const QByteArray &contents)
         const QString line = trimmed(raw);
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
             continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            const qsizetype close = line.indexOf(QLatin1Char(']'));
-            const QString name = trimmed(QStringView(line).mid(1, close < 0 ? -1 : close - 1));
+        // A section line needs its ']'; without one the line is an ordinary
+        // line of the section before.
+        const qsizetype close
+            = line.startsWith(QLatin1Char('[')) ? line.lastIndexOf(QLatin1Char(']')) : -1;
+        if (close > 0) {
+            const QString name = trimmed(QStringView(line).mid(1, close - 1));
             // A repeated section continues the first one; its keys come after
             // the first one's, so the first match still wins.
             current = doc.find(name);
             if (!current) {
-                doc.m_sections.append(Section{name, {}});
+                doc.m_sections.append(Section {name, {}});
                 current = &doc.m_sections.last();
             }
             continue;
@@ -53,7 +56,8 @@ CvIniDocument CvIniDocument::Parse(const QByteArray &contents)
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (!current || eq < 0)
             continue;
-        current->entries.append(Entry{trimmed(QStringView(line).left(eq)), trimmed(QStringView(line).mid(eq + 1))});
+        current->entries.append(
+            Entry {trimmed(QStringView(line).left(eq)), trimmed(QStringView(line).mid(eq + 1))});
     }
     return doc;
 }
@@ -103,7 +107,7 @@ std::optional<QString> CvIniDocument::Value(const QString &section, const QStrin
 void CvIniDocument::AddSection(const QString &section)
 {
     if (!find(section))
-        m_sections.append(Section{section, {}});
+        m_sections.append(Section {section, {}});
 }
 
 void CvIniDocument::SetValue(const QString &section, const QString &key, const QString &value)
@@ -116,7 +120,7 @@ void CvIniDocument::SetValue(const QString &section, const QString &key, const Q
             return;
         }
     }
-    s->entries.append(Entry{key, value});
+    s->entries.append(Entry {key, value});
 }
 
 QByteArray CvIniDocument::Serialize() const

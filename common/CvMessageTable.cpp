@@ -76,8 +76,8 @@ int CvMessageTable::Count() const
     return int(std::max(m_loaded.size(), m_builtIn.size()));
 }
 
-QString FillPlaceholders(const QString &message,
-                         std::initializer_list<std::pair<const char *, QString>> values)
+QString FillPlaceholders(
+    const QString &message, std::initializer_list<std::pair<const char *, QString>> values)
 {
     // One pass, so a value that itself looks like a placeholder stays as it is.
     QString out;
@@ -93,7 +93,7 @@ QString FillPlaceholders(const QString &message,
         out += QStringView(message).mid(i, open - i);
         const QStringView name = QStringView(message).mid(open + 1, close - open - 1);
         const auto found = std::find_if(values.begin(), values.end(),
-                                        [&](const auto &v) { return name == QLatin1String(v.first); });
+            [&](const auto &v) { return name == QLatin1String(v.first); });
         if (found != values.end()) {
             out += found->second;
             i = close + 1;

@@ -36,8 +36,8 @@ private:
 };
 
 // Replaces every occurrence of each "[NAME]" placeholder in a message.
-QString FillPlaceholders(const QString &message,
-                         std::initializer_list<std::pair<const char *, QString>> values);
+QString FillPlaceholders(
+    const QString &message, std::initializer_list<std::pair<const char *, QString>> values);
 
 // Decodes text from a file written by another program: UTF-8 when it is
 // valid UTF-8, else Latin-1, so no byte sequence is lost or rejected.

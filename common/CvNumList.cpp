@@ -2,16 +2,14 @@
 
 #include "CvCommonMessages.h"
 
-template<typename T>
-int CvNumListT<T>::CountItems(const QString &text) const
+template <typename T> int CvNumListT<T>::CountItems(const QString &text) const
 {
     if (text.isEmpty())
         return 0;
     return int(text.count(QLatin1Char(delimiter))) + 1;
 }
 
-template<typename T>
-void CvNumListT<T>::Parse(const QString &text)
+template <typename T> void CvNumListT<T>::Parse(const QString &text)
 {
     m_items = QList<T>(CountItems(text), T(0));
     if (m_items.isEmpty())
@@ -35,23 +33,20 @@ void CvNumListT<T>::Parse(const QString &text)
     m_items[k] = T(item);
 }
 
-template<typename T>
-int CvNumListT<T>::IndexOf(T value) const
+template <typename T> int CvNumListT<T>::IndexOf(T value) const
 {
     return int(m_items.indexOf(value));
 }
 
-template<typename T>
-T CvNumListT<T>::Item(int k) const
+template <typename T> T CvNumListT<T>::Item(int k) const
 {
     if (k < 0 || k >= m_items.size())
         RaiseCommon(CommonIndexOutOfRange);
     return m_items.at(k);
 }
 
-template<typename T>
-bool CvNumListT<T>::AllWithin(quint32 min, quint32 max) const
-    requires std::is_same_v<T, quint32>
+template <typename T>
+bool CvNumListT<T>::AllWithin(quint32 min, quint32 max) const requires std::is_same_v<T, quint32>
 {
     for (quint32 v : m_items) {
         if (v < min || v > max)

@@ -9,8 +9,7 @@
 // character that is not a digit enters item * 10 + (c - '0') as it is, and
 // fractional digits after a '.' that is not the delimiter are dropped. The
 // edit constraints filter the text before it gets here.
-template<typename T>
-class CvNumListT
+template <typename T> class CvNumListT
 {
     static_assert(std::is_same_v<T, qint32> || std::is_same_v<T, quint32>);
 
@@ -27,8 +26,7 @@ public:
     const QList<T> &items() const { return m_items; }
 
     // Every item between min and max, compared as unsigned numbers.
-    bool AllWithin(quint32 min, quint32 max) const
-        requires std::is_same_v<T, quint32>;
+    bool AllWithin(quint32 min, quint32 max) const requires std::is_same_v<T, quint32>;
 
 private:
     QList<T> m_items;

@@ -27,8 +27,8 @@ public:
     struct Entry
     {
         qint32 number = 0; // the value of an integer list
-        QString value;     // the value as text (decimal for integer lists)
-        QString text;      // the display text
+        QString value; // the value as text (decimal for integer lists)
+        QString text; // the display text
     };
 
     CvOptionList(const CvIntOption *table, bool caseSensitive = false);

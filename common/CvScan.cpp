@@ -13,7 +13,8 @@ bool isSpace(char c)
 
 int ScanFormat(const QByteArray &text, const char *format, qint64 *fields, int maxFields)
 {
-    constexpr qint64 limit = qint64(1) << 62;
+    // Past this a field stops growing; value * 10 + 9 stays inside 64 bits.
+    constexpr qint64 limit = 100000000000000000; // 1e17
     qsizetype pos = 0;
     int converted = 0;
     for (const char *f = format; *f; ++f) {

@@ -15,10 +15,10 @@ namespace Registry {
 inline constexpr const char *HelpPathKey = "\\SOFTWARE\\Corvane\\Modules\\HelpPath";
 inline constexpr const char *ExePathKey = "\\SOFTWARE\\Corvane\\Vantrel5.1\\ExePath";
 inline constexpr const char *MibFileKey = "\\SOFTWARE\\Corvane\\Vantrel5.1\\MibFile";
-inline constexpr const char *AppPathVantrel51Key =
-    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\vantrel51.exe";
-inline constexpr const char *AppPathVantrel5Key =
-    "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\vantrel5.exe";
+inline constexpr const char *AppPathVantrel51Key
+    = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\vantrel51.exe";
+inline constexpr const char *AppPathVantrel5Key
+    = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\vantrel5.exe";
 inline constexpr const char *OpenViewKey = "\\SOFTWARE\\Hewlett-Packard\\OpenView";
 
 QString StoreFileName();

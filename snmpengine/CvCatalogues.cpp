@@ -9,7 +9,7 @@ namespace {
 
 CvMessageTable &snmpTable()
 {
-    static CvMessageTable t{
+    static CvMessageTable t {
         "(SNMP) Response PDU Too Big!",
         "(SNMP) Variable does not exist!",
         "(SNMP) Cannot modify variable: Bad Value!",
@@ -34,7 +34,7 @@ CvMessageTable &snmpTable()
 
 CvMessageTable &snmpV3Table()
 {
-    static CvMessageTable t{
+    static CvMessageTable t {
         "(SNMPv3) Unsupported Security Model!",
         "(SNMPv3) Message not in Time Window!",
         "(SNMPv3) Received same Message twice!",
@@ -58,7 +58,7 @@ CvMessageTable &snmpV3Table()
 
 CvMessageTable &usmTable()
 {
-    static CvMessageTable t{
+    static CvMessageTable t {
         "(SNMPv3USM) error!",
         "(SNMPv3USM) Configfile write error!",
         "(SNMPv3USM) Unsupported SecurityLevel!",
@@ -79,7 +79,7 @@ CvMessageTable &usmTable()
 
 CvMessageTable &classTable()
 {
-    static CvMessageTable t{
+    static CvMessageTable t {
         "(SNMPClass) Operation failed!",
         "(SNMPClass) Resource unavailable!",
         "(SNMPClass) Internal error!",
@@ -109,7 +109,7 @@ CvMessageTable &classTable()
 
 CvMessageTable &cvSnmpTable()
 {
-    static CvMessageTable t{
+    static CvMessageTable t {
         "(CvSNMP++) Ok!",
         "(CvSNMP++) Fail to read SNMP variables from file([FILENAME])!",
         "(CvSNMP++) Bad format at line([LINENO])in SNMP variables file([FILENAME])!",
@@ -129,8 +129,10 @@ CvMessageTable &cvSnmpTable()
         "(CvSNMP++) Bad item type of associated SNMP variable list!",
         "(CvSNMP++) Bad syntax of the associated SNMP variable's (partial) data!",
         "(CvSNMP++) Bad value of the associated SNMP variable's (partial) data!",
-        "(CvSNMP++) Out of range for the bit(byte) index of the associated SNMP variable's (partial) data!",
-        "(CvSNMP++) No reference option list for a SNMP variable's (partial) data associating with a "
+        "(CvSNMP++) Out of range for the bit(byte) index of the associated SNMP variable's "
+        "(partial) data!",
+        "(CvSNMP++) No reference option list for a SNMP variable's (partial) data associating with "
+        "a "
         "optional visual control!",
         "(CvSNMP++) Bad type of the associated visual control!",
         "(CvSNMP++) Count of the associated visual controls is not enough!",
@@ -147,7 +149,7 @@ CvMessageTable &cvSnmpTable()
 
 CvMessageTable &statusTable()
 {
-    static CvMessageTable t{
+    static CvMessageTable t {
         "Get: [ERROR] Request:[VARLIST]. Receive at [TIME].",
         "Set: [ERROR] Request:[VARLIST]. Receive at [TIME].",
     };
@@ -159,13 +161,20 @@ CvMessageTable &statusTable()
 CvMessageTable &CatalogueTable(Catalogue table)
 {
     switch (table) {
-    case Catalogue::Common: return CommonMessages();
-    case Catalogue::Snmp: return snmpTable();
-    case Catalogue::SnmpV3: return snmpV3Table();
-    case Catalogue::SnmpV3Usm: return usmTable();
-    case Catalogue::SnmpClass: return classTable();
-    case Catalogue::CvSnmp: return cvSnmpTable();
-    case Catalogue::StatusTemplates: break;
+    case Catalogue::Common:
+        return CommonMessages();
+    case Catalogue::Snmp:
+        return snmpTable();
+    case Catalogue::SnmpV3:
+        return snmpV3Table();
+    case Catalogue::SnmpV3Usm:
+        return usmTable();
+    case Catalogue::SnmpClass:
+        return classTable();
+    case Catalogue::CvSnmp:
+        return cvSnmpTable();
+    case Catalogue::StatusTemplates:
+        break;
     }
     return statusTable();
 }
@@ -173,13 +182,20 @@ CvMessageTable &CatalogueTable(Catalogue table)
 QString CatalogueFileName(Catalogue table)
 {
     switch (table) {
-    case Catalogue::Common: return QStringLiteral("errmsg\\common.err");
-    case Catalogue::Snmp: return QStringLiteral("errmsg\\snmp.err");
-    case Catalogue::SnmpV3: return QStringLiteral("errmsg\\snmpv3.err");
-    case Catalogue::SnmpV3Usm: return QStringLiteral("errmsg\\snmpusm.err");
-    case Catalogue::SnmpClass: return QStringLiteral("errmsg\\snmpclass.err");
-    case Catalogue::CvSnmp: return QStringLiteral("errmsg\\cvsnmp.err");
-    case Catalogue::StatusTemplates: break;
+    case Catalogue::Common:
+        return QStringLiteral("errmsg\\common.err");
+    case Catalogue::Snmp:
+        return QStringLiteral("errmsg\\snmp.err");
+    case Catalogue::SnmpV3:
+        return QStringLiteral("errmsg\\snmpv3.err");
+    case Catalogue::SnmpV3Usm:
+        return QStringLiteral("errmsg\\snmpusm.err");
+    case Catalogue::SnmpClass:
+        return QStringLiteral("errmsg\\snmpclass.err");
+    case Catalogue::CvSnmp:
+        return QStringLiteral("errmsg\\cvsnmp.err");
+    case Catalogue::StatusTemplates:
+        break;
     }
     return QStringLiteral("errmsg\\snmp.msg");
 }
@@ -241,8 +257,8 @@ QString StatusTime(const QTime &time)
     return QString::asprintf("%02d:%02d:%02d ", h12, time.minute(), time.second()) + marker;
 }
 
-QString FillStatusTemplate(const QString &templ, const QString &message, const QString &varListName,
-                           const QTime &time)
+QString FillStatusTemplate(
+    const QString &templ, const QString &message, const QString &varListName, const QTime &time)
 {
     QString line = templ;
     if (varListName.isEmpty()) {
@@ -251,5 +267,6 @@ QString FillStatusTemplate(const QString &templ, const QString &message, const Q
         if (error >= 0 && list > error)
             line.remove(error + 7, list + 9 - (error + 7));
     }
-    return FillPlaceholders(line, {{"ERROR", message}, {"VARLIST", varListName}, {"TIME", StatusTime(time)}});
+    return FillPlaceholders(
+        line, {{"ERROR", message}, {"VARLIST", varListName}, {"TIME", StatusTime(time)}});
 }

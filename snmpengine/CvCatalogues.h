@@ -9,18 +9,23 @@
 // results to the engine's negative codes.
 
 enum class Catalogue {
-    Common,          // "(CvCommon)"       errmsg\common.err
-    Snmp,            // "(SNMP)"           errmsg\snmp.err
-    SnmpV3,          // "(SNMPv3)"         errmsg\snmpv3.err
-    SnmpV3Usm,       // "(SNMPv3USM)"      errmsg\snmpusm.err
-    SnmpClass,       // "(SNMPClass)"      errmsg\snmpclass.err
-    CvSnmp,          // "(CvSNMP++)"       errmsg\cvsnmp.err
+    Common, // "(CvCommon)"       errmsg\common.err
+    Snmp, // "(SNMP)"           errmsg\snmp.err
+    SnmpV3, // "(SNMPv3)"         errmsg\snmpv3.err
+    SnmpV3Usm, // "(SNMPv3USM)"      errmsg\snmpusm.err
+    SnmpClass, // "(SNMPClass)"      errmsg\snmpclass.err
+    CvSnmp, // "(CvSNMP++)"       errmsg\cvsnmp.err
     StatusTemplates, // result-line templates, errmsg\snmp.msg
 };
 
 inline constexpr Catalogue AllCatalogues[] = {
-    Catalogue::Common,    Catalogue::Snmp,   Catalogue::SnmpV3,          Catalogue::SnmpV3Usm,
-    Catalogue::SnmpClass, Catalogue::CvSnmp, Catalogue::StatusTemplates,
+    Catalogue::Common,
+    Catalogue::Snmp,
+    Catalogue::SnmpV3,
+    Catalogue::SnmpV3Usm,
+    Catalogue::SnmpClass,
+    Catalogue::CvSnmp,
+    Catalogue::StatusTemplates,
 };
 
 CvMessageTable &CatalogueTable(Catalogue table);
@@ -50,8 +55,8 @@ QString StatusTemplate(bool write);
 // the list's name and "[TIME]" with the time as "hh:nn:ss ampm". With an
 // empty name, everything from just after "[ERROR]" up to and including
 // "[VARLIST]" is dropped.
-QString FillStatusTemplate(const QString &templ, const QString &message, const QString &varListName,
-                           const QTime &time);
+QString FillStatusTemplate(
+    const QString &templ, const QString &message, const QString &varListName, const QTime &time);
 
 // "hh:nn:ss ampm": 12-hour clock with the locale's morning and afternoon markers.
 QString StatusTime(const QTime &time);

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "CvEditHandlers.h"
+#include "CvFormatSpecifier.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QLineEdit;
+class QWidget;
+
+// One edit's constraint, made from its format specifier.
+struct EditConstraint_s
+{
+    QPointer<QLineEdit> edit;
+    char type = 's';
+    char delimiter = 0;
+    double minimum = 0;
+    double maximum = 0;
+    qint32 maxLength = 0; // 0 = no limit
+    quint8 flags = 0;     // CvFormatSpecifier::Flag
+    char exitChar = 0;
+    QString accepted; // last text that passed the exit check
+    CvEditHandlers::Handler previousOnChange;
+    CvEditHandlers::Handler previousOnExit;
+};
+
+// The constraints of one window's edits. While the operator types, a
+// character the edit's type does not allow is taken out again with a beep;
+// when the focus leaves the edit, the whole text is checked against length,
+// count and range, and a failing text is answered with a message box (the
+// program's file name as caption, owner as parent), replaced by the last
+// accepted text, and the focus is put back.
+//
+// Handlers: AddConstraint takes over the edit's change and exit handlers
+// (CvEditHandlers) and keeps the window's ones as previousOnChange and
+// previousOnExit. They still run: the change handler after every keystroke
+// that passed the filter, the exit handler after a text passed the exit
+// check. A handler that sets the edit's tag (EditTag) to -1 vetoes: after
+// the change handler, the focus does not advance; after the exit handler,
+// the edit gets its last accepted text back instead of remembering the new.
+//
+// Destroying the object frees the constraints without giving the edits
+// their old handlers back; the handlers it installed then only pass events
+// on to the window's previous handlers.
+class CvEditConstraint : public QObject
+{
+    Q_OBJECT
+
+public:
+    CvEditConstraint(QWidget *owner, bool rememberAccepted, QObject *parent = nullptr);
+    ~CvEditConstraint() override;
+
+    // One specifier per edit, written back to back ("%i%i%i%i"); the k-th
+    // specifier constrains the k-th edit. Throws CvException -2 on a bad
+    // specifier.
+    void AddConstraints(const QString &format, const QList<QLineEdit *> &edits);
+    void AddConstraint(const QString &specifier, QLineEdit *edit);
+
+    // The first constraint of the edit, or nullptr.
+    EditConstraint_s *Find(const QLineEdit *edit) const;
+
+    // Makes the edit's current text its last accepted one, for callers that
+    // fill an edit from a trusted source and want that text restored on a
+    // failing exit.
+    void RememberText(QLineEdit *edit);
+
+    QWidget *owner() const { return m_owner; }
+    bool rememberAccepted() const { return m_rememberAccepted; }
+    int count() const { return int(m_constraints.size()); }
+
+    // The handlers AddConstraint installs; public so a window may call them
+    // the way it would call any edit handler.
+    void EditChange(QLineEdit *edit);
+    void EditExit(QLineEdit *edit);
+
+private:
+    bool exitCheck(EditConstraint_s &c, QString &message) const;
+    void fail(EditConstraint_s &c, const QString &message);
+
+    QPointer<QWidget> m_owner;
+    bool m_rememberAccepted;
+    std::vector<std::unique_ptr<EditConstraint_s>> m_constraints;
+    bool m_failing = false;
+};
