@@ -1,0 +1,304 @@
+#include "Simulation.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <unistd.h>
+
+namespace trvsim {
+
+namespace {
+
+// Names of the objects the computed values and the VLAN coupling use.
+constexpr std::string_view ifTableName = "ifTable";
+constexpr std::string_view ifAdminColumn = "ifAdminStatus";
+constexpr std::string_view portCtrlTableName = "swPortCtrlTable";
+constexpr std::string_view portCtrlAdminColumn = "swPortCtrlAdminState";
+constexpr std::string_view staticVlanTable = "dot1qVlanStaticTable";
+constexpr std::string_view currentVlanTable = "dot1qVlanCurrentTable";
+constexpr std::string_view vlanDeletesScalar = "dot1qVlanNumDeletes";
+
+Value number(uint64_t v)
+{
+    return Value {v, {}, {}};
+}
+
+std::pair<int64_t, int64_t> twoNumbers(const std::string &arg, int64_t a, int64_t b)
+{
+    auto comma = arg.find(',');
+    if (comma != std::string::npos) {
+        std::from_chars(arg.data(), arg.data() + comma, a);
+        std::from_chars(arg.data() + comma + 1, arg.data() + arg.size(), b);
+    }
+    return {a, b};
+}
+
+int64_t columnInteger(
+    const Table *table, const Oid &index, std::string_view column, int64_t fallback)
+{
+    if (!table)
+        return fallback;
+    const int pos = table->columnPosition(column);
+    auto row = table->rows.find(index);
+    if (pos < 0 || row == table->rows.end())
+        return fallback;
+    auto cell = table->cell(row->second, static_cast<size_t>(pos), row->first);
+    return cell ? cell->integer() : fallback;
+}
+
+} // namespace
+
+double Simulation::seconds() const
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+}
+
+bool Simulation::portEnabled(int unit, int port) const
+{
+    const Oid index {static_cast<SubId>((unit - 1) * 64 + port)};
+    return columnInteger(mib_.findTable(ifTableName), index, ifAdminColumn, 1) == 1
+        && columnInteger(mib_.findTable(portCtrlTableName), index, portCtrlAdminColumn, 3) != 2;
+}
+
+std::optional<Source> Simulation::makeSource(const std::string &name, const std::string &arg)
+{
+    if (name == "uptime")
+        return [this](const SourceContext &) {
+            return number(static_cast<uint64_t>(seconds() * 100.0) & 0xFFFFFFFFu);
+        };
+    if (name == "led")
+        return [this](const SourceContext &ctx) {
+            Value v;
+            v.bytes = stack_.ledString(
+                ctx.unit, seconds(), [&](int port) { return portEnabled(ctx.unit, port); });
+            if (options_.ledOctets >= 0 && v.bytes.size() > static_cast<size_t>(options_.ledOctets))
+                v.bytes.resize(static_cast<size_t>(options_.ledOctets));
+            return v;
+        };
+    if (name == "link") { // link:UP,DOWN
+        auto [up, down] = twoNumbers(arg, 1, 2);
+        return [this, up, down](const SourceContext &ctx) {
+            const bool on
+                = portEnabled(ctx.unit, ctx.port) && stack_.linkUp(ctx.unit, ctx.port, seconds());
+            return number(static_cast<uint64_t>(on ? up : down));
+        };
+    }
+    if (name == "speed") { // speed:GIGABIT,FAST
+        auto [fast1, fast2] = twoNumbers(arg, 1000000000, 100000000);
+        return [this, fast1, fast2](const SourceContext &ctx) {
+            return number(
+                static_cast<uint64_t>(stack_.gigabit(ctx.unit, ctx.port) ? fast1 : fast2));
+        };
+    }
+    if (name == "traffic" || name == "traffic64") { // traffic:UNITS_PER_SECOND
+        double rate = 1000.0;
+        if (!arg.empty())
+            rate = std::strtod(arg.c_str(), nullptr);
+        const bool wide = name == "traffic64";
+        return [this, rate, wide](const SourceContext &ctx) {
+            const double total = rate * stack_.load(ctx.unit, ctx.port) * seconds();
+            auto v = static_cast<uint64_t>(total);
+            return number(wide ? v : (v & 0xFFFFFFFFu));
+        };
+    }
+    if (name == "row-count") // row-count:TABLE
+        return [this, arg](const SourceContext &) {
+            const Table *t = mib_.findTable(arg);
+            return number(t ? t->rows.size() : 0);
+        };
+    if (name == "vlan-next-free")
+        return [this](const SourceContext &) {
+            const Table *t = mib_.findTable(staticVlanTable);
+            for (SubId vid = 1; vid <= 4094; ++vid)
+                if (!t || !t->rows.contains(Oid {vid}))
+                    return number(vid);
+            return number(0);
+        };
+    if (name == "unit-mode")
+        return [this](const SourceContext &ctx) {
+            return number(static_cast<uint64_t>(stack_.mode(ctx.unit)));
+        };
+    return std::nullopt;
+}
+
+bool Simulation::attachBehaviour(const std::string &name, Table &table)
+{
+    if (name != "vlan-static")
+        return false;
+    table.behaviour.validate
+        = [this](const Table &t, const Oid &, const Row &row) { return validateVlan(t, row); };
+    table.behaviour.afterCommit = [this] { rebuildCurrentVlans(); };
+    return true;
+}
+
+// A port is untagged only where it is an egress port, and never both an
+// egress and a forbidden port.
+int Simulation::validateVlan(const Table &table, const Row &row) const
+{
+    auto octets = [&](std::string_view column) -> std::string {
+        const int pos = table.columnPosition(column);
+        if (pos < 0 || static_cast<size_t>(pos) >= row.cells.size()
+            || !row.cells[static_cast<size_t>(pos)])
+            return {};
+        return row.cells[static_cast<size_t>(pos)]->bytes;
+    };
+    const auto egress = octets("dot1qVlanStaticEgressPorts");
+    const auto forbidden = octets("dot1qVlanStaticForbiddenEgressPorts");
+    const auto untagged = octets("dot1qVlanStaticUntaggedPorts");
+    for (int bit = 0; bit < portListOctets * 8; ++bit) {
+        const bool out = portListHas(egress, bit);
+        if (portListHas(untagged, bit) && !out)
+            return SNMP_ERR_INCONSISTENTVALUE;
+        if (portListHas(forbidden, bit) && out)
+            return SNMP_ERR_INCONSISTENTVALUE;
+    }
+    return SNMP_ERR_NOERROR;
+}
+
+// The current table shows every active static VLAN; a VLAN that leaves it
+// counts as a delete.
+void Simulation::rebuildCurrentVlans()
+{
+    Table *statics = mib_.findTable(staticVlanTable);
+    Table *current = mib_.findTable(currentVlanTable);
+    if (!statics || !current)
+        return;
+    const int sEgress = statics->columnPosition("dot1qVlanStaticEgressPorts");
+    const int sUntagged = statics->columnPosition("dot1qVlanStaticUntaggedPorts");
+    const int cFdb = current->columnPosition("dot1qVlanFdbId");
+    const int cEgress = current->columnPosition("dot1qVlanCurrentEgressPorts");
+    const int cUntagged = current->columnPosition("dot1qVlanCurrentUntaggedPorts");
+    const int cStatus = current->columnPosition("dot1qVlanStatus");
+    const int cCreated = current->columnPosition("dot1qVlanCreationTime");
+    if (sEgress < 0 || sUntagged < 0 || cFdb < 0 || cEgress < 0 || cUntagged < 0 || cStatus < 0
+        || cCreated < 0)
+        return;
+    const auto now = static_cast<uint64_t>(seconds() * 100.0);
+    std::map<Oid, Row> rows;
+    for (const auto &[index, srow] : statics->rows) {
+        const auto status = srow.cells[static_cast<size_t>(statics->statusColumn)];
+        if (!status || status->integer() != 1)
+            continue;
+        const SubId vid = index.at(0);
+        const Oid cindex {0, vid}; // time mark 0, VLAN id
+        Row row;
+        row.cells.resize(current->columns.size());
+        auto old = current->rows.find(cindex);
+        row.cells[static_cast<size_t>(cCreated)] = old != current->rows.end()
+            ? old->second.cells[static_cast<size_t>(cCreated)]
+            : std::optional<Value>(number(loading_ ? 0 : now));
+        row.cells[static_cast<size_t>(cFdb)] = number(vid);
+        row.cells[static_cast<size_t>(cEgress)] = srow.cells[static_cast<size_t>(sEgress)];
+        row.cells[static_cast<size_t>(cUntagged)] = srow.cells[static_cast<size_t>(sUntagged)];
+        row.cells[static_cast<size_t>(cStatus)] = number(2); // permanent
+        rows.emplace(cindex, std::move(row));
+    }
+    uint64_t removed = 0;
+    for (const auto &[index, row] : current->rows)
+        if (!rows.contains(index))
+            ++removed;
+    current->rows = std::move(rows);
+    if (Scalar *deletes = mib_.findScalar(vlanDeletesScalar); deletes && !loading_)
+        deletes->value.number = (deletes->value.number + removed) & 0xFFFFFFFFu;
+}
+
+std::optional<std::string> Simulation::load(const SimulationOptions &options)
+{
+    options_ = options;
+    if (auto err = readDataDir(options.dataDir, data_))
+        return err;
+    std::vector<std::pair<int, std::string>> units;
+    if (auto err = parseStackSpec(options.stackSpec, units))
+        return "--stack: " + *err;
+    const ModelProfile *fallback = nullptr;
+    for (const auto &m : data_.models)
+        if (m.name == "default")
+            fallback = &m;
+    for (const auto &[id, model] : units) {
+        const ModelProfile *profile = fallback;
+        for (const auto &m : data_.models)
+            if (m.name == model)
+                profile = &m;
+        if (!profile)
+            return "--stack: unknown model " + model;
+        if (profile == fallback && model != "default")
+            std::cerr << "trvsim: model " << model << " is not in the data; unit " << id
+                      << " gets the default profile\n";
+        stack_.units.push_back(Unit {id, model, profile});
+    }
+    LoaderHooks hooks;
+    hooks.source
+        = [this](const std::string &name, const std::string &arg) { return makeSource(name, arg); };
+    hooks.behaviour
+        = [this](const std::string &name, Table &table) { return attachBehaviour(name, table); };
+    if (auto err = buildMib(data_, stack_, hooks, mib_))
+        return err;
+    for (auto &t : mib_.tables)
+        if (t->behaviour.afterCommit)
+            t->behaviour.afterCommit();
+    if (!options.stateFile.empty()) {
+        std::ifstream in(options.stateFile);
+        if (in) {
+            std::stringstream text;
+            text << in.rdbuf();
+            if (auto err = loadState(text.str(), stack_, mib_))
+                return options.stateFile + ": " + *err;
+        }
+        mib_.onCommit = [this] { save(); };
+    }
+    loading_ = false;
+    return std::nullopt;
+}
+
+void Simulation::save()
+{
+    if (auto err = writeFileAtomically(options_.stateFile, saveState(mib_))) {
+        saveError_ = *err;
+        std::cerr << "trvsim: cannot save state: " << *err << "\n";
+    } else {
+        saveError_.clear();
+    }
+}
+
+std::optional<std::string> writeFileAtomically(const std::string &path, const std::string &text)
+{
+    const std::string temp = path + ".tmp." + std::to_string(getpid());
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return temp + ": " + std::strerror(errno);
+    const char *data = text.data();
+    size_t left = text.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            std::string err = temp + ": " + std::strerror(errno);
+            ::close(fd);
+            ::unlink(temp.c_str());
+            return err;
+        }
+        data += n;
+        left -= static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        ::unlink(temp.c_str());
+        return temp + ": " + std::strerror(errno);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        std::string err = path + ": " + std::strerror(errno);
+        ::unlink(temp.c_str());
+        return err;
+    }
+    return std::nullopt;
+}
+
+} // namespace trvsim

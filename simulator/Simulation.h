@@ -1,0 +1,54 @@
+#pragma once
+
+// The switch as a whole: stack, MIB, computed values, Q-BRIDGE coupling and
+// the state file. Knows nothing about the SNMP library.
+
+#include "DataLoader.h"
+
+#include <chrono>
+
+namespace trvsim {
+
+struct SimulationOptions
+{
+    std::string dataDir;
+    std::string stackSpec;
+    std::string stateFile; // empty: nothing is saved
+    int ledOctets = -1; // >= 0: LED strings cut to this many octets
+};
+
+class Simulation
+{
+public:
+    // Loads data, builds the stack and the MIB, then the state file when it
+    // exists. Returns an error text.
+    std::optional<std::string> load(const SimulationOptions &options);
+
+    Mib &mib() { return mib_; }
+    const Stack &stack() const { return stack_; }
+    double seconds() const;
+    // Last failure to write the state file, empty when none.
+    const std::string &saveError() const { return saveError_; }
+
+private:
+    std::optional<Source> makeSource(const std::string &name, const std::string &arg);
+    bool attachBehaviour(const std::string &name, Table &table);
+    bool portEnabled(int unit, int port) const;
+    int validateVlan(const Table &table, const Row &row) const;
+    void rebuildCurrentVlans();
+    void save();
+
+    SimulationOptions options_;
+    DataSet data_;
+    Stack stack_;
+    Mib mib_;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    std::string saveError_;
+    bool loading_ = true;
+};
+
+// Writes `text` to `path` through a temporary file and a rename, so a reader
+// sees either the old or the new file. Returns an error text.
+std::optional<std::string> writeFileAtomically(const std::string &path, const std::string &text);
+
+} // namespace trvsim
