@@ -1,6 +1,7 @@
 #include "Mib.h"
 
 #include <net-snmp/net-snmp-config.h>
+
 #include <net-snmp/net-snmp-includes.h>
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #include "Simulation.h"
 
 #include <net-snmp/net-snmp-config.h>
+
 #include <net-snmp/net-snmp-includes.h>
 
 #include <cerrno>
