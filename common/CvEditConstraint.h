@@ -3,16 +3,15 @@
 #include "CvEditHandlers.h"
 #include "CvFormatSpecifier.h"
 
+#include <QLineEdit>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <memory>
 #include <vector>
-
-class QLineEdit;
-class QWidget;
 
 // One edit's constraint, made from its format specifier.
 struct EditConstraint_s
@@ -23,7 +22,7 @@ struct EditConstraint_s
     double minimum = 0;
     double maximum = 0;
     qint32 maxLength = 0; // 0 = no limit
-    quint8 flags = 0;     // CvFormatSpecifier::Flag
+    quint8 flags = 0; // CvFormatSpecifier::Flag
     char exitChar = 0;
     QString accepted; // last text that passed the exit check
     CvEditHandlers::Handler previousOnChange;
@@ -87,4 +86,5 @@ private:
     bool m_rememberAccepted;
     std::vector<std::unique_ptr<EditConstraint_s>> m_constraints;
     bool m_failing = false;
+    bool m_inChange = false;
 };

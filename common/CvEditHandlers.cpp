@@ -26,8 +26,8 @@ CvEditHandlers *CvEditHandlers::For(QLineEdit *edit)
 
 CvEditHandlers *CvEditHandlers::Find(const QLineEdit *edit)
 {
-    return edit->findChild<CvEditHandlers *>(QStringLiteral("cvEditHandlers"),
-                                             Qt::FindDirectChildrenOnly);
+    return edit->findChild<CvEditHandlers *>(
+        QStringLiteral("cvEditHandlers"), Qt::FindDirectChildrenOnly);
 }
 
 bool CvEditHandlers::eventFilter(QObject *watched, QEvent *event)
