@@ -323,6 +323,11 @@ int runAgent(Simulation &sim, const AgentOptions &options)
     fs::permissions(persistent, fs::perms::owner_all, fs::perm_options::replace, ec);
     prunePersistentFile(persistent / "trvsim.conf");
 
+    // Only our own directories: the library's environment overrides would
+    // make it read or write files elsewhere.
+    for (const char *name :
+        {"SNMPCONFPATH", "SNMP_PERSISTENT_DIR", "SNMP_PERSISTENT_FILE", "MIBDIRS"})
+        unsetenv(name);
     setenv("MIBS", "", 1);
     snmp_enable_stderrlog();
     netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
