@@ -34,13 +34,16 @@ struct EditConstraint_s
 // when the focus leaves the edit, the whole text is checked against length,
 // count and range, and a failing text is answered with a message box (the
 // program's file name as caption, owner as parent), replaced by the last
-// accepted text, and the focus is put back.
+// accepted text, and the focus is put back. The edit's maximum length is
+// the specifier's length, except for number lists, whose length counts
+// numbers.
 //
 // Handlers: AddConstraint takes over the edit's change and exit handlers
 // (CvEditHandlers) and keeps the window's ones as previousOnChange and
-// previousOnExit. They still run: the change handler after every keystroke
-// that passed the filter, the exit handler after a text passed the exit
-// check. A handler that sets the edit's tag (EditTag) to -1 vetoes: after
+// previousOnExit. They still run: the change handler after every change,
+// on the text as filtered (never on an empty text or on "(NULL)" and
+// "(NOTDONE)", which the engine writes), the exit handler after a text
+// passed the exit check. A handler that sets the edit's tag (EditTag) to -1 vetoes: after
 // the change handler, the focus does not advance; after the exit handler,
 // the edit gets its last accepted text back instead of remembering the new.
 //

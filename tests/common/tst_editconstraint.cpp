@@ -117,42 +117,24 @@ private slots:
     void longPastedTextIsCleaned();
 };
 
+// clang-format off
 void TstEditConstraint::filtersWhileTyping_data()
 {
     QTest::addColumn<QString>("specifier");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("letter after 12") << "%i{n1x4094l4}"
-                                     << "12a"
-                                     << "12";
-    QTest::newRow("i: minus only first") << "%i"
-                                         << "-5-3"
-                                         << "-53";
-    QTest::newRow("u: no minus") << "%u"
-                                 << "-5"
-                                 << "5";
-    QTest::newRow("f: one point") << "%f"
-                                  << "-1.2.5"
-                                  << "-1.25";
-    QTest::newRow("f: letters") << "%f"
-                                << "3e8"
-                                << "38";
-    QTest::newRow("h: hex digits either case") << "%h"
-                                               << "0aFgZ1"
-                                               << "0aF1";
-    QTest::newRow("n: no second delimiter") << "%n,{n1x4094l4fn}"
-                                            << "1,,2"
-                                            << "1,2";
-    QTest::newRow("n: no leading delimiter") << "%n,"
-                                             << ",1"
-                                             << "1";
-    QTest::newRow("n: other characters") << "%n."
-                                         << "1.a2"
-                                         << "1.2";
-    QTest::newRow("s: everything") << "%s"
-                                   << "a-b.c %"
-                                   << "a-b.c %";
+    QTest::newRow("letter after 12") << "%i{n1x4094l4}" << "12a" << "12";
+    QTest::newRow("i: minus only first") << "%i" << "-5-3" << "-53";
+    QTest::newRow("u: no minus") << "%u" << "-5" << "5";
+    QTest::newRow("f: one point") << "%f" << "-1.2.5" << "-1.25";
+    QTest::newRow("f: letters") << "%f" << "3e8" << "38";
+    QTest::newRow("h: hex digits either case") << "%h" << "0aFgZ1" << "0aF1";
+    QTest::newRow("n: no second delimiter") << "%n,{n1x4094l4fn}" << "1,,2" << "1,2";
+    QTest::newRow("n: no leading delimiter") << "%n," << ",1" << "1";
+    QTest::newRow("n: other characters") << "%n." << "1.a2" << "1.2";
+    QTest::newRow("s: everything") << "%s" << "a-b.c %" << "a-b.c %";
 }
+// clang-format on
 
 void TstEditConstraint::filtersWhileTyping()
 {
@@ -191,6 +173,7 @@ void TstEditConstraint::maxLengthStopsTyping()
     QCOMPARE(w.edit->text(), QString(32, 'x'));
 }
 
+// clang-format off
 void TstEditConstraint::exitCheckFails_data()
 {
     QTest::addColumn<QString>("specifier");
@@ -198,39 +181,29 @@ void TstEditConstraint::exitCheckFails_data()
     QTest::addColumn<QString>("message");
     const QString numberList
         = "(CvCommon) Please enter a delimited number string with delimiter '%1'.\nHere,";
-    QTest::newRow("below the vlan range") << "%i{n1x4094l4}"
-                                          << "0"
+    QTest::newRow("below the vlan range") << "%i{n1x4094l4}" << "0"
                                           << "(CvCommon) Please enter a number between 1 and 4094!";
-    QTest::newRow("above an unsigned range")
-        << "%u{n0x65535l5}"
-        << "70000"
+    QTest::newRow("above an unsigned range") << "%u{n0x65535l5}" << "70000"
         << "(CvCommon) Please enter a number between 0 and 65535!";
-    QTest::newRow("real bounds") << "%f{n0.5x2.5}"
-                                 << "3"
+    QTest::newRow("real bounds") << "%f{n0.5x2.5}" << "3"
                                  << "(CvCommon) Please enter a number between 0.5 and 2.5!";
-    QTest::newRow("f default minimum refuses 0") << "%f"
-                                                 << "0"
+    QTest::newRow("f default minimum refuses 0") << "%f" << "0"
                                                  << "(CvCommon) Please enter a number between 0."
             + QString(307, '0') + "22250738585072 and " + QString::number(DBL_MAX, 'f', 0) + "!";
-    QTest::newRow("exact string length") << "%s{l5f}"
-                                         << "abc"
+    QTest::newRow("exact string length") << "%s{l5f}" << "abc"
                                          << "(CvCommon) Please enter a string whose length is 5!";
-    QTest::newRow("exact hex length") << "%h{l4f}"
-                                      << "abc"
+    QTest::newRow("exact hex length") << "%h{l4f}" << "abc"
                                       << "(CvCommon) Please enter a hex string whose length is 4!";
-    QTest::newRow("count not exact")
-        << "%n,{n1x4094l4fn}"
+    QTest::newRow("count not exact") << "%n,{n1x4094l4fn}"
         << "1,2,3" << numberList.arg(',') + "the count of the number is equal to 4!";
-    QTest::newRow("count above maximum")
-        << "%n;{l2}"
+    QTest::newRow("count above maximum") << "%n;{l2}"
         << "1;2;3" << numberList.arg(';') + "the count of the number is less than 2!";
-    QTest::newRow("number out of range")
-        << "%n,{n1x10}"
+    QTest::newRow("number out of range") << "%n,{n1x10}"
         << "1,20" << numberList.arg(',') + "each number is between 1 and 10!";
-    QTest::newRow("negative bound as unsigned")
-        << "%n,{n-1x2}"
+    QTest::newRow("negative bound as unsigned") << "%n,{n-1x2}"
         << "3" << numberList.arg(',') + "each number is between 4294967295 and 2!";
 }
+// clang-format on
 
 void TstEditConstraint::exitCheckFails()
 {
@@ -255,28 +228,22 @@ void TstEditConstraint::exitCheckFails()
     QCOMPARE(constraints.Find(w.edit)->accepted, QString());
 }
 
+// clang-format off
 void TstEditConstraint::exitCheckPasses_data()
 {
     QTest::addColumn<QString>("specifier");
     QTest::addColumn<QString>("keys");
-    QTest::newRow("lowest vlan") << "%i{n1x4094l4}"
-                                 << "1";
-    QTest::newRow("highest vlan") << "%i{n1x4094l4}"
-                                  << "4094";
-    QTest::newRow("whole signed range") << "%i"
-                                        << "-2147483648";
+    QTest::newRow("lowest vlan") << "%i{n1x4094l4}" << "1";
+    QTest::newRow("highest vlan") << "%i{n1x4094l4}" << "4094";
+    QTest::newRow("whole signed range") << "%i" << "-2147483648";
     QTest::newRow("32 characters") << "%s{l32}" << QString(32, 'a');
-    QTest::newRow("exact hex") << "%h{l4f}"
-                               << "0aFf";
-    QTest::newRow("four numbers") << "%n,{n1x4094l4fn}"
-                                  << "1,2,3,4094";
-    QTest::newRow("count at maximum") << "%n;{l2}"
-                                      << "7;8";
-    QTest::newRow("default list range") << "%n,"
-                                        << "0,4294967295";
-    QTest::newRow("real") << "%f{n0.5x2.5}"
-                          << "2.5";
+    QTest::newRow("exact hex") << "%h{l4f}" << "0aFf";
+    QTest::newRow("four numbers") << "%n,{n1x4094l4fn}" << "1,2,3,4094";
+    QTest::newRow("count at maximum") << "%n;{l2}" << "7;8";
+    QTest::newRow("default list range") << "%n," << "0,4294967295";
+    QTest::newRow("real") << "%f{n0.5x2.5}" << "2.5";
 }
+// clang-format on
 
 void TstEditConstraint::exitCheckPasses()
 {
