@@ -43,9 +43,10 @@ struct EditConstraint_s
 // previousOnExit. They still run: the change handler after every change,
 // on the text as filtered (never on an empty text or on "(NULL)" and
 // "(NOTDONE)", which the engine writes), the exit handler after a text
-// passed the exit check. A handler that sets the edit's tag (EditTag) to -1 vetoes: after
-// the change handler, the focus does not advance; after the exit handler,
-// the edit gets its last accepted text back instead of remembering the new.
+// passed the exit check. A handler that sets the edit's tag (EditTag) to
+// -1 vetoes: after the change handler, the focus does not advance; after
+// the exit handler, the edit gets its last accepted text back instead of
+// remembering the new.
 //
 // Destroying the object frees the constraints without giving the edits
 // their old handlers back; the handlers it installed then only pass events
