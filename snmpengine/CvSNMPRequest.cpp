@@ -1,0 +1,539 @@
+#include "CvSNMPRequest.h"
+
+#include "CvCatalogues.h"
+#include "CvException.h"
+#include "CvExpression.h"
+#include "CvIndexCodec.h"
+#include "CvValueCodec.h"
+#include "CvValueTexts.h"
+#include "CvVarBindings.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+
+#include <cmath>
+#include <memory>
+
+int RequestCode(int transportResult)
+{
+    if (transportResult == CvSnmpResult::InvalidAddress)
+        return EngineCode::BadAddress;
+    return MapLibraryResult(transportResult);
+}
+
+namespace {
+
+// OIDs in dotted text compared as numbers, arc by arc.
+bool oidGreater(const QString &a, const QString &b)
+{
+    const std::optional<CvOid> x = ParseOid(a);
+    const std::optional<CvOid> y = ParseOid(b);
+    if (!x || !y)
+        return a > b;
+    return std::lexicographical_compare(y->begin(), y->end(), x->begin(), x->end());
+}
+
+CvOid parseOidOrThrow(const QString &text)
+{
+    const std::optional<CvOid> oid = ParseOid(text);
+    if (!oid || oid->isEmpty())
+        RaiseEngine(MapLibraryResult(-17)); // invalid object identifier
+    return *oid;
+}
+
+} // namespace
+
+CvSNMPRequest::CvSNMPRequest()
+    : m_alive(std::make_shared<bool>(true))
+{
+    const CvSNMPSessionDefaults &defaults = SessionDefaults();
+    device = defaults.device;
+    scope = defaults.scope;
+    security = defaults.security;
+    timeout = defaults.timeout;
+}
+
+CvSNMPRequest::~CvSNMPRequest()
+{
+    // Answers that arrive while waiting only lower the count: whoever asked
+    // is being torn down with this request.
+    m_destroying = true;
+    running = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (outstanding > 0 && clock.elapsed() < DestroyWaitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    *m_alive = false;
+    // Answers that come later must reach nothing.
+    CvSnmpTransport &transport = CvSnmpTransport::instance();
+    for (quint64 handle : std::as_const(m_pending))
+        transport.Cancel(handle);
+}
+
+void CvSNMPRequest::SetVarList(const CvSNMPVar *table, quint8 kind, qint32 indexCount)
+{
+    varList = CvSNMPVarList(table, kind, indexCount);
+}
+
+CvSnmpTarget CvSNMPRequest::target(bool write) const
+{
+    CvSnmpTarget t;
+    t.address = device.address;
+    t.port = device.port;
+    t.version = security.version;
+    t.community = write ? security.writeCommunity : security.readCommunity;
+    t.securityModel = security.securityModel;
+    t.securityLevel = security.securityLevel;
+    t.securityName = security.securityName;
+    t.authProtocol = security.authProtocol;
+    t.privProtocol = security.privProtocol;
+    t.authPassword = security.authPassword;
+    t.privPassword = security.privPassword;
+    t.contextName = scope.contextName;
+    t.contextEngineId = scope.contextEngineId;
+    t.timeoutCs = timeout;
+    t.retries = retries;
+    return t;
+}
+
+QList<CvSnmpBinding> CvSNMPRequest::readBindings(bool first, QList<QString> &requested)
+{
+    if (varList.kind > MVT_UMV)
+        RaiseEngine(EngineCode::BadListKind);
+    if (!first && !varList.IsTableKind())
+        RaiseEngine(EngineCode::SingleValueGetNext);
+    const QList<CvVarBinding> selected
+        = SelectBindings(varList, first ? CvPduPurpose::FirstRead : CvPduPurpose::WalkStep);
+    QList<CvSnmpBinding> bindings;
+    bindings.reserve(selected.size());
+    requested.clear();
+    for (const CvVarBinding &b : selected) {
+        bindings.append({parseOidOrThrow(b.oid), CvSNMPValue()});
+        requested.append(b.oid);
+    }
+    return bindings;
+}
+
+quint64 CvSNMPRequest::send(const CvSnmpTarget &t, CvPduType type,
+    const QList<CvSnmpBinding> &bindings, CvSnmpCallback callback, bool waiter)
+{
+    int immediate = 0;
+    auto handle = std::make_shared<quint64>(0);
+    const std::shared_ptr<bool> alive = m_alive;
+    const quint64 h = CvSnmpTransport::instance().Send(
+        t, type, bindings,
+        [this, alive, handle, waiter, callback = std::move(callback)](
+            const CvSnmpResponse &response) {
+            if (!*alive)
+                return;
+            m_pending.remove(*handle);
+            --outstanding;
+            if (!m_destroying || waiter)
+                callback(response);
+        },
+        &immediate);
+    if (immediate != 0)
+        RaiseEngine(RequestCode(immediate));
+    *handle = h;
+    m_pending.insert(h);
+    ++outstanding;
+    return h;
+}
+
+CvSnmpResponse CvSNMPRequest::wait(
+    const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings)
+{
+    // The answer comes through the event loop, which keeps running, so the
+    // windows keep painting while a synchronous call waits.
+    auto got = std::make_shared<std::optional<CvSnmpResponse>>();
+    auto loop = std::make_shared<QEventLoop>();
+    // The waiter is told even while the request is being destroyed, so a
+    // synchronous call never stays in its loop.
+    send(
+        t, type, bindings,
+        [got, loop](const CvSnmpResponse &response) {
+            *got = response;
+            loop->quit();
+        },
+        true);
+    const std::shared_ptr<bool> alive = m_alive;
+    loop->exec();
+    if (!*alive || !got->has_value() || (*got)->result == CvSnmpResult::SessionClosed)
+        RaiseEngine(MapLibraryResult(CvSnmpResult::SessionClosed));
+    return **got;
+}
+
+CvSNMPError CvSNMPRequest::errorOf(int code, const CvSnmpResponse &response) const
+{
+    CvSNMPError e;
+    e.code = code;
+    e.message = MessageOf(code);
+    e.errorIndex = response.errorIndex;
+    e.agentAddress = response.agentAddress;
+    e.agentPort = qint16(response.agentPort);
+    return e;
+}
+
+CvSNMPRequest::Outcome CvSNMPRequest::readResponse(
+    const CvSnmpResponse &response, const QList<QString> &requested)
+{
+    Outcome out;
+    out.error = errorOf(RequestCode(response.result), response);
+    out.error.finished = true;
+    const bool table = varList.IsTableKind();
+    if (out.error.code != 0 && !(out.error.code == -102 && table))
+        return out;
+
+    int taken = 0;
+    int outOfScope = 0;
+    QString rowSuffix;
+    bool haveSuffix = false;
+    const QString currentRow = table ? RowIndexSuffix(varList) : QString();
+    for (int i = 0; i < varList.Count(); ++i) {
+        if (!varList.IsReadable(i))
+            continue;
+        if (taken >= response.bindings.size() || taken >= requested.size()) {
+            out.error = errorOf(MapLibraryResult(-11), response); // invalid PDU
+            out.error.finished = true;
+            return out;
+        }
+        const CvSnmpBinding &binding = response.bindings.at(taken);
+        const QString &asked = requested.at(taken);
+        ++taken;
+        const QString prefix = varList.BaseOid(i);
+        const QString received = OidToText(binding.oid);
+        if (out.error.code == -102) {
+            // An SNMPv1 agent at the end of its view answers noSuchName and
+            // echoes the request: the walk is over.
+            if (received == asked)
+                out.error = errorOf(0, response);
+            out.error.finished = true;
+            return out;
+        }
+        CvSNMPVariable &var = varList.Var(i);
+        if (IsOutOfScope(prefix, var.lastOid, received)) {
+            var.value = QStringLiteral("(NOTDONE)");
+            var.lastOid = currentRow.isEmpty() ? prefix : prefix + QLatin1Char('.') + currentRow;
+            ++outOfScope;
+        } else {
+            StoreValue(i, binding.value);
+            var.lastOid = received;
+        }
+        if (!haveSuffix && received.size() > prefix.size()) {
+            rowSuffix = received.mid(prefix.size() + 1);
+            haveSuffix = true;
+        }
+    }
+    if (outOfScope == taken) {
+        out.error.finished = true;
+        return out; // nothing found: the end of the walk
+    }
+    if (table) {
+        QString remaining = rowSuffix;
+        for (int k = 0; k < varList.indexCount && k < varList.Count(); ++k) {
+            if (remaining.isEmpty())
+                RaiseEngine(EngineCode::BadKeyCount);
+            if (!varList.IsReadable(k))
+                varList.Var(k).lastOid = varList.BaseOid(k) + QLatin1Char('.') + rowSuffix;
+            remaining = DecodeIndex(k, remaining);
+        }
+    }
+    for (int i = 0; i < varList.Count(); ++i)
+        ComputeDerived(i, true);
+    out.row = table;
+    out.error.finished = !table;
+    return out;
+}
+
+bool CvSNMPRequest::Get(bool first)
+{
+    if (!running)
+        return false;
+    const CvSNMPVarList before = varList;
+    try {
+        QList<QString> requested;
+        const QList<CvSnmpBinding> bindings = readBindings(first, requested);
+        const bool getNext = varList.IsTableKind() || (varList.kind == MVT_SV && nextInstance);
+        const CvSnmpResponse response
+            = wait(target(false), getNext ? CvPduType::GetNext : CvPduType::Get, bindings);
+        const Outcome out = readResponse(response, requested);
+        if (out.error.code != 0)
+            throw CvException(out.error.message, out.error.code);
+        return out.row;
+    } catch (const CvException &) {
+        if (*m_alive)
+            varList = before;
+        throw;
+    }
+}
+
+void CvSNMPRequest::GetAsync(CvSNMPCompletion completion, QObject *owner, bool first)
+{
+    if (!running)
+        return;
+    QList<QString> requested;
+    const QList<CvSnmpBinding> bindings = readBindings(first, requested);
+    const bool getNext = varList.IsTableKind() || (varList.kind == MVT_SV && nextInstance);
+    const QPointer<QObject> guard(owner);
+    const bool hasOwner = owner != nullptr;
+    send(target(false), getNext ? CvPduType::GetNext : CvPduType::Get, bindings,
+        [this, guard, hasOwner, completion = std::move(completion), requested](
+            const CvSnmpResponse &response) {
+            if (response.result == CvSnmpResult::SessionClosed)
+                return;
+            Outcome out;
+            const CvSNMPVarList before = varList;
+            try {
+                out = readResponse(response, requested);
+            } catch (const CvException &e) {
+                varList = before;
+                out.error = errorOf(e.code(), response);
+                out.error.message = e.message();
+                out.error.finished = true;
+            }
+            if (completion && (!hasOwner || guard))
+                completion(out.error, varList);
+        });
+}
+
+QList<CvSnmpBinding> CvSNMPRequest::writeBindings(
+    const QString &indexList, const QStringList *values, QList<int> &sent)
+{
+    if (varList.kind > MVT_UMV)
+        RaiseEngine(EngineCode::BadListKind);
+    if (!indexList.isEmpty()) {
+        QList<int> named;
+        for (const QString &part : indexList.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const int n = part.trimmed().toInt(&ok);
+            if (ok)
+                named.append(n);
+        }
+        for (int i = 0; i < varList.Count(); ++i) {
+            const qsizetype k = named.indexOf(i);
+            CvSNMPVariable &var = varList.Var(i);
+            if (k < 0) {
+                var.access |= AccessInvalid;
+                continue;
+            }
+            var.access &= ~AccessInvalid;
+            if (values && k < values->size())
+                var.value = values->at(k);
+        }
+    }
+    for (int i = 0; i < varList.Count(); ++i)
+        ComputeDerived(i, false);
+    const QList<CvVarBinding> selected = SelectBindings(varList, CvPduPurpose::Write);
+    QList<CvSnmpBinding> bindings;
+    sent.clear();
+    for (const CvVarBinding &b : selected) {
+        bindings.append({parseOidOrThrow(b.oid), b.value});
+        sent.append(b.varIndex);
+    }
+    return bindings;
+}
+
+void CvSNMPRequest::storeWritten(const CvSnmpResponse &response, const QList<int> &sent)
+{
+    for (qsizetype k = 0; k < sent.size() && k < response.bindings.size(); ++k)
+        StoreValue(sent.at(k), response.bindings.at(k).value);
+}
+
+bool CvSNMPRequest::Set(bool readBack, const QString &indexList, const QStringList *values)
+{
+    if (!running)
+        return false;
+    const CvSNMPVarList before = varList;
+    QList<int> sent;
+    QList<CvSnmpBinding> bindings;
+    try {
+        bindings = writeBindings(indexList, values, sent);
+    } catch (const CvException &) {
+        varList = before;
+        throw;
+    }
+    varList = before; // the list is restored before the request goes out
+    const CvSnmpResponse response = wait(target(true), CvPduType::Set, bindings);
+    const int code = RequestCode(response.result);
+    if (code != 0)
+        RaiseEngine(code);
+    if (!readBack)
+        return false;
+    storeWritten(response, sent);
+    return varList.IsTableKind();
+}
+
+void CvSNMPRequest::SetAsync(CvSNMPCompletion completion, QObject *owner, bool processBindings,
+    const QString &indexList, const QStringList *values)
+{
+    if (!running)
+        return;
+    const CvSNMPVarList before = varList;
+    QList<int> sent;
+    QList<CvSnmpBinding> bindings;
+    try {
+        bindings = writeBindings(indexList, values, sent);
+    } catch (const CvException &) {
+        varList = before;
+        throw;
+    }
+    varList = before;
+    const QPointer<QObject> guard(owner);
+    const bool hasOwner = owner != nullptr;
+    send(target(true), CvPduType::Set, bindings,
+        [this, guard, hasOwner, processBindings, sent, completion = std::move(completion)](
+            const CvSnmpResponse &response) {
+            if (response.result == CvSnmpResult::SessionClosed)
+                return;
+            CvSNMPError error = errorOf(RequestCode(response.result), response);
+            error.finished = true;
+            if (error.code == 0 && processBindings) {
+                try {
+                    storeWritten(response, sent);
+                } catch (const CvException &e) {
+                    error.code = e.code();
+                    error.message = e.message();
+                }
+            }
+            if (completion && (!hasOwner || guard))
+                completion(error, varList);
+        });
+}
+
+bool CvSNMPRequest::RowPasses(const QString &filter)
+{
+    return Evaluate(filter) && Evaluate(rowFilter);
+}
+
+QString CvSNMPRequest::DecodeIndex(int i, const QString &suffix)
+{
+    return ::DecodeIndex(varList, i, suffix);
+}
+
+QString CvSNMPRequest::EncodeIndex(int i)
+{
+    return ::EncodeIndex(varList, i);
+}
+
+void CvSNMPRequest::StoreValue(int i, const CvSNMPValue &value)
+{
+    ::StoreValue(varList, i, value);
+}
+
+CvSNMPValue CvSNMPRequest::LoadValue(int i)
+{
+    return ::LoadValue(varList, i);
+}
+
+bool CvSNMPRequest::IsOutOfScope(
+    const QString &prefix, const QString &lastOid, const QString &received)
+{
+    if (!varList.IsTableKind())
+        return false;
+    // In the column: below prefix + "." (a mere text prefix would take
+    // column 10 for column 1), new, and past the OID asked from, so a
+    // misbehaving agent can never keep a walk going.
+    const bool inColumn = received.size() > prefix.size() + 1 && received.startsWith(prefix)
+        && received.at(prefix.size()) == QLatin1Char('.');
+    if (!inColumn || received == lastOid)
+        return true;
+    return !lastOid.isEmpty() && !oidGreater(received, lastOid);
+}
+
+QString CvSNMPRequest::Substitute(const QString &expression, bool quoteTexts, QChar marker)
+{
+    QString text = expression;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = text.indexOf(marker, from);
+        if (at < 0)
+            return text;
+        qsizetype end = at + 1;
+        while (end < text.size() && text.at(end).isDigit() && text.at(end).unicode() < 128)
+            ++end;
+        const int n = text.mid(at + 1, end - at - 1).toInt();
+        const CvSNMPVariable &var = varList.Var(n);
+        QString value = RawValue(var);
+        if (value == QLatin1String("(NULL)"))
+            RaiseEngine(EngineCode::NullInExpression);
+        switch (var.syntax) {
+        case SyntaxBoolean:
+        case SyntaxBool8:
+        case SyntaxBool16:
+            value = value == QLatin1String("true") ? QStringLiteral("1") : QStringLiteral("0");
+            break;
+        case SyntaxInteger:
+        case SyntaxCounter:
+        case SyntaxGauge:
+        case SyntaxCounter64:
+        case SyntaxUInteger:
+        case SyntaxDouble:
+        case SyntaxInt8:
+        case SyntaxUInt8:
+        case SyntaxInt16:
+        case SyntaxUInt16:
+            break;
+        case SyntaxTimeTicks:
+            value = QString::number(ParseTimeTicks(value));
+            break;
+        case SyntaxBcDateTime:
+            value = FormatGeneralReal(DaysFromText(value).value_or(0.0));
+            break;
+        default:
+            if (!quoteTexts)
+                RaiseEngine(EngineCode::BadSyntaxInExpression);
+            value = QLatin1Char('"') + value + QLatin1Char('"');
+        }
+        text = text.left(at) + value + text.mid(end);
+        // Scanning goes on after the inserted value: a value holding the
+        // marker must not be expanded again (it would never end).
+        from = at + value.size();
+    }
+}
+
+void CvSNMPRequest::ComputeDerived(int i, bool afterRead)
+{
+    CvSNMPVariable &var = varList.Var(i);
+    const std::optional<QString> &expression = afterRead ? var.getExpression : var.setExpression;
+    if (!expression)
+        return;
+    const double r = EvaluateArithmetic(Substitute(*expression, false, QLatin1Char('$')));
+    const auto truncated = [r] { return std::isfinite(r) ? std::trunc(r) : 0.0; };
+    QString text;
+    switch (var.syntax) {
+    case SyntaxBoolean:
+        text = r != 0 ? QStringLiteral("true") : QStringLiteral("false");
+        break;
+    case SyntaxInteger:
+        text = QString::number(qint64(qBound(-2147483648.0, truncated(), 2147483647.0)));
+        break;
+    case SyntaxCounter:
+    case SyntaxGauge:
+    case SyntaxUInteger:
+        text = QString::number(quint32(qBound(0.0, truncated(), 4294967295.0)));
+        break;
+    case SyntaxTimeTicks:
+        text = TimeTicksText(quint32(qBound(0.0, truncated(), 4294967295.0)));
+        break;
+    case SyntaxCounter64:
+        text = QString::number(quint64(qBound(0.0, truncated(), 18446744073709549568.0)));
+        break;
+    case SyntaxDouble:
+        text = RealText(r);
+        break;
+    case SyntaxBcDateTime:
+        text = DaysText(r).value_or(QStringLiteral("(NULL)"));
+        break;
+    default:
+        RaiseEngine(EngineCode::BadSyntaxInExpression);
+    }
+    var.value = DisplayValue(var, text);
+}
+
+bool CvSNMPRequest::Evaluate(const QString &condition)
+{
+    if (condition.isEmpty())
+        return true;
+    return EvaluateLogic(Substitute(condition, true, QLatin1Char('$')));
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "CvSNMPSession.h"
+#include "CvSNMPVarList.h"
+#include "CvSnmpTransport.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// The result handed to the owner of an asynchronous request.
+struct CvSNMPError
+{
+    qint32 code = 0; // engine code, 0 for success
+    qint32 errorIndex = 0;
+    QString message;
+    QString agentAddress;
+    qint16 agentPort = 0;
+    bool finished = false; // no further walk step is to be sent
+};
+
+// The completion routine of an asynchronous request; it runs only while
+// its owner object is alive.
+using CvSNMPCompletion = std::function<void(const CvSNMPError &error, CvSNMPVarList &list)>;
+
+// Reads and writes one variable list against the agent: a get of scalars
+// or of one row, a get-next walk over a table (one PDU per row), a set of
+// the writable variables. Synchronous calls wait with the event loop
+// running; asynchronous ones answer through their completion routine.
+// Every failure is a CvException with a catalogued message and code.
+class CvSNMPRequest
+{
+public:
+    CvSNMPRequest(); // copies the session defaults
+    virtual ~CvSNMPRequest();
+    CvSNMPRequest(const CvSNMPRequest &) = delete;
+    CvSNMPRequest &operator=(const CvSNMPRequest &) = delete;
+
+    // Replaces the list (values, instance and name are lost).
+    void SetVarList(const CvSNMPVar *table, quint8 kind, qint32 indexCount);
+
+    bool Get(bool first);
+    void GetAsync(CvSNMPCompletion completion, QObject *owner, bool first);
+    bool Set(
+        bool readBack, const QString &indexList = QString(), const QStringList *values = nullptr);
+    void SetAsync(CvSNMPCompletion completion, QObject *owner, bool processBindings,
+        const QString &indexList = QString(), const QStringList *values = nullptr);
+    bool RowPasses(const QString &filter);
+
+    // The eight operations on variable i of the list.
+    virtual QString Substitute(const QString &expression, bool quoteTexts, QChar marker);
+    virtual QString DecodeIndex(int i, const QString &suffix);
+    virtual QString EncodeIndex(int i);
+    virtual void StoreValue(int i, const CvSNMPValue &value);
+    virtual CvSNMPValue LoadValue(int i);
+    virtual void ComputeDerived(int i, bool afterRead);
+    virtual bool Evaluate(const QString &condition);
+    virtual bool IsOutOfScope(
+        const QString &prefix, const QString &lastOid, const QString &received);
+
+    bool nextInstance = false;
+    quint32 timeout = 100; // per try, centiseconds
+    qint32 retries = 1;
+    CvSNMPDevice device;
+    CvSNMPScope scope;
+    CvSNMPSecurity security;
+    CvSNMPVarList varList;
+    QString rowFilter;
+    bool running = true;
+    qint32 outstanding = 0;
+
+    // How long the destructor waits for outstanding answers.
+    static constexpr int DestroyWaitMs = 6000;
+
+private:
+    struct Outcome
+    {
+        CvSNMPError error;
+        bool row = false;
+    };
+    CvSnmpTarget target(bool write) const;
+    QList<CvSnmpBinding> readBindings(bool first, QList<QString> &requested);
+    QList<CvSnmpBinding> writeBindings(
+        const QString &indexList, const QStringList *values, QList<int> &sent);
+    quint64 send(const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings,
+        CvSnmpCallback callback, bool waiter = false);
+    CvSnmpResponse wait(
+        const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings);
+    Outcome readResponse(const CvSnmpResponse &response, const QList<QString> &requested);
+    void storeWritten(const CvSnmpResponse &response, const QList<int> &sent);
+    CvSNMPError errorOf(int code, const CvSnmpResponse &response) const;
+
+    QSet<quint64> m_pending;
+    std::shared_ptr<bool> m_alive; // false once the destructor has waited
+    bool m_destroying = false;
+};
+
+// The engine code of a transport result, with an unresolvable address as
+// "(CvSNMP++) Invalid IP Address or DNS name!".
+int RequestCode(int transportResult);

@@ -1,0 +1,11 @@
+# The session, the boots counter and the transport on the SNMP library.
+target_sources(snmpengine PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/CvBootCounter.cpp ${CMAKE_CURRENT_LIST_DIR}/CvBootCounter.h
+    ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest.h
+    ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.h
+    ${CMAKE_CURRENT_LIST_DIR}/CvSnmpTransport.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSnmpTransport.h
+)
+target_link_libraries(snmpengine PUBLIC platform Qt6::Network PRIVATE PkgConfig::NETSNMP)
+
+# Widget-bound classes: control and LED bindings.
+include(${CMAKE_CURRENT_LIST_DIR}/bindings.cmake OPTIONAL)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// Runs the switch simulator on a free loopback port for one test and stops
+// it when destroyed. The binary is found through $TRV_BIN_DIR.
+class SimulatorProcess
+{
+public:
+    explicit SimulatorProcess(const QStringList &extraArguments = {});
+    ~SimulatorProcess();
+
+    bool isReady() const { return m_ready; }
+    QString address() const { return QStringLiteral("127.0.0.1"); }
+    quint16 port() const { return m_port; }
+    QString errorText() const { return m_error; }
+
+    // A loopback port nothing listens on, for time-out tests.
+    static quint16 silentPort();
+
+private:
+    QProcess m_process;
+    quint16 m_port = 0;
+    bool m_ready = false;
+    QString m_error;
+};
