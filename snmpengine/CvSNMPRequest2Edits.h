@@ -1,0 +1,130 @@
+#pragma once
+
+#include "CvEditConstraint.h"
+#include "CvPartialData.h"
+#include "CvSNMPRequest2Controls.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// A window's binding object: it binds the variables of its list to the
+// window's controls, fills them after a read, takes them back before a write,
+// shows a table in a list view (a QTreeWidget, column 0 the caption) and
+// puts the selected row into the controls.
+//
+// Controls by kind: QLabel (label, static text), QLineEdit (edit, one or
+// several per variable), QComboBox (not editable), CvRadioGroup, QCheckBox
+// (one per variable through an option list or a boolean, or one per bit of
+// a bit list). The controls stay owned by the window; a control that is
+// gone is skipped.
+//
+// The list view's selection handler is a connection to itemSelectionChanged;
+// the window's own connections made before BindListView run first.
+//
+// Rows read by a walk reach the list view in batches, at most every
+// RowBatchMs and at the end of the read: a QTreeWidget lays out all its rows
+// after every insertion, which row by row would make a long walk quadratic.
+class CvSNMPRequest2Edits : public CvSNMPRequest2Controls
+{
+    Q_OBJECT
+
+public:
+    struct Binding
+    {
+        qint32 varIndex = 0;
+        qint32 offset = 0; // octet offset of the part shown
+        qint32 subSyntax = 0; // syntax of the part
+        const CvOptionList *options = nullptr; // not owned; static lists
+        QList<int> bitNumbers; // check boxes of a bit list, one per control
+        QList<QPointer<QWidget>> controls; // in binding order
+
+        qint32 controlCount() const { return qint32(controls.size()); }
+    };
+
+    explicit CvSNMPRequest2Edits(QWidget *owner);
+    ~CvSNMPRequest2Edits() override;
+
+    // Read-only, whole-row selection, selection visible without focus, no
+    // root decoration. When the list view has fewer columns than the list
+    // asks, they are made: the hidden-column variables first, as hidden
+    // columns, then the shown ones sized to their captions.
+    void BindListView(QTreeWidget *listView, bool autoSelect);
+
+    // One control showing the whole variable.
+    void BindControl(int varIndex, QWidget *control);
+    void BindStaticText(int varIndex, QLabel *label);
+    void BindComboBox(int varIndex, QComboBox *combo);
+    // One edit per specifier of format ("%i%i%i%i" takes four), with their
+    // constraints; throws -522 when fewer edits are given than it asks.
+    void BindEdit(int varIndex, const QString &format, QLineEdit *edit);
+    void BindEdit(int varIndex, const QString &format, const QList<QLineEdit *> &edits);
+    void BindEdit(int varIndex, const QString &format, std::initializer_list<QLineEdit *> edits)
+    {
+        BindEdit(varIndex, format, QList<QLineEdit *>(edits));
+    }
+    // Box k shows bit number k of bitList ("0,1,2"); port p of a port list
+    // is bit p - 1. Throws -522 when fewer boxes are given than numbers.
+    void BindCheckBoxList(int varIndex, const QString &bitList, const QList<QCheckBox *> &boxes);
+    void BindCheckBoxes(
+        int varIndex, const QString &bitList, std::initializer_list<QCheckBox *> boxes)
+    {
+        BindCheckBoxList(varIndex, bitList, QList<QCheckBox *>(boxes));
+    }
+    // The general call: a part of the variable from octet offset read by
+    // subSyntax, through options (nullptr: the variable's own list when the
+    // part is the whole value). second is an edit showing the rest of a
+    // prefix value next to a combo box. Throws -520 for a combo box or
+    // radio group without an option list, -522 for a prefix list on a
+    // combo box without second.
+    void BindPart(int varIndex, int offset, qint32 subSyntax, const CvOptionList *options,
+        QWidget *control, QLineEdit *second = nullptr);
+
+    // Fill or take the bindings of one variable, or of all with -1.
+    void FillControls(int varIndex);
+    void TakeControls(int varIndex);
+
+    QPointer<QTreeWidget> listView;
+    bool enableOnSelect = false;
+    std::vector<Binding> bindings;
+    CvEditConstraint constraints;
+
+    static constexpr int RowBatchMs = 100;
+
+protected:
+    void BeginRead() override;
+    void AddRow() override;
+    void TakeControls() override;
+    void EndRead() override;
+    void ReportReadError(const CvSNMPError &error) override;
+    // The selection handler of the list view.
+    virtual void ListViewSelectItem(QTreeWidget *sender, QTreeWidgetItem *item, bool selected);
+
+private:
+    Binding &addBinding(int varIndex, int offset, qint32 subSyntax, const CvOptionList *options);
+    QList<int> columnVariables() const;
+    void makeColumns();
+    void takeSelectedRow();
+    void setControlsEnabled(bool enabled);
+    void selectionChanged();
+    void fillBinding(const Binding &b);
+    CvValuePart takeBinding(const Binding &b) const;
+    void flushRows();
+
+    QList<int> m_rowColumns; // the variable of each column, for the read running
+    std::vector<std::unique_ptr<QTreeWidgetItem>> m_pendingRows;
+    QTimer m_rowTimer;
+};

@@ -1,0 +1,162 @@
+#include "CvSNMPRequest2Edits.h"
+
+#include "CvCatalogues.h"
+#include "CvEditSplit.h"
+#include "CvOptionListWidgets.h"
+#include "CvRadioGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+// Filling controls from the variables and taking them back, by the kind of
+// each binding's first control.
+
+namespace {
+
+bool isBooleanSyntax(qint32 syntax)
+{
+    return syntax == SyntaxBoolean || syntax == SyntaxBool8 || syntax == SyntaxBool16;
+}
+
+// The option entry a text names: by display text, else by raw value.
+int entryIndex(const CvOptionList &options, const QString &text)
+{
+    const int k = options.IndexOfText(text);
+    return k >= 0 ? k : options.IndexOfValue(text);
+}
+
+QLineEdit *secondEdit(const CvSNMPRequest2Edits::Binding &b)
+{
+    return b.controls.size() > 1 ? qobject_cast<QLineEdit *>(b.controls.at(1)) : nullptr;
+}
+
+} // namespace
+
+void CvSNMPRequest2Edits::FillControls(int varIndex)
+{
+    for (const Binding &b : bindings) {
+        if (varIndex != -1 && b.varIndex != varIndex)
+            continue;
+        if (request.varList.Var(b.varIndex).access & AccessInvalid)
+            continue;
+        fillBinding(b);
+    }
+}
+
+void CvSNMPRequest2Edits::fillBinding(const Binding &b)
+{
+    QWidget *first = b.controls.value(0);
+    if (!first)
+        return; // no controls, or the window has deleted it
+    const CvSNMPVarList &list = request.varList;
+    const QString text = PartText(list, b.varIndex, b.offset, b.subSyntax, b.options);
+
+    if (auto *label = qobject_cast<QLabel *>(first)) {
+        label->setText(text);
+    } else if (auto *box = qobject_cast<QCheckBox *>(first)) {
+        if (!b.bitNumbers.isEmpty()) {
+            const QList<bool> bits = BitsOf(list, b.varIndex, b.offset, b.bitNumbers);
+            for (qsizetype k = 0; k < bits.size() && k < b.controls.size(); ++k)
+                if (auto *bit = qobject_cast<QCheckBox *>(b.controls.at(k)))
+                    bit->setChecked(bits.at(k));
+        } else if (b.options) {
+            box->setChecked(entryIndex(*b.options, text) > 0);
+        } else {
+            if (!isBooleanSyntax(b.subSyntax))
+                RaiseEngine(EngineCode::BadPartialSyntax);
+            box->setChecked(text == QLatin1String("true"));
+        }
+    } else if (auto *combo = qobject_cast<QComboBox *>(first)) {
+        SelectInComboBox(*b.options, combo, text);
+        if (QLineEdit *rest = secondEdit(b)) {
+            const qsizetype n = combo->currentIndex() >= 0 ? combo->currentText().size() : 0;
+            QString remainder = text.mid(n);
+            if (b.subSyntax == SyntaxObjectId && remainder.startsWith(QLatin1Char('.')))
+                remainder.remove(0, 1);
+            rest->setText(remainder);
+        }
+    } else if (auto *radio = qobject_cast<CvRadioGroup *>(first)) {
+        SelectInRadioGroup(*b.options, radio->buttonGroup(), text);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(first)) {
+        if (b.controls.size() == 1) {
+            edit->setText(text);
+            return;
+        }
+        const std::optional<QStringList> pieces
+            = SplitForEdits(b.subSyntax, text, int(b.controls.size()));
+        if (!pieces)
+            return; // no value: the edits keep what they show
+        for (qsizetype k = 0; k < pieces->size() && k < b.controls.size(); ++k)
+            if (auto *piece = qobject_cast<QLineEdit *>(b.controls.at(k)))
+                piece->setText(pieces->at(k));
+    } else {
+        RaiseEngine(EngineCode::BadControlType);
+    }
+}
+
+void CvSNMPRequest2Edits::TakeControls(int varIndex)
+{
+    CvSNMPVarList &list = request.varList;
+    for (int i = 0; i < list.Count(); ++i) {
+        if ((varIndex != -1 && i != varIndex) || !list.IsSendable(i))
+            continue;
+        QList<CvValuePart> parts;
+        for (const Binding &b : bindings)
+            if (b.varIndex == i && b.controls.value(0))
+                parts.append(takeBinding(b));
+        if (!parts.isEmpty())
+            MergeParts(list, i, parts);
+    }
+}
+
+CvValuePart CvSNMPRequest2Edits::takeBinding(const Binding &b) const
+{
+    CvValuePart part;
+    part.offset = b.offset;
+    part.subSyntax = b.subSyntax;
+    part.options = b.options;
+    QWidget *first = b.controls.value(0);
+
+    if (auto *label = qobject_cast<QLabel *>(first)) {
+        part.text = label->text();
+    } else if (auto *box = qobject_cast<QCheckBox *>(first)) {
+        if (!b.bitNumbers.isEmpty()) {
+            part.bitNumbers = b.bitNumbers;
+            for (qsizetype k = 0; k < b.bitNumbers.size(); ++k) {
+                const auto *bit = qobject_cast<QCheckBox *>(b.controls.value(k));
+                part.bits.append(bit && bit->isChecked());
+            }
+        } else if (b.options) {
+            part.text = b.options->Item(box->isChecked() ? 1 : 0).text;
+        } else {
+            if (!isBooleanSyntax(b.subSyntax))
+                RaiseEngine(EngineCode::BadPartialSyntax);
+            part.text = QLatin1String(box->isChecked() ? "true" : "false");
+        }
+    } else if (auto *combo = qobject_cast<QComboBox *>(first)) {
+        part.text = combo->currentIndex() >= 0 ? combo->currentText() : QString();
+        if (const QLineEdit *rest = secondEdit(b)) {
+            if (b.subSyntax == SyntaxObjectId)
+                part.text += QLatin1Char('.');
+            part.text += rest->text();
+        }
+    } else if (auto *radio = qobject_cast<CvRadioGroup *>(first)) {
+        part.text = radio->selectedText();
+    } else if (auto *edit = qobject_cast<QLineEdit *>(first)) {
+        if (b.controls.size() == 1) {
+            part.text = edit->text();
+        } else {
+            QStringList texts;
+            for (const QPointer<QWidget> &control : b.controls) {
+                const auto *piece = qobject_cast<QLineEdit *>(control);
+                texts.append(piece ? piece->text() : QString());
+            }
+            part.text = JoinEdits(b.subSyntax, texts);
+        }
+    } else {
+        RaiseEngine(EngineCode::BadControlType);
+    }
+    return part;
+}
