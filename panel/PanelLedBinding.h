@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CvSNMPRequest2Leds.h"
+
+// The LED binding of a front panel. It paints like any LED binding, but its
+// blink timer rests while no pass could change an LED: when nothing blinks,
+// or once blinking LEDs stay lit for the rest of the poll period. The next
+// read that brings a blinking LED starts it again. A stack of twelve panels
+// would otherwise wake the program two hundred times a second for nothing.
+class PanelLedBinding : public CvSNMPRequest2Leds
+{
+    Q_OBJECT
+
+public:
+    explicit PanelLedBinding(QWidget *owner);
+
+protected:
+    void AddRow() override;
+
+private:
+    bool anyBlinking() const;
+    void restWhenSteady();
+};

@@ -1,0 +1,61 @@
+#include "PortButton.h"
+
+#include "PanelArt.h"
+
+#include <QIcon>
+#include <QMenu>
+#include <QPainter>
+
+PortButton::PortButton(QWidget *parent, const QRect &geometry, bool upperRow)
+    : QToolButton(parent)
+{
+    setGeometry(geometry);
+    setCheckable(true);
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+    QIcon icon;
+    icon.addPixmap(
+        PortConnectorPixmap(geometry.size(), upperRow, false), QIcon::Normal, QIcon::Off);
+    icon.addPixmap(PortConnectorPixmap(geometry.size(), upperRow, true), QIcon::Normal, QIcon::On);
+    setIcon(icon);
+    setIconSize(geometry.size());
+}
+
+// The picture is the whole button: no style frame around the connector,
+// so it sits exactly on the port drawn in the front picture.
+void PortButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(
+        0, 0, icon().pixmap(size(), QIcon::Normal, isChecked() ? QIcon::On : QIcon::Off));
+    if (underMouse() && isEnabled())
+        painter.fillRect(rect(), QColor(255, 255, 255, 48));
+}
+
+int PortNumberOf(const QAbstractButton *button)
+{
+    return button ? button->property(PortTagProperty).toInt() : 0;
+}
+
+void AttachPortMenu(QAbstractButton *button, QMenu *menu)
+{
+    button->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(
+        button, &QWidget::customContextMenuRequested, menu, [button, menu](const QPoint &pos) {
+            menu->setProperty(PopupComponentProperty, QVariant::fromValue<QObject *>(button));
+            menu->popup(button->mapToGlobal(pos));
+        });
+    // The menu never names a button that is gone.
+    QObject::connect(button, &QObject::destroyed, menu, [button, menu] {
+        if (menu->property(PopupComponentProperty).value<QObject *>() == button)
+            menu->setProperty(PopupComponentProperty, QVariant());
+    });
+}
+
+QAbstractButton *PopupComponent(const QMenu *menu)
+{
+    if (!menu)
+        return nullptr;
+    return qobject_cast<QAbstractButton *>(
+        menu->property(PopupComponentProperty).value<QObject *>());
+}

@@ -1,0 +1,41 @@
+#include "UnitTable.h"
+
+#include "CvOptionList.h"
+
+namespace {
+#define UNIT_ENTRY(column) "1.3.6.1.4.1." QT_STRINGIFY(TRV_PEN) ".12.11.1.9.4.1." #column
+
+const CvIntOption unitStates[] = {{1, "exist"}, {0, "not-exist"}, {0, nullptr}};
+const CvIntOption unitModes[] = {{3, "stand-alone"}, {4, "master"}, {5, "slave"}, {0, nullptr}};
+
+const CvOptionList &unitStateOptions()
+{
+    static const CvOptionList list(unitStates);
+    return list;
+}
+
+const CvOptionList &unitModeOptions()
+{
+    static const CvOptionList list(unitModes);
+    return list;
+}
+} // namespace
+
+const CvSNMPVar UnitTableVars[] = {
+    {UNIT_ENTRY(1), "swUnitMgmtId", SyntaxInteger, AccessNotAccessible},
+    {UNIT_ENTRY(2), "swUnitMgmtStatus", SyntaxInteger, AccessReadOnly, &unitStateOptions()},
+    {UNIT_ENTRY(3), "swUnitMgmtMacAddr", SyntaxMacAddress, AccessReadOnly},
+    {UNIT_ENTRY(4), "swUnitMgmtStartPort", SyntaxInteger, AccessReadOnly},
+    {UNIT_ENTRY(5), "swUnitMgmtPortRange", SyntaxInteger, AccessReadOnly},
+    {UNIT_ENTRY(6), "Front Panel Led Status", SyntaxOctetString, AccessReadOnly},
+    {UNIT_ENTRY(8), "swUnitMgmtCurrentMode", SyntaxInteger, AccessReadOnly, &unitModeOptions()},
+    {UNIT_ENTRY(9), "swUnitMgmtVersion", SyntaxDisplayString, AccessReadOnly},
+    {UNIT_ENTRY(10), "swUnitMgmtModuleName", SyntaxDisplayString, AccessReadOnly},
+    {UNIT_ENTRY(6), "swUnitMgmtFrontPanelLedStatus", SyntaxOctetString, AccessReadOnly},
+    {},
+};
+
+const CvSNMPVar *LedStatusVars()
+{
+    return &UnitTableVars[9];
+}
