@@ -1,0 +1,309 @@
+#include "TMainForm.h"
+
+#include "CvCatalogues.h"
+#include "CvException.h"
+#include "CvOptionList.h"
+#include "CvSNMPRequest2Edits.h"
+#include "CvSNMPSession.h"
+#include "ExternalView.h"
+#include "ModuleDirectories.h"
+#include "StackDiscovery.h"
+#include "TAboutForm.h"
+#include "UnitBadges.h"
+#include "WindowCommands.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const CvIntOption rmonStates[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
+const CvOptionList &rmonStateOptions()
+{
+    static const CvOptionList list(rmonStates);
+    return list;
+}
+
+#define PEN_OID(rest) "1.3.6.1.4.1." QT_STRINGIFY(TRV_PEN) rest
+const CvSNMPVar rmonStateTable[] = {
+    {PEN_OID(".11.59.8.2.1.2.3"), "Rmon State", SyntaxInteger, AccessReadWrite,
+        &rmonStateOptions()},
+    {},
+};
+
+QString programFileName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QStringList &parameters, QWidget *parent)
+    : QMainWindow(parent)
+{
+    // 1. The window from its layout, every start-up text empty.
+    createComponents();
+    buildMenu();
+    MainWindowState::setInstance(this);
+
+    // 2. The display scale.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    m_largeFonts = screen && qRound(screen->logicalDotsPerInch()) != 96;
+    m_scaleFactor = m_largeFonts ? 1.25 : 1.0;
+
+    // 3. Width 792.
+    setFixedSize(792, height());
+
+    // 4. The request engine's session, its boots counter in the current folder.
+    StartSession(QString());
+
+    // 5, 6. Directories from the settings store, then the catalogues.
+    const ModuleDirectories dirs = ReadModuleDirectories();
+    m_moduleDirectory = dirs.ModuleDirectory;
+    m_configDirectory = dirs.ConfigDirectory;
+    LoadCatalogues(m_moduleDirectory);
+
+    // 7. Nothing to manage without parameters.
+    if (parameters.isEmpty()) {
+        QMessageBox::information(nullptr, programFileName(), QStringLiteral("No parameter input"));
+        m_startupEnded = true;
+        return;
+    }
+
+    // 8. The parameter loop.
+    ApplyParameters(parameters, m_configDirectory, m_state, SessionDefaults());
+
+    // 9. The stack.
+    DiscoverStack(*this);
+}
+
+TMainForm::~TMainForm()
+{
+    if (MainWindowState::instance() == this)
+        MainWindowState::setInstance(nullptr);
+    // Panels hold LED bindings whose requests wait for their answers; they
+    // go before the main window's own bindings.
+    qDeleteAll(m_panelWindows);
+    m_panelWindows.clear();
+}
+
+void TMainForm::createComponents()
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("TRV-8170QL"));
+
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    m_statusPanel = new QLabel(bar);
+    m_statusPanel->setObjectName(QStringLiteral("StatusPanel1"));
+    m_statusPanel->setMinimumWidth(50);
+    bar->addWidget(m_statusPanel, 1);
+    setStatusBar(bar);
+
+    m_scrollBox = new QScrollArea(this);
+    m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
+    m_scrollBox->setFrameShape(QFrame::NoFrame);
+    m_panelParent = new QWidget;
+    m_panelParent->setObjectName(QStringLiteral("ScrollBox1Contents"));
+    m_panelParent->resize(785, 135);
+    m_scrollBox->setWidget(m_panelParent);
+    m_scrollBox->setWidgetResizable(false);
+    setCentralWidget(m_scrollBox);
+
+    m_rmonStateLabel = new QLabel(m_panelParent);
+    m_rmonStateLabel->setObjectName(QStringLiteral("ST_RmonState"));
+    m_rmonStateLabel->move(40, 16);
+
+    m_unitListView = new QTreeWidget(m_panelParent);
+    m_unitListView->setObjectName(QStringLiteral("UnitListView"));
+    m_unitListView->setGeometry(160, 8, 385, 17);
+    m_unitListView->setRootIsDecorated(false);
+
+    m_portInfoPopupMenu = new QMenu(this);
+    m_portInfoPopupMenu->setObjectName(QStringLiteral("PortInfoPopupMenu"));
+    for (const char *caption : {"Port Information", "Port Configuration"}) {
+        QAction *action = m_portInfoPopupMenu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(caption).remove(QLatin1Char(' ')));
+    }
+
+    m_badges = MakeUnitBadges(14);
+
+    // The layout's client area is 785 x 135 below the menu.
+    resize(792, 135 + menuBar()->sizeHint().height() + bar->sizeHint().height());
+}
+
+void TMainForm::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    // The open submenu at each depth while the table is read in order.
+    QList<QMenu *> open;
+    for (std::size_t k = 0; k < MainMenuTableSize; ++k) {
+        const MenuEntry &entry = MainMenuTable[k];
+        open.resize(entry.depth);
+        QMenu *parentMenu = entry.depth > 0 ? open.value(entry.depth - 1) : nullptr;
+        if (entry.kind == MenuKind::Submenu) {
+            const QString caption = QString::fromUtf8(entry.caption);
+            QMenu *menu = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
+            menu->setObjectName(caption);
+            open.append(menu);
+            continue;
+        }
+        if (!parentMenu)
+            continue;
+        if (entry.kind == MenuKind::Separator) {
+            parentMenu->addSeparator();
+            continue;
+        }
+        QAction *action = addCommand(parentMenu, entry);
+        if (entry.kind == MenuKind::View && QByteArray(entry.arg).startsWith("/TRmon_"))
+            m_rmonViewActions.append(action);
+    }
+}
+
+QAction *TMainForm::addCommand(QMenu *menu, const MenuEntry &entry)
+{
+    QAction *action = menu->addAction(QString::fromUtf8(entry.caption));
+    action->setObjectName(QString::fromUtf8(entry.caption));
+    const QString arg = QString::fromUtf8(entry.arg ? entry.arg : "");
+    switch (entry.kind) {
+    case MenuKind::View:
+        connect(action, &QAction::triggered, this, [this, arg] { ShowExternalView(arg); });
+        break;
+    case MenuKind::Exit:
+        connect(action, &QAction::triggered, this, &QWidget::close);
+        break;
+    case MenuKind::Help:
+        connect(action, &QAction::triggered, this, &TMainForm::showHelp);
+        break;
+    case MenuKind::Window:
+        if (arg == QLatin1String("TAboutForm")) {
+            connect(action, &QAction::triggered, this, &TMainForm::showAbout);
+            break;
+        }
+        [[fallthrough]];
+    case MenuKind::Generated: {
+        // Windows of other folders are looked up when the menu is used, so
+        // registration order does not matter; until one registers, the
+        // item does nothing and says so by being disabled.
+        const bool known = static_cast<bool>(WindowCommands::Find(arg));
+        action->setEnabled(known);
+        connect(action, &QAction::triggered, this, [arg] {
+            if (const WindowCommands::Command command = WindowCommands::Find(arg))
+                command();
+        });
+        break;
+    }
+    case MenuKind::Submenu:
+    case MenuKind::Separator:
+        break;
+    }
+    return action;
+}
+
+void TMainForm::SetUnitListBinding(std::unique_ptr<CvSNMPRequest2Edits> binding)
+{
+    m_unitListBinding = std::move(binding);
+}
+
+void TMainForm::PortButtonClick(QAbstractButton *button)
+{
+    for (QAbstractButton *b : std::as_const(m_portButtons))
+        b->setChecked(false);
+    if (button)
+        button->setChecked(true);
+}
+
+void TMainForm::ReadRmonState()
+{
+    try {
+        if (!m_rmonStateBinding) {
+            auto binding = std::make_unique<CvSNMPRequest2Edits>(this);
+            binding->SetVarList(rmonStateTable, SVT_SV, 0);
+            binding->asynchronous = false;
+            binding->BindStaticText(0, m_rmonStateLabel);
+            m_rmonStateBinding = std::move(binding);
+        }
+        m_rmonStateBinding->Read();
+    } catch (const CvException &e) {
+        m_statusPanel->setText(e.message());
+        return;
+    }
+    const QString state = m_rmonStateLabel->text();
+    if (state == QLatin1String("disabled") || state == QLatin1String("enabled")) {
+        for (QAction *action : std::as_const(m_rmonViewActions))
+            action->setEnabled(state == QLatin1String("enabled"));
+    }
+}
+
+void TMainForm::ShowExternalView(const QString &view)
+{
+    const QString status = ViewInstallationStatus();
+    if (!status.isEmpty())
+        m_statusPanel->setText(status);
+    StartCommandLine(MakeViewCommand(view, m_state, SessionDefaults()));
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    const auto answer = QMessageBox::question(nullptr, QStringLiteral("Confirm"),
+        QString::fromLatin1(ExitQuestion), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    if (answer != QMessageBox::Ok) {
+        event->ignore();
+        return;
+    }
+    if (m_unitListBinding) {
+        m_unitListBinding->Stop();
+        while (m_unitListBinding->IsBusy())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    m_unitListBinding.reset();
+    m_rmonStateBinding.reset();
+    event->accept();
+}
+
+void TMainForm::showHelp()
+{
+    if (!m_helpWindow) {
+        auto *window = new QDialog(this);
+        window->setObjectName(QStringLiteral("HelpWindow"));
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->setWindowTitle(QStringLiteral("TRV-8170QL Management Module Help"));
+        auto *browser = new QTextBrowser(window);
+        browser->setObjectName(QStringLiteral("HelpBrowser"));
+        browser->setOpenExternalLinks(false);
+        const QString file
+            = QCoreApplication::applicationDirPath() + QStringLiteral("/trv8170ql.hlp");
+        browser->setSearchPaths({QCoreApplication::applicationDirPath()});
+        browser->setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
+        if (browser->toPlainText().isEmpty())
+            browser->setPlainText(QStringLiteral("The help file %1 cannot be opened.").arg(file));
+        auto *layout = new QVBoxLayout(window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(browser);
+        window->resize(640, 520);
+        m_helpWindow = window;
+    }
+    m_helpWindow->show();
+    m_helpWindow->raise();
+}
+
+void TMainForm::showAbout()
+{
+    TAboutForm about(this);
+    about.exec();
+}

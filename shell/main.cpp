@@ -1,0 +1,30 @@
+// The module's program: all start-up happens while the main window is made.
+#include "CvConvertError.h"
+#include "CvException.h"
+#include "TMainForm.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QStringList parameters = QCoreApplication::arguments();
+    parameters.removeFirst();
+    const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    std::unique_ptr<TMainForm> form;
+    try {
+        form = std::make_unique<TMainForm>(parameters);
+    } catch (const CvConvertError &e) {
+        QMessageBox::critical(nullptr, caption, e.message());
+        return 1;
+    } catch (const CvException &e) {
+        QMessageBox::critical(nullptr, caption, e.message());
+        return 1;
+    }
+    if (form->StartupEnded())
+        return 0;
+    form->show();
+    return app.exec();
+}

@@ -1,0 +1,470 @@
+#include "CvSNMPRequest2Edits.h"
+#include "SimulatorProcess.h"
+#include "TAboutForm.h"
+#include "TMainForm.h"
+#include "WindowCommands.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The menu as the operator sees it: two blanks of indent per level, "-"
+// for a separator. Trailing and double blanks in captions are meant.
+const char *const expectedMenu = R"(Basic Configuration
+  Device Management
+    System Information
+    Device Information
+    Device Module Information
+    Layer2 Control
+    Alarm Control
+    System Log
+      System Log Control
+      System Log Host
+  Equipment Management
+    Basic Information
+    Unit Table
+    Power Table
+    Fan Information
+  Agent Management
+    MIB Capabilities
+    Basic Configuration
+    Agent Supported Update Files
+    CPU Utilization
+    Dual Image Information
+    System Serverity Control
+  Time Management
+    System Time
+    Network Time
+    Daylight Saving Time
+  -
+  IF-MIB
+    General Table
+    IfX Table
+  MIB II
+    IF Table
+    IF Counters
+    -
+    IP Counters
+    IP Routing
+    IP Address Table
+    -
+    ICMP Counters
+    UDP Counters
+    SNMP Counters
+  dot3 Statistics
+  Exit
+RMON
+  RMON Control
+  Statistics
+  History
+  Alarm/Event
+  Probe Config
+    Probe Basic Information
+Bridge
+  Spanning Tree Algorithm
+  802.1d 
+    Information
+  Spanning Tree
+    STP Control 
+    Configuration Identification
+    Instance Information
+    Port State Information
+    Port MSTP Information
+  Transparent Bridge
+    Forwarding Table
+    Port Counters
+VLAN
+  802.1P
+    Basic Configure
+    Priority Information
+      Default User Priorities of Each Port
+      Regenerated User Priorities
+      User Priorities To Traffic Class
+      Port Outbound Access Priorities
+    GARP
+    Port Capability
+  802.1Q
+    802.1Q Bridge
+      Basic Configure
+      Ports Information
+    Forwarding/Filtering
+      Unicast Forwarding Information
+      Tp Group Destination Forwarded
+      Multicast Forwarding Information
+      Forward Unregistered Information
+    802.1Q VLAN 
+      Static Table
+      Current Table
+    Static Filtering 
+      Unicast Information
+      Multicast Information
+  Protocol VLAN
+SNMP V3
+  SNMP Engine
+  Message Processing and Dispatching
+  SNMP Target MIB
+    General Information
+    Target Address Table
+    Target Parameters
+  User-based Security Model
+    Statistics
+    User Table
+  View-base Access Control Mode
+    Security Group Table
+    Access Table
+    View MIB Tree Family Table
+  Notifications
+    Notify Table
+  Community
+    Community String Table
+    Target Address Table
+Security Management
+  Authentication Mode Setting
+  -
+  802.1X
+    Configuration
+    Port Configuration
+    Port Statistics
+    Port Diagnostics
+    Port Session Statistics
+    -
+    Mac Base Authentication
+      State Table
+      Diagnostics Information
+      EAP Over Land  Frames Statistic Table
+      Session Information
+  Radius Management
+    Radius Server Table
+    Authentication Information
+    Authentication Table
+    Accounting Control
+      Basic Information
+      Server Table
+  TACACS+
+    TACACS+ Control
+    -
+    TACACS+ Information
+    Login Method Control
+    Login Information
+    Enable Method Control
+    Server Group
+    Server Information
+    Server Control
+  -
+  SSH
+    SSH Management
+    -
+    Encryption Algorithm
+    Authentication Method
+    HMAC Algorithm
+    Public Key Algorithm
+  SSL
+    SSL Management
+    Certificate File Information
+Layer 2 Management
+  Port Management
+    Jumbo Frame Ctrl
+    Port Information Table
+    Port Control Table
+    Trunk Basic Information
+    Port Trunk Table
+    Port Mirror Table
+    Port Security Table
+    Delete Control
+  QoS Management
+    Basic Configuration
+    Bandwidth Control Table
+    SchedulingTable
+    802.1p User Priority Table
+    802.1p Default Priority Table
+  -
+  IGMP Snooping
+    Basic Information 
+    Control Table
+    Query Information
+    Group Information 
+  -
+  Traffic Control Table
+  Traffic Segmentation Table 
+  Access Control Information
+    Ethernet Mask Information
+    Ethernet Information Rule
+    IP Mask Information
+    IP Rule
+    User Defined Mask Information
+    User Defined Information Rule
+    IPv6 Mask Information
+    IPv6 Rule
+  802.3 ad
+    Aggregator Table
+    Aggregator Port Table
+Layer 3 Management
+  Device Ctrl
+  MD5 Information 
+  IP Management
+    IP Control Management
+    IP Control Table
+    IP Forwarding Table
+    IP Static Routing Table
+  -
+  BOOTP Basic Configuration
+  BOOTP Ctrl Table
+  DNS Basic Configuration
+  DNS Ctrl Table
+  -
+  Route Redistribution Table
+  CIDR (RFC2096)
+  RIP2 (RFC1724)
+  OSPF (RFC1850)
+    OSPF General
+    Area Info
+    Lsdb  Info
+    Neighbor Info
+    Interface Table
+    Virtual Interface Table
+    Host Table
+    Route Preference
+  VRRP (RFC2787)
+    VRRP Control
+    -
+    VRRP Operation
+    Virtual Route Address
+    VRRP Error Statistics
+    Virtual Route Statistics
+  -
+  IpMroute
+  DVMRP
+  PIM
+    PIM Info
+  -
+  IGMP Interface Table
+  IGMP Cache Table
+  IGMP Src List Table
+Single IP
+  Single IP Control
+  My Information
+  Member Switch
+  Candidate Switch
+  Group Information
+  Neighbor Information
+Help
+  Help
+  About)";
+
+void walk(const QMenu *menu, int depth, QStringList &lines)
+{
+    for (QAction *action : menu->actions()) {
+        const QString indent(depth * 2, QLatin1Char(' '));
+        if (action->isSeparator()) {
+            lines.append(indent + "-");
+            continue;
+        }
+        lines.append(indent + action->text());
+        if (action->menu())
+            walk(action->menu(), depth + 1, lines);
+    }
+}
+
+QAction *findAction(QWidget *root, const QStringList &path)
+{
+    QList<QAction *> actions = root->actions();
+    QAction *found = nullptr;
+    for (const QString &caption : path) {
+        found = nullptr;
+        for (QAction *a : actions) {
+            if (a->text() == caption) {
+                found = a;
+                break;
+            }
+        }
+        if (!found)
+            return nullptr;
+        actions = found->menu() ? found->menu()->actions() : QList<QAction *>();
+    }
+    return found;
+}
+
+// Answers the next message box with the given button and keeps its text.
+void answerNextMessageBox(QMessageBox::StandardButton button, QString *text)
+{
+    QTimer::singleShot(50, [button, text] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                if (text)
+                    *text = box->windowTitle() + "|" + box->text();
+                box->button(button)->click();
+                return;
+            }
+        }
+        answerNextMessageBox(button, text);
+    });
+}
+
+} // namespace
+
+class TstMainForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void menuTreeAsDescribed();
+    void rmonItemsFollowTheState_data();
+    void rmonItemsFollowTheState();
+    void exitAsksFirst();
+    void aboutShowsLongVersion();
+    void noParameters();
+
+private:
+    std::unique_ptr<TMainForm> start();
+    void setRmonState(int value);
+    QTemporaryDir m_dir;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TstMainForm::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    m_sim
+        = std::make_unique<SimulatorProcess>(QStringList {"--stack", "1:TRV-8170QL,2:TRM6140QL*"});
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    QDir().mkpath(m_dir.filePath("conf"));
+    QFile store(m_dir.filePath("registry.ini"));
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.write(QStringLiteral("[\\SOFTWARE\\Corvane\\Vantrel5.1\\MibFile]\nPath=%1/\n")
+                    .arg(m_dir.filePath("conf"))
+                    .toUtf8());
+    store.close();
+    qputenv("TRV_REGISTRY", m_dir.filePath("registry.ini").toLocal8Bit());
+    QFile cfg(m_dir.filePath("conf/127.0.0.1.cfg"));
+    QVERIFY(cfg.open(QIODevice::WriteOnly));
+    cfg.write(QStringLiteral(
+        "[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\nSecurityLevel=0\n"
+        "AuthProtocol=0\nPrivProtocol=0\n")
+                  .arg(m_sim->port())
+                  .toUtf8());
+}
+
+std::unique_ptr<TMainForm> TstMainForm::start()
+{
+    return std::make_unique<TMainForm>(QStringList {"/I127.0.0.1", "/Rkestra", "/Wmarlowe"});
+}
+
+void TstMainForm::setRmonState(int value)
+{
+    const int rc = QProcess::execute("snmpset",
+        {"-v2c", "-c", "marlowe", QString("127.0.0.1:%1").arg(m_sim->port()),
+            QString("1.3.6.1.4.1.%1.11.59.8.2.1.2.3.0").arg(TRV_PEN), "i", QString::number(value)});
+    QCOMPARE(rc, 0);
+}
+
+void TstMainForm::menuTreeAsDescribed()
+{
+    auto form = start();
+    QStringList lines;
+    for (QAction *top : form->menuBar()->actions()) {
+        lines.append(top->text());
+        walk(top->menu(), 1, lines);
+    }
+    const QStringList expected = QString::fromUtf8(expectedMenu).split('\n');
+    for (qsizetype k = 0; k < qMax(lines.size(), expected.size()); ++k)
+        QCOMPARE(lines.value(k), expected.value(k));
+    QCOMPARE(form->width(), 792);
+    QCOMPARE(form->windowTitle(), QString("127.0.0.1"));
+    // A registered window command is what its menu item runs.
+    int opened = 0;
+    WindowCommands::Register("TGARPForm", [&opened] { ++opened; });
+    auto again = start();
+    QAction *garp = findAction(again->menuBar(), {"VLAN", "802.1P", "GARP"});
+    QVERIFY(garp && garp->isEnabled());
+    garp->trigger();
+    QCOMPARE(opened, 1);
+}
+
+void TstMainForm::rmonItemsFollowTheState_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("enabledBefore");
+    QTest::addColumn<bool>("enabledAfter");
+    QTest::newRow("disabled") << 2 << "disabled" << true << false;
+    QTest::newRow("enabled") << 3 << "enabled" << false << true;
+    QTest::newRow("no option text keeps them") << 1 << "1" << false << false;
+}
+
+void TstMainForm::rmonItemsFollowTheState()
+{
+    QFETCH(int, value);
+    QFETCH(QString, label);
+    QFETCH(bool, enabledBefore);
+    QFETCH(bool, enabledAfter);
+    setRmonState(3);
+    auto form = start();
+    const QStringList items {"Statistics", "History", "Alarm/Event"};
+    for (const QString &item : items)
+        findAction(form->menuBar(), {"RMON", item})->setEnabled(enabledBefore);
+    setRmonState(value);
+    form->ReadRmonState();
+    QCOMPARE(form->findChild<QLabel *>("ST_RmonState")->text(), label);
+    for (const QString &item : items)
+        QCOMPARE(findAction(form->menuBar(), {"RMON", item})->isEnabled(), enabledAfter);
+    setRmonState(3);
+}
+
+void TstMainForm::exitAsksFirst()
+{
+    auto form = start();
+    form->show();
+    QString text;
+    answerNextMessageBox(QMessageBox::Cancel, &text);
+    QVERIFY(!form->close());
+    QCOMPARE(text, QString("Confirm|Exit TRV-8170QL Management Module"));
+    QVERIFY(form->isVisible());
+    QVERIFY(form->UnitListBinding());
+
+    answerNextMessageBox(QMessageBox::Ok, &text);
+    QAction *exit = findAction(form->menuBar(), {"Basic Configuration", "Exit"});
+    exit->trigger();
+    QVERIFY(!form->isVisible());
+    QVERIFY(!form->UnitListBinding());
+}
+
+void TstMainForm::aboutShowsLongVersion()
+{
+    TAboutForm about;
+    about.show();
+    auto *version = about.findChild<QLabel *>("VersionLabel");
+    QCOMPARE(version->text(), TAboutForm::VersionLine());
+    auto *ok = about.findChild<QPushButton *>("BT_Ok");
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(version->text(), TAboutForm::VersionLine());
+    QTest::keyClick(ok, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
+    QCOMPARE(version->text(), TAboutForm::LongVersionLine());
+    QVERIFY(version->text().contains("build"));
+    QVERIFY(about.findChild<QLabel *>("Image2")->isVisible());
+}
+
+void TstMainForm::noParameters()
+{
+    QString text;
+    answerNextMessageBox(QMessageBox::Ok, &text);
+    TMainForm form({});
+    QVERIFY(form.StartupEnded());
+    QVERIFY(text.endsWith("|No parameter input"));
+}
+
+QTEST_MAIN(TstMainForm)
+#include "tst_mainform.moc"
