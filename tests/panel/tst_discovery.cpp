@@ -1,0 +1,280 @@
+// Stack discovery against the simulator and against a fake agent whose unit
+// table holds rows the simulator never reports.
+
+#include "CvSNMPRequest2Leds.h"
+#include "CvSNMPSession.h"
+#include "FakeMainWindow.h"
+#include "PortButton.h"
+#include "SimulatorProcess.h"
+#include "StackDiscovery.h"
+#include "TPanelForm.h"
+#include "UnitTableAgent.h"
+
+#include <QContextMenuEvent>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using Unit = UnitTableAgent::Unit;
+Q_DECLARE_METATYPE(QList<Unit>)
+
+namespace {
+
+Unit unit(int id, const QString &model, int ports = 24, bool exists = true)
+{
+    Unit u;
+    u.id = id;
+    u.model = model;
+    u.ports = ports;
+    u.exists = exists;
+    return u;
+}
+
+QStringList classNames(const QList<QWidget *> &panels)
+{
+    QStringList names;
+    for (const QWidget *panel : panels)
+        names.append(QString::fromLatin1(panel->metaObject()->className()));
+    return names;
+}
+
+QList<int> tagsOf(const QList<QAbstractButton *> &buttons)
+{
+    QList<int> tags;
+    for (const QAbstractButton *b : buttons)
+        tags.append(PortNumberOf(b));
+    return tags;
+}
+
+QList<int> range(int first, int last)
+{
+    QList<int> numbers;
+    for (int n = first; n <= last; ++n)
+        numbers.append(n);
+    return numbers;
+}
+
+// A right click on the button as the toolkit delivers it.
+void rightClick(QAbstractButton *button)
+{
+    QContextMenuEvent event(
+        QContextMenuEvent::Mouse, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(button, &event);
+}
+
+} // namespace
+
+class TstDiscovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void twoUnitsFromTheSimulator();
+    void unitRows_data();
+    void unitRows();
+    void agentThatDoesNotAnswer();
+    void addressThatDoesNotResolve();
+    void captionThatIsNoNumber();
+
+private:
+    void useAgent(quint16 port);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SimulatorProcess> m_sim;
+    UnitTableAgent m_agent;
+};
+
+void TstDiscovery::initTestCase()
+{
+    StartSession(m_dir.path());
+    m_sim
+        = std::make_unique<SimulatorProcess>(QStringList {"--stack", "1:TRV-8170QL,2:TRM6140QL*"});
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+}
+
+void TstDiscovery::init()
+{
+    SessionDefaults() = InitialSessionDefaults();
+    SessionDefaults().security.version = 1;
+    m_agent.setFailing(false);
+}
+
+void TstDiscovery::useAgent(quint16 port)
+{
+    SessionDefaults().device.address = QStringLiteral("127.0.0.1");
+    SessionDefaults().device.port = port;
+}
+
+void TstDiscovery::twoUnitsFromTheSimulator()
+{
+    useAgent(m_sim->port());
+    FakeMainWindow main;
+    DiscoverStack(main);
+
+    QCOMPARE(main.window.windowTitle(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(main.unitList->topLevelItemCount(), 2);
+    QCOMPARE(classNames(main.panels), QStringList({"TPanelTRV8170QLForm", "TPanelTRM6140QLForm"}));
+    QCOMPARE(main.panels.at(0)->geometry(), QRect(0, 0, 780, 89));
+    QCOMPARE(main.panels.at(1)->geometry(), QRect(0, 92, 780, 89));
+    QCOMPARE(main.window.height(), 249);
+    QCOMPARE(main.window.width(), 792);
+    // The scroll box's content holds both panels.
+    QVERIFY(main.panelParent->rect().contains(main.panels.at(1)->geometry()));
+    QCOMPARE(main.modelNames.size(), 10);
+    QCOMPARE(main.rmonReads, 1);
+
+    QCOMPARE(tagsOf(main.portButtons), range(1, 48) + range(65, 88));
+    QCOMPARE(main.portButtons.first()->objectName(), QStringLiteral("SpeedButton1"));
+    QCOMPARE(main.portButtons.last()->parent(), main.panels.at(1));
+
+    // Each panel reads its own unit's LEDs and shows its own badge.
+    auto *second = static_cast<TPanelForm *>(main.panels.at(1));
+    QCOMPARE(second->LedBinding()->request.varList.instance, QStringLiteral("2"));
+    const auto *badge = second->findChild<QLabel *>(QStringLiteral("StackImage"));
+    QVERIFY(badge);
+    QCOMPARE(badge->pixmap().toImage(), main.badges.at(1).toImage());
+
+    // The port menu opens on the button clicked.
+    QAbstractButton *button = main.portButtons.at(60);
+    rightClick(button);
+    QTRY_VERIFY(main.menu->isVisible());
+    QCOMPARE(PopupComponent(main.menu), button);
+    main.menu->hide();
+}
+
+void TstDiscovery::unitRows_data()
+{
+    QTest::addColumn<QList<Unit>>("units");
+    QTest::addColumn<QStringList>("classes");
+    QTest::addColumn<QList<int>>("ports"); // the tags of all port buttons
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("width");
+
+    QTest::newRow("a not-exist row ends the stack")
+        << QList<Unit> {unit(1, "TRV-8170QL", 50), unit(2, "TRV-8170QL", 50, false),
+               unit(3, "TRV-8140QL", 26)}
+        << QStringList {"TPanelTRV8170QLForm"} << range(1, 48) << 89 + 68 << 792;
+    QTest::newRow("unit 3 on a 48-port panel")
+        << QList<Unit> {unit(3, "TRV8170QL", 50)} << QStringList {"TPanelTRV8170QLForm"}
+        << range(129, 176) << 89 + 68 << 792;
+    QTest::newRow("models without a window of their own")
+        << QList<Unit> {unit(1, "TRV-8170QL ", 50), unit(2, "trv-8170ql", 24),
+               unit(3, "TRM-6140QL", 26), unit(4, "TRV8140PQL", 26)}
+        << QStringList {"TPanelGenericForm", "TPanelGenericForm", "TPanelGenericForm",
+               "TPanelTRV8140PQLForm"}
+        << range(1, 50) + range(65, 88) + range(129, 154) + range(193, 216) << 3 * 92 + 89 + 68
+        << 792;
+    QTest::newRow("every model of the table")
+        << QList<Unit> {unit(1, "TRV-8140PQL"), unit(2, "TRM-6140QLI"), unit(3, "TRM-6140QL*"),
+               unit(4, "TRM6140QL"), unit(5, "TRV-8140QL")}
+        << QStringList {"TPanelTRV8140PQLForm", "TPanelTRM6140QLiForm", "TPanelTRM6140QLForm",
+               "TPanelTRM6140QLForm", "TPanelTRV8140PQLForm"}
+        << range(1, 24) + range(65, 88) + range(129, 152) + range(193, 216) + range(257, 280)
+        << 4 * 92 + 89 + 68 << 792;
+    QTest::newRow("a unit without ports")
+        << QList<Unit> {unit(1, "XR-100", 0)} << QStringList {"TPanelGenericForm"} << QList<int> {}
+        << 89 + 68 << 792;
+    // 32 columns do not fit into 780 pixels: the window widens to the panel.
+    QTest::newRow("a 64-port unit")
+        << QList<Unit> {unit(1, "XR-6400", 64), unit(2, "TRV-8170QL", 50)}
+        << QStringList {"TPanelGenericForm", "TPanelTRV8170QLForm"} << range(1, 112) << 92 + 89 + 68
+        << 96 + 31 * 26 + 23 + 6 + 10;
+}
+
+void TstDiscovery::unitRows()
+{
+    QFETCH(QList<Unit>, units);
+    QFETCH(QStringList, classes);
+    QFETCH(QList<int>, ports);
+    QFETCH(int, height);
+    QFETCH(int, width);
+
+    m_agent.setUnits(units);
+    useAgent(m_agent.port());
+    FakeMainWindow main;
+    DiscoverStack(main);
+
+    QCOMPARE(classNames(main.panels), classes);
+    QCOMPARE(tagsOf(main.portButtons), ports);
+    QCOMPARE(main.window.height(), height);
+    QCOMPARE(main.window.width(), width);
+    for (int k = 0; k < main.panels.size(); ++k) {
+        auto *panel = static_cast<TPanelForm *>(main.panels.at(k));
+        QCOMPARE(panel->y(), 92 * k);
+        QCOMPARE(panel->UnitNumber(), units.at(k).id);
+        // A panel of no model of its own is named after the unit's model.
+        if (classes.at(k) == QLatin1String("TPanelGenericForm"))
+            QCOMPARE(panel->windowTitle(), units.at(k).model);
+    }
+    // The menu is attached after the loop, also when it stopped early.
+    if (!main.portButtons.isEmpty()) {
+        rightClick(main.portButtons.last());
+        QTRY_VERIFY(main.menu->isVisible());
+        QCOMPARE(PopupComponent(main.menu), main.portButtons.last());
+        main.menu->hide();
+    }
+    QCOMPARE(main.rmonReads, 1);
+}
+
+void TstDiscovery::agentThatDoesNotAnswer()
+{
+    useAgent(SimulatorProcess::silentPort());
+    SessionDefaults().timeout = 20;
+    FakeMainWindow main;
+    DiscoverStack(main);
+
+    QVERIFY2(main.status->text().startsWith("Get: (SNMPClass) SNMP request timed out!"),
+        qPrintable(main.status->text()));
+    QCOMPARE(main.panels.size(), 0);
+    QCOMPARE(main.portButtons.size(), 0);
+    QCOMPARE(main.window.height(), FakeMainWindow::StartHeight);
+    QCOMPARE(main.rmonReads, 1);
+}
+
+void TstDiscovery::addressThatDoesNotResolve()
+{
+    useAgent(m_agent.port());
+    SessionDefaults().device.address.clear();
+    FakeMainWindow main;
+    main.agentAddress.clear();
+    DiscoverStack(main);
+
+    QCOMPARE(main.status->text(), QString::fromLatin1(UnitInformationFailed));
+    QCOMPARE(main.panels.size(), 0);
+    QCOMPARE(main.window.height(), FakeMainWindow::StartHeight);
+    QCOMPARE(main.rmonReads, 1);
+}
+
+// Unit ids decode from the instance as numbers; a caption that is not one
+// can only come from a list another reader changed, so the test changes it
+// as the read ends.
+void TstDiscovery::captionThatIsNoNumber()
+{
+    m_agent.setUnits(
+        {unit(1, "TRV-8170QL", 50), unit(2, "TRV-8170QL", 50), unit(3, "TRV-8170QL", 50)});
+    useAgent(m_agent.port());
+    FakeMainWindow main;
+    main.onBinding = [&main](CvSNMPRequest2Edits *binding) {
+        QObject::connect(binding, &CvSNMPRequest2Controls::OnReadDone, binding,
+            [&main] { main.unitList->topLevelItem(1)->setText(0, QStringLiteral("2x")); });
+    };
+    DiscoverStack(main);
+
+    QCOMPARE(main.panels.size(), 1);
+    QCOMPARE(main.status->text(), QStringLiteral("'2x' is not a valid integer value"));
+    // No port menu, but clicks still reach the main window.
+    QAbstractButton *button = main.portButtons.at(4);
+    rightClick(button);
+    QCoreApplication::processEvents();
+    QVERIFY(!main.menu->isVisible());
+    QCOMPARE(PopupComponent(main.menu), nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(main.clicks, QList<QAbstractButton *> {button});
+    QCOMPARE(main.rmonReads, 1);
+}
+
+QTEST_MAIN(TstDiscovery)
+#include "tst_discovery.moc"
