@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QNetworkDatagram>
 #include <QProcess>
@@ -23,9 +24,11 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -34,6 +37,26 @@ const char *const stack = "1:TRV-8170QL,2:TRM6140QL*,3:TRV-8140QL,4:TRM-6140QLI,
                           "6:TRV-8140PQL,7:TRM6140QL,8:TRV8170QL,9:TRM-6140QL*,10:TRV8140PQL,"
                           "11:TRV-8170QL,12:TRM-6140QL";
 constexpr int StartupMs = 5000; // discovery and the first reads, not measured
+
+// A child process that ends with this program, on every path out of it.
+class Child : public QProcess
+{
+public:
+    Child()
+    {
+        setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    }
+    ~Child() override
+    {
+        if (state() == NotRunning)
+            return;
+        terminate();
+        if (!waitForFinished(5000)) {
+            kill();
+            waitForFinished(2000);
+        }
+    }
+};
 
 int fail(const QString &text)
 {
@@ -147,12 +170,15 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString module = args.value(1, app.applicationDirPath() + QStringLiteral("/trv8170ql"));
+    // Absolute: the module runs in a working directory of its own.
+    const QString module
+        = QFileInfo(args.value(1, app.applicationDirPath() + QStringLiteral("/trv8170ql")))
+              .absoluteFilePath();
     const int seconds = args.value(2, QStringLiteral("20")).toInt();
     if (!QFile::exists(module))
         return fail(QStringLiteral("no module at %1").arg(module));
 
-    QProcess sim;
+    Child sim;
     const std::optional<quint16> agentPort = startSimulator(sim);
     if (!agentPort)
         return fail(QStringLiteral("trvsim did not start"));
@@ -172,7 +198,7 @@ int main(int argc, char *argv[])
         || !writeFile(conf + QStringLiteral("127.0.0.1.cfg"), cfg))
         return fail(QStringLiteral("cannot write the settings store"));
 
-    QProcess trv;
+    Child trv;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("TRV_REGISTRY"), dir.filePath(QStringLiteral("registry.ini")));
@@ -195,12 +221,6 @@ int main(int argc, char *argv[])
     const double elapsed = double(wall.nsecsElapsed()) / 1e9;
     const std::optional<double> rss = residentMb(pid);
     const int polls = relay.requests - startRequests;
-
-    trv.terminate();
-    if (!trv.waitForFinished(5000))
-        trv.kill();
-    sim.terminate();
-    sim.waitForFinished(5000);
 
     if (!startCpu || !endCpu || !rss)
         return fail(QStringLiteral("the module ended early"));
