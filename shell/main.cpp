@@ -1,6 +1,7 @@
 // The module's program: all start-up happens while the main window is made.
 #include "CvConvertError.h"
 #include "CvException.h"
+#include "CvSnmpTransport.h"
 #include "TMainForm.h"
 
 #include <QApplication>
@@ -26,5 +27,9 @@ int main(int argc, char *argv[])
     if (form->StartupEnded())
         return 0;
     form->show();
-    return app.exec();
+    const int rc = app.exec();
+    form.reset();
+    // Library sessions are closed before the program ends.
+    CvSnmpTransport::instance().CloseAll();
+    return rc;
 }

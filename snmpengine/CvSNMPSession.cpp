@@ -59,6 +59,13 @@ SnmpEventProcessor::SnmpEventProcessor()
 
 void SnmpEventProcessor::Enable()
 {
+    m_enabled = true;
+    // Every send wakes the timer; it sleeps again once nothing is pending,
+    // so an idle module does not tick fifty times a second.
+    CvSnmpTransport::instance().SetSendHook([this] {
+        if (m_enabled && !m_timer.isActive())
+            m_timer.start();
+    });
     m_timer.start();
 }
 
@@ -66,7 +73,8 @@ void SnmpEventProcessor::Tick()
 {
     m_timer.stop();
     CvSnmpTransport &transport = CvSnmpTransport::instance();
-    if (transport.IsInitialised() && transport.PendingCount() > 0)
-        transport.ProcessTimeouts();
+    if (!transport.IsInitialised() || transport.PendingCount() == 0)
+        return;
+    transport.ProcessTimeouts();
     m_timer.start();
 }

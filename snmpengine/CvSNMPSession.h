@@ -66,11 +66,12 @@ public:
     static SnmpEventProcessor &instance();
 
     void Enable();
-    bool IsEnabled() const { return m_timer.isActive(); }
+    bool IsEnabled() const { return m_enabled; }
 
 private:
     SnmpEventProcessor();
     void Tick();
 
     QTimer m_timer;
+    bool m_enabled = false;
 };

@@ -262,8 +262,13 @@ struct CvSnmpTransport::Private
     std::vector<std::unique_ptr<Session>> owned; // every open session, closed at the end
     QHash<quint64, std::pair<QString, Session *>> probeAgents; // probe id -> agent, probe session
     bool closing = false;
+    int pumping = 0; // inside a library read or time-out pass
+    std::function<void()> sendHook;
+    std::vector<std::pair<quint64, CvSnmpResponse>> ready;
 
     void closeLater(void *handle);
+    void deliver(quint64 handle, const CvSnmpResponse &response);
+    void drain();
 
     static int onEvent(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic);
     static int onProbe(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic);
@@ -385,13 +390,16 @@ void CvSnmpTransport::Private::watch(Session *s)
         return;
     s->notifier = std::make_unique<QSocketNotifier>(transport->sock, QSocketNotifier::Read);
     void *handle = s->handle;
-    QObject::connect(
-        s->notifier.get(), &QSocketNotifier::activated, s->notifier.get(), [handle, transport] {
+    QObject::connect(s->notifier.get(), &QSocketNotifier::activated, s->notifier.get(),
+        [this, handle, transport] {
             netsnmp_large_fd_set fds;
             netsnmp_large_fd_set_init(&fds, transport->sock + 1);
             NETSNMP_LARGE_FD_SET(transport->sock, &fds);
+            ++pumping;
             snmp_sess_read2(handle, &fds);
+            --pumping;
             netsnmp_large_fd_set_cleanup(&fds);
+            drain();
         });
 }
 
@@ -652,21 +660,41 @@ void CvSnmpTransport::Private::complete(quint64 handle, CvSnmpResponse response)
     it->done = true;
     response.agentAddress = it->agentAddress;
     response.agentPort = it->agentPort;
-    // Answers are handed over from the event loop, never from inside the
-    // library, so a completion routine may send or wait as it likes.
+    // Answers are handed over once the library call that produced them has
+    // returned, never from inside the library, so a completion routine may
+    // send or wait as it likes. Inside a read or time-out pass they run
+    // right after it; anything else (a failure inside a send) goes through
+    // the event loop, so no callback runs before Send has returned.
+    if (pumping > 0) {
+        ready.emplace_back(handle, std::move(response));
+        return;
+    }
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
-        [this, handle, response = std::move(response)] {
-            const auto found = contexts.find(handle);
-            if (found == contexts.end())
-                return;
-            CvSnmpCallback callback = std::move(found->callback);
-            const bool cancelled = found->cancelled;
-            contexts.erase(found);
-            if (!cancelled && callback)
-                callback(response);
-        },
+        [this, handle, response = std::move(response)] { deliver(handle, response); },
         Qt::QueuedConnection);
+}
+
+void CvSnmpTransport::Private::deliver(quint64 handle, const CvSnmpResponse &response)
+{
+    const auto found = contexts.find(handle);
+    if (found == contexts.end())
+        return;
+    CvSnmpCallback callback = std::move(found->callback);
+    const bool cancelled = found->cancelled;
+    contexts.erase(found);
+    if (!cancelled && callback)
+        callback(response);
+}
+
+void CvSnmpTransport::Private::drain()
+{
+    while (!ready.empty()) {
+        std::vector<std::pair<quint64, CvSnmpResponse>> batch;
+        batch.swap(ready);
+        for (const auto &[handle, response] : batch)
+            deliver(handle, response);
+    }
 }
 
 int CvSnmpTransport::Private::onEvent(
@@ -778,7 +806,11 @@ void CvSnmpTransport::Private::closeLater(void *handle)
         return;
     std::unique_ptr<Session> session = std::move(*it);
     owned.erase(it);
-    session->notifier.reset();
+    // The notifier may be the sender of the signal being handled.
+    if (session->notifier) {
+        session->notifier->setEnabled(false);
+        session->notifier.release()->deleteLater();
+    }
     snmp_sess_close(handle);
 }
 
@@ -792,6 +824,8 @@ quint64 CvSnmpTransport::Send(const CvSnmpTarget &target, CvPduType type,
     context.agentAddress = target.address;
     context.agentPort = target.port;
     d->contexts.insert(handle, std::move(context));
+    if (d->sendHook)
+        d->sendHook();
     const int result = d->dispatch(handle, target, type, bindings);
     if (result != 0) {
         const auto it = d->contexts.find(handle);
@@ -831,8 +865,11 @@ void CvSnmpTransport::ProcessTimeouts()
 {
     // snmp_sess_timeout may complete requests, which never closes a session
     // here, so the list stays valid while it is walked.
+    ++d->pumping;
     for (const auto &session : d->owned)
         snmp_sess_timeout(session->handle);
+    --d->pumping;
+    d->drain();
 }
 
 void CvSnmpTransport::CloseAll()
@@ -846,4 +883,9 @@ void CvSnmpTransport::CloseAll()
     d->sessions.clear();
     d->engines.clear();
     d->closing = false;
+}
+
+void CvSnmpTransport::SetSendHook(std::function<void()> hook)
+{
+    d->sendHook = std::move(hook);
 }

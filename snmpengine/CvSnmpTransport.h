@@ -93,6 +93,10 @@ public:
     // event processor's tick.
     void ProcessTimeouts();
 
+    // Called whenever a request is sent, so the event processor can sleep
+    // while nothing is pending.
+    void SetSendHook(std::function<void()> hook);
+
     // Closes every library session (pending requests end with -8, which
     // reaches no callback). For tests and the end of the program.
     void CloseAll();

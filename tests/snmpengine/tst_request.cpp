@@ -74,6 +74,7 @@ class TstRequest : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase() { CvSnmpTransport::instance().CloseAll(); }
     void init();
     void scalarsAndRowInEveryVersion_data();
     void scalarsAndRowInEveryVersion();

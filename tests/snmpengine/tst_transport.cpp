@@ -27,6 +27,7 @@ class TstTransport : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase() { CvSnmpTransport::instance().CloseAll(); }
     void versionsAndUsers_data();
     void versionsAndUsers();
     void changedPassPhraseTakesEffect();
