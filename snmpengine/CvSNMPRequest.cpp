@@ -300,6 +300,22 @@ void CvSNMPRequest::GetAsync(CvSNMPCompletion completion, QObject *owner, bool f
 QList<CvSnmpBinding> CvSNMPRequest::writeBindings(
     const QString &indexList, const QStringList *values, QList<int> &sent)
 {
+    // Exclusions, new values and derived values hold for this write only:
+    // the list is restored before the request goes out, or on an error.
+    const CvSNMPVarList before = varList;
+    try {
+        QList<CvSnmpBinding> bindings = buildWriteBindings(indexList, values, sent);
+        varList = before;
+        return bindings;
+    } catch (const CvException &) {
+        varList = before;
+        throw;
+    }
+}
+
+QList<CvSnmpBinding> CvSNMPRequest::buildWriteBindings(
+    const QString &indexList, const QStringList *values, QList<int> &sent)
+{
     if (varList.kind > MVT_UMV)
         RaiseEngine(EngineCode::BadListKind);
     if (!indexList.isEmpty()) {
@@ -344,16 +360,8 @@ bool CvSNMPRequest::Set(bool readBack, const QString &indexList, const QStringLi
 {
     if (!running)
         return false;
-    const CvSNMPVarList before = varList;
     QList<int> sent;
-    QList<CvSnmpBinding> bindings;
-    try {
-        bindings = writeBindings(indexList, values, sent);
-    } catch (const CvException &) {
-        varList = before;
-        throw;
-    }
-    varList = before; // the list is restored before the request goes out
+    const QList<CvSnmpBinding> bindings = writeBindings(indexList, values, sent);
     const CvSnmpResponse response = wait(target(true), CvPduType::Set, bindings);
     const int code = RequestCode(response.result);
     if (code != 0)
@@ -369,16 +377,8 @@ void CvSNMPRequest::SetAsync(CvSNMPCompletion completion, QObject *owner, bool p
 {
     if (!running)
         return;
-    const CvSNMPVarList before = varList;
     QList<int> sent;
-    QList<CvSnmpBinding> bindings;
-    try {
-        bindings = writeBindings(indexList, values, sent);
-    } catch (const CvException &) {
-        varList = before;
-        throw;
-    }
-    varList = before;
+    const QList<CvSnmpBinding> bindings = writeBindings(indexList, values, sent);
     const QPointer<QObject> guard(owner);
     const bool hasOwner = owner != nullptr;
     send(target(true), CvPduType::Set, bindings,

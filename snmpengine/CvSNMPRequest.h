@@ -88,6 +88,8 @@ private:
     QList<CvSnmpBinding> readBindings(bool first, QList<QString> &requested);
     QList<CvSnmpBinding> writeBindings(
         const QString &indexList, const QStringList *values, QList<int> &sent);
+    QList<CvSnmpBinding> buildWriteBindings(
+        const QString &indexList, const QStringList *values, QList<int> &sent);
     quint64 send(const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings,
         CvSnmpCallback callback, bool waiter = false);
     CvSnmpResponse wait(
