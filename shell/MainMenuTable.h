@@ -8,7 +8,7 @@ enum class MenuKind {
     Submenu,
     Separator,
     View, // a standard MIB view in the host's MIB browser; arg = view argument
-    Generated, // a generated configuration window; arg = its title
+    Generated, // a generated configuration window; arg = its menu path ("A > B > C")
     Window, // a window with a fixed layout; arg = its class name
     Exit,
     Help,

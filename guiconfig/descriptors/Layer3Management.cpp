@@ -1,0 +1,5 @@
+#include "DescriptorData.h"
+
+const CvFormDescriptor Layer3ManagementForms[] = {
+    {},
+};

@@ -1,0 +1,5 @@
+#include "DescriptorData.h"
+
+const CvFormDescriptor SecurityManagementForms[] = {
+    {},
+};

@@ -1,0 +1,5 @@
+#include "DescriptorData.h"
+
+const CvFormDescriptor SnmpV3Forms[] = {
+    {},
+};
