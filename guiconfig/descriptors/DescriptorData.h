@@ -31,3 +31,10 @@ extern const CvFormDescriptor Layer2ManagementForms[];
 extern const CvFormDescriptor Layer3ManagementForms[];
 extern const CvFormDescriptor SingleIpForms[];
 extern const CvFormDescriptor PortMenuForms[];
+
+// The port tables shared by the Layer 2 windows and the port menu of the
+// front panels (defined with the port menu).
+extern const CvSNMPVar PortInformationVars[];
+extern const CvControlBinding PortInformationBindings[];
+extern const CvSNMPVar PortControlVars[];
+extern const CvControlBinding PortControlBindings[];
