@@ -138,6 +138,11 @@ void TMainForm::createComponents()
     for (const char *caption : {"Port Information", "Port Configuration"}) {
         QAction *action = m_portInfoPopupMenu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(caption).remove(QLatin1Char(' ')));
+        const QString target = QStringLiteral("Port menu > ") + QString::fromLatin1(caption);
+        connect(action, &QAction::triggered, this, [target] {
+            if (const WindowCommands::Command command = WindowCommands::Find(target))
+                command();
+        });
     }
 
     m_badges = MakeUnitBadges(14);

@@ -2,6 +2,7 @@
 #include "CvConvertError.h"
 #include "CvException.h"
 #include "CvSnmpTransport.h"
+#include "GeneratedWindows.h"
 #include "TMainForm.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Menu commands are looked up when the menu is built.
+    RegisterGeneratedWindows();
     QStringList parameters = QCoreApplication::arguments();
     parameters.removeFirst();
     const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();

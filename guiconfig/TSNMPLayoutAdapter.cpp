@@ -1,0 +1,493 @@
+#include "TSNMPLayoutAdapter.h"
+
+#include "CvException.h"
+#include "CvSNMPRequest2Edits.h"
+#include "TCtrlBtnPanel.h"
+#include "TSNMPPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTreeWidget>
+
+namespace {
+void attach(QPushButton *button, QObject *context, std::function<void()> action)
+{
+    if (!button)
+        return;
+    QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr);
+    QObject::connect(button, &QPushButton::clicked, context, [action] { action(); });
+}
+
+QString textOf(const QWidget *control)
+{
+    if (auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return edit->text();
+    return QString();
+}
+
+bool isEditOrCombo(const QWidget *control)
+{
+    return qobject_cast<const QComboBox *>(control) || qobject_cast<const QLineEdit *>(control);
+}
+} // namespace
+
+TSNMPLayoutAdapter::TSNMPLayoutAdapter(CvBindingList &bindings_, CvSNMPRequest2Edits *request_)
+    : bindings(bindings_)
+    , request(request_)
+{
+    BindControls();
+}
+
+TSNMPLayoutAdapter::~TSNMPLayoutAdapter() = default;
+
+void TSNMPLayoutAdapter::BindControls()
+{
+    for (int i = 0; i < int(bindings.size()); ++i) {
+        const CvBoundControl &b = bindings[i];
+        switch (b.controlKind) {
+        case KindEdit:
+        case KindEditUnticked:
+            request->BindEdit(i, b.format, qobject_cast<QLineEdit *>(b.control));
+            break;
+        case KindComboBox:
+            request->BindComboBox(i, qobject_cast<QComboBox *>(b.control));
+            break;
+        case KindMemo:
+            request->SetMessageTarget(qobject_cast<QPlainTextEdit *>(b.control));
+            break;
+        case KindListView:
+            request->BindListView(qobject_cast<QTreeWidget *>(b.control), true);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void TSNMPLayoutAdapter::AttachRefreshButton(QPushButton *button)
+{
+    refreshButton = button;
+    attach(button, request, [this, button] { RefreshAction(button); });
+}
+
+void TSNMPLayoutAdapter::AttachSetButton(QPushButton *button)
+{
+    setButton = button;
+    attach(button, request, [this, button] { EditAction(button); });
+    button->setEnabled(false);
+}
+
+void TSNMPLayoutAdapter::AttachSetCheckedButton(QPushButton *button)
+{
+    setCheckedButton = button;
+    attach(button, request, [this, button] { SetAction(button); });
+}
+
+void TSNMPLayoutAdapter::AttachAddButton(QPushButton *button)
+{
+    addButton = button;
+    attach(button, request, [this, button] { AddAction(button); });
+}
+
+void TSNMPLayoutAdapter::AttachDeleteButton(QPushButton *button)
+{
+    deleteButton = button;
+    attach(button, request, [this, button] { DeleteAction(button); });
+    button->setEnabled(false);
+}
+
+void TSNMPLayoutAdapter::AttachCheckAllButton(QPushButton *button)
+{
+    checkAllButton = button;
+    attach(button, request, [this, button] { CheckAllAction(button); });
+}
+
+void TSNMPLayoutAdapter::AttachClearChecksButton(QPushButton *button)
+{
+    clearChecksButton = button;
+    attach(button, request, [this, button] { ClearChecksAction(button); });
+}
+
+void TSNMPLayoutAdapter::AttachStopButton(QPushButton *button)
+{
+    stopButton = button;
+    attach(button, request, [this, button] { StopAction(button); });
+}
+
+void TSNMPLayoutAdapter::AttachMessageMemo(QPlainTextEdit *memo)
+{
+    messageMemo = memo;
+    request->SetMessageTarget(memo);
+}
+
+void TSNMPLayoutAdapter::showBusy(const QString &text)
+{
+    const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, request->owner);
+    box.setObjectName(QStringLiteral("busyMessage"));
+    box.exec();
+}
+
+QList<qint32> TSNMPLayoutAdapter::saveFlags() const
+{
+    QList<qint32> saved;
+    const CvSNMPVarList &vars = request->request.varList;
+    for (int i = 0; i < vars.Count(); ++i)
+        saved.append(vars.Var(i).access);
+    return saved;
+}
+
+void TSNMPLayoutAdapter::restoreFlags(const QList<qint32> &saved)
+{
+    CvSNMPVarList &vars = request->request.varList;
+    for (int i = 0; i < vars.Count() && i < saved.size(); ++i)
+        vars.Var(i).access = saved[i];
+}
+
+void TSNMPLayoutAdapter::RefreshAction(QWidget *)
+{
+    request->request.running = true;
+    if (!readComplete) {
+        showBusy(QStringLiteral("Get data not complete"));
+        return;
+    }
+    readComplete = false;
+    try {
+        // A read the binding skips (its previous one still in flight) has
+        // no done event to wait for.
+        if (!request->Read())
+            readComplete = true;
+    } catch (const CvException &e) {
+        readComplete = true;
+        request->ShowError(e.message());
+    }
+}
+
+void TSNMPLayoutAdapter::SetAction(QWidget *)
+{
+    request->request.running = true;
+    if (!readComplete) {
+        showBusy(QStringLiteral("Get data not complete"));
+        return;
+    }
+    if (!writeComplete) {
+        showBusy(QStringLiteral("Modify data not complete"));
+        return;
+    }
+    writeComplete = false;
+    WriteChecked();
+}
+
+// Writes the variables whose include box is ticked, then reads again. The
+// binding runs one request at a time, so the read goes out when the
+// write's answer has arrived and shows the values after the write.
+void TSNMPLayoutAdapter::WriteChecked()
+{
+    const QList<qint32> saved = saveFlags();
+    CvSNMPVarList &vars = request->request.varList;
+    for (int i = 0; i < int(bindings.size()) && i < vars.Count(); ++i)
+        if (!bindings[i].includeBox || !bindings[i].includeBox->isChecked())
+            vars.Var(i).access = AccessInvalid;
+    try {
+        request->Write(false, true);
+        restoreFlags(saved);
+        readComplete = false;
+        m_readAfterWrite = true;
+        if (!request->IsBusy())
+            readAfterWrite();
+        if (deleteColumn != -1)
+            CloseIfDestroyed();
+    } catch (const CvException &e) {
+        readComplete = true;
+        writeComplete = true;
+        m_readAfterWrite = false;
+        restoreFlags(saved);
+        request->ShowError(e.message());
+    }
+}
+
+void TSNMPLayoutAdapter::readAfterWrite()
+{
+    if (!m_readAfterWrite)
+        return;
+    m_readAfterWrite = false;
+    try {
+        if (!request->Read())
+            readComplete = true;
+    } catch (const CvException &e) {
+        readComplete = true;
+        request->ShowError(e.message());
+    }
+}
+
+void TSNMPLayoutAdapter::CloseIfDestroyed()
+{
+    if (deleteColumn < 0 || deleteColumn >= int(bindings.size()) || !dialog)
+        return;
+    const QWidget *control = bindings[deleteColumn].control;
+    if (isEditOrCombo(control) && textOf(control) == deleteValue)
+        dialog->close();
+}
+
+TSNMPLayoutAdapter::DialogParts TSNMPLayoutAdapter::makeDialog()
+{
+    DialogParts parts;
+    QWidget *window = listView ? listView->window() : nullptr;
+    parts.form = new QDialog(window);
+    parts.form->setObjectName(QStringLiteral("rowDialog"));
+    parts.form->setWindowTitle(title);
+    dialog = parts.form;
+    parts.editBoxParent = editBox ? editBox->parentWidget() : nullptr;
+    parts.body = new TSNMPPanel(parts.form);
+    parts.body->form = parts.form;
+    TCtrlBtnPanel *bar = parts.body->buttonBar;
+    bar->HideRefresh();
+    bar->HideCount();
+    bar->HideSet();
+    bar->HideSamples();
+    bar->HideDelete();
+    bar->HideAdd();
+    bar->HideStop();
+    return parts;
+}
+
+// Shows the dialog with the edit box, then gives the box back, hidden, to
+// the table window and the messages to the window's memo.
+void TSNMPLayoutAdapter::runDialog(DialogParts &parts)
+{
+    parts.form->exec();
+    request->SetMessageTarget(messageMemo.data());
+    if (editBox) {
+        editBox->hide();
+        if (auto *splitter = qobject_cast<QSplitter *>(parts.editBoxParent.data()))
+            splitter->insertWidget(1, editBox);
+        else
+            editBox->setParent(parts.editBoxParent);
+        editBox->hide();
+    }
+    delete parts.form;
+}
+
+void TSNMPLayoutAdapter::EditAction(QWidget *)
+{
+    if (!editBox)
+        return;
+    DialogParts parts = makeDialog();
+    TCtrlBtnPanel *bar = parts.body->buttonBar;
+    for (const CvBoundControl &b : bindings)
+        if (b.control)
+            layoutWidth = std::max(layoutWidth, b.control->x() + b.control->width());
+    const int width = std::min(bar->width() + layoutWidth + 40, 800);
+    const int height = std::min(TMsgPanel::PanelHeight + layoutHeight + 60, 550);
+    parts.form->resize(width, height);
+
+    attach(bar->refreshButton, parts.form, [this, bar] { RefreshAction(bar->refreshButton); });
+    attach(bar->setCheckedButton, parts.form, [this, bar] { SetAction(bar->setCheckedButton); });
+    attach(bar->checkAllButton, parts.form, [this, bar] { CheckAllAction(bar->checkAllButton); });
+    attach(bar->clearChecksButton, parts.form,
+        [this, bar] { ClearChecksAction(bar->clearChecksButton); });
+    attach(bar->closeButton, parts.form, [this, bar] { CloseDialogAction(bar->closeButton); });
+
+    parts.body->SetClientWidget(editBox);
+    request->SetMessageTarget(parts.body->messagePanel->memo);
+
+    int writable = 0;
+    for (const CvBoundControl &b : bindings) {
+        const qint32 flags = b.access;
+        if (b.includeBox)
+            b.includeBox->setChecked(!(flags == AccessNotAccessible || flags == AccessReadOnly));
+        if (!(flags == AccessNotAccessible || flags == AccessReadOnly))
+            ++writable;
+        if (b.control)
+            b.control->setEnabled(true);
+    }
+    const bool rowSelected = listView && !listView->selectedItems().isEmpty();
+    if (!rowSelected) {
+        for (const CvBoundControl &b : bindings)
+            if (auto *edit = qobject_cast<QLineEdit *>(b.control))
+                edit->clear();
+    } else {
+        // The index of the row being edited cannot be changed.
+        for (int i = 0; i < indexCount && i < int(bindings.size()); ++i) {
+            if (bindings[i].control)
+                bindings[i].control->setEnabled(false);
+            if (bindings[i].includeBox)
+                bindings[i].includeBox->hide();
+        }
+    }
+    if (writable == 0)
+        bar->ShowNoWrite();
+    else if (writable == 1)
+        bar->ShowWriteOne();
+    else
+        bar->ShowWriteMany();
+    runDialog(parts);
+}
+
+void TSNMPLayoutAdapter::AddAction(QWidget *)
+{
+    if (!editBox)
+        return;
+    request->request.running = true;
+    if (listView)
+        listView->clearSelection();
+    DialogParts parts = makeDialog();
+    TCtrlBtnPanel *bar = parts.body->buttonBar;
+    parts.form->resize(layoutWidth + bar->width() + 40, layoutHeight + TMsgPanel::PanelHeight + 60);
+
+    attach(bar->refreshButton, parts.form, [this, bar] { RefreshAction(bar->refreshButton); });
+    attach(bar->setCheckedButton, parts.form, [this, bar] { SetAction(bar->setCheckedButton); });
+    attach(bar->checkAllButton, parts.form,
+        [this, bar] { CheckAllForAddAction(bar->checkAllButton); });
+    attach(bar->clearChecksButton, parts.form,
+        [this, bar] { ClearChecksAction(bar->clearChecksButton); });
+    attach(bar->closeButton, parts.form, [this, bar] { CloseDialogAction(bar->closeButton); });
+
+    for (int i = 0; i < int(bindings.size()); ++i) {
+        const CvBoundControl &b = bindings[i];
+        if (b.includeBox)
+            b.includeBox->setChecked(true);
+        if (auto *edit = qobject_cast<QLineEdit *>(b.control)) {
+            edit->clear();
+            edit->setEnabled(true);
+            edit->setReadOnly(false);
+            edit->setPalette(QPalette());
+            edit->setFocusPolicy(Qt::StrongFocus);
+        } else if (auto *combo = qobject_cast<QComboBox *>(b.control)) {
+            combo->setCurrentIndex(-1);
+            combo->setEnabled(true);
+            combo->setPalette(QPalette());
+            combo->setFocusPolicy(Qt::StrongFocus);
+            if (i == createColumn)
+                for (int k = 0; k < combo->count(); ++k)
+                    if (combo->itemText(k).trimmed() == createValue) {
+                        combo->setCurrentIndex(k);
+                        break;
+                    }
+        }
+    }
+    if (setButton)
+        setButton->setEnabled(false);
+    if (deleteButton)
+        deleteButton->setEnabled(false);
+    parts.body->SetClientWidget(editBox);
+    request->SetMessageTarget(parts.body->messagePanel->memo);
+    bar->ShowWriteMany();
+    runDialog(parts);
+}
+
+// Writes the delete value into the status variable of the selected row;
+// the index variables address the row and nothing else is sent.
+void TSNMPLayoutAdapter::DeleteAction(QWidget *)
+{
+    request->request.running = true;
+    const QList<qint32> saved = saveFlags();
+    CvSNMPVarList &vars = request->request.varList;
+    try {
+        for (int i = indexCount; i < int(bindings.size()) && i < vars.Count(); ++i)
+            vars.Var(i).access = AccessInvalid;
+        if (deleteColumn < 0 || deleteColumn >= vars.Count()) {
+            restoreFlags(saved);
+            return;
+        }
+        vars.Var(deleteColumn).access = saved[deleteColumn];
+        request->TakeControls(-1);
+        vars.Var(deleteColumn).value = deleteValue;
+        request->Write(false, false);
+        restoreFlags(saved);
+        readComplete = false;
+        m_readAfterWrite = true;
+        if (!request->IsBusy())
+            readAfterWrite();
+    } catch (const CvException &e) {
+        restoreFlags(saved);
+        request->ShowError(e.message());
+    }
+}
+
+void TSNMPLayoutAdapter::CheckAllAction(QWidget *)
+{
+    for (const CvBoundControl &b : bindings)
+        if (b.includeBox)
+            b.includeBox->setChecked(b.access != AccessReadOnly);
+}
+
+void TSNMPLayoutAdapter::CheckAllForAddAction(QWidget *)
+{
+    for (const CvBoundControl &b : bindings)
+        if (b.includeBox)
+            b.includeBox->setChecked(true);
+}
+
+void TSNMPLayoutAdapter::ClearChecksAction(QWidget *)
+{
+    for (const CvBoundControl &b : bindings)
+        if (b.includeBox)
+            b.includeBox->setChecked(false);
+}
+
+void TSNMPLayoutAdapter::StopAction(QWidget *)
+{
+    readComplete = true;
+    writeComplete = true;
+    m_readAfterWrite = false;
+    request->Stop();
+}
+
+void TSNMPLayoutAdapter::CloseDialogAction(QWidget *)
+{
+    if (dialog)
+        dialog->close();
+}
+
+void TSNMPLayoutAdapter::ReadDone()
+{
+    readComplete = true;
+    ReselectRow();
+}
+
+void TSNMPLayoutAdapter::WriteDone()
+{
+    writeComplete = true;
+    readAfterWrite();
+}
+
+// After a read, the row whose index stands in the bound controls is
+// selected again, so the operator keeps the row last edited or added.
+void TSNMPLayoutAdapter::ReselectRow()
+{
+    if (!listView || listView->topLevelItemCount() == 0)
+        return;
+    QString key;
+    int taken = 0;
+    for (const CvBoundControl &b : bindings) {
+        if (taken >= indexCount)
+            break;
+        if (isEditOrCombo(b.control)) {
+            key += textOf(b.control);
+            ++taken;
+        }
+    }
+    for (int r = 0; r < listView->topLevelItemCount(); ++r) {
+        QTreeWidgetItem *item = listView->topLevelItem(r);
+        QString rowKey = item->text(0);
+        for (int c = 1; c < indexCount; ++c)
+            rowKey += item->text(c);
+        if (rowKey == key) {
+            listView->setCurrentItem(item);
+            item->setSelected(true);
+            return;
+        }
+    }
+}
