@@ -3,3 +3,7 @@ if(TARGET guiconfig AND TARGET panel_testsupport)
     trv_add_test(tst_configlayout SOURCES tst_configlayout.cpp
                  LIBS guiconfig panel_testsupport LABELS gui)
 endif()
+if(TARGET guiconfig AND TARGET panel_testsupport)
+    trv_add_test(tst_configactions SOURCES tst_configactions.cpp
+                 LIBS guiconfig panel_testsupport testsupport LABELS gui sim)
+endif()

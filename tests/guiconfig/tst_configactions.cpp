@@ -1,0 +1,550 @@
+// Generated windows driven through their buttons and dialogs against the
+// simulator; what the agent holds afterwards is checked with a second
+// request of its own.
+#include "CvSNMPRequest.h"
+#include "CvSNMPRequest2Edits.h"
+#include "CvSNMPSession.h"
+#include "FakeMainWindow.h"
+#include "GeneratedWindows.h"
+#include "SimulatorProcess.h"
+#include "TConfigForm.h"
+#include "TCtrlBtnPanel.h"
+#include "TPanelContainer.h"
+#include "TSNMPLayoutAdapter.h"
+#include "TSNMPPanel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+namespace {
+const CvIntOption trapStates[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
+const CvOptionList &trapOptions()
+{
+    static const CvOptionList list(trapStates);
+    return list;
+}
+const CvIntOption rowStates[] = {{1, "active"}, {2, "notInService"}, {3, "notReady"},
+    {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"}, {0, nullptr}};
+const CvOptionList &rowStatusOptions()
+{
+    static const CvOptionList list(rowStates);
+    return list;
+}
+
+const CvSNMPVar systemVars[] = {
+    {"1.3.6.1.2.1.1.1", "Description", SyntaxDisplayString, AccessReadOnly},
+    {"1.3.6.1.2.1.1.5", "Name", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.2.1.1.6", "Location", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.2.1.1.4", "Contact", SyntaxDisplayString, AccessReadWrite},
+    {},
+};
+const CvControlBinding systemBindings[] = {
+    {KindEditUnticked, "%s", &systemVars[0]},
+    {KindEdit, "%s", &systemVars[1]},
+    {KindEdit, "%s", &systemVars[2]},
+    {KindEdit, "%s", &systemVars[3]},
+    {},
+};
+
+// A writable integer shown in a bounded edit.
+#define PEN_OID(rest) "1.3.6.1.4.1." QT_STRINGIFY(TRV_PEN) rest
+const CvSNMPVar rmonVars[] = {
+    {PEN_OID(".11.59.8.2.1.2.3"), "Rmon State", SyntaxInteger, AccessReadWrite},
+    {},
+};
+const CvControlBinding rmonBindings[] = {
+    {KindEdit, "%i{n2x3l1}", &rmonVars[0]},
+    {},
+};
+
+// A kind-2 table: the interfaces' names and aliases.
+const CvSNMPVar ifVars[] = {
+    {"1.3.6.1.2.1.2.2.1.1", "ifIndex", SyntaxInteger, AccessReadOnly},
+    {"1.3.6.1.2.1.31.1.1.1.1", "Name", SyntaxDisplayString, AccessReadOnly},
+    {"1.3.6.1.2.1.31.1.1.1.14", "LinkUpDownTrapEnable", SyntaxInteger, AccessReadWrite,
+        &trapOptions()},
+    {"1.3.6.1.2.1.31.1.1.1.18", "Alias", SyntaxDisplayString, AccessReadWrite},
+    {},
+};
+const CvControlBinding ifBindings[] = {
+    {KindEditUnticked, "%i", &ifVars[0]},
+    {KindEditUnticked, "%s", &ifVars[1]},
+    {KindComboBox, "%s", &ifVars[2]},
+    {KindEdit, "%s", &ifVars[3]},
+    {},
+};
+
+// A kind-3 table: VLANs made and removed by the window.
+const CvSNMPVar vlanVars[] = {
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN ID", SyntaxGauge, AccessNotAccessible},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Name", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Row Status", SyntaxInteger, AccessReadWrite,
+        &rowStatusOptions()},
+    {},
+};
+const CvControlBinding vlanBindings[] = {
+    {KindEditUnticked, "%i{n1x4094l4}", &vlanVars[0]},
+    {KindEdit, "%s", &vlanVars[1]},
+    {KindComboBox, "%s", &vlanVars[2]},
+    {},
+};
+
+// The learned addresses: thousands of rows, for walks that take a while.
+const CvSNMPVar fdbVars[] = {
+    {"1.3.6.1.2.1.17.7.1.2.2.1.1", "Address", SyntaxMacAddress, AccessNotAccessible},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port", SyntaxInteger, AccessReadOnly},
+    {},
+};
+
+CvFormDescriptor descriptor(const char *title, const CvSNMPVar *vars,
+    const CvControlBinding *bindings, quint8 kind, int indexCount)
+{
+    CvFormDescriptor d;
+    d.menuPath = "Test > Window";
+    d.title = title;
+    d.variables = vars;
+    d.bindings = bindings;
+    d.listKind = kind;
+    d.indexCount = indexCount;
+    return d;
+}
+
+CvFormDescriptor vlanDescriptor()
+{
+    CvFormDescriptor d = descriptor("VLANs", vlanVars, vlanBindings, MVT_UMV, 1);
+    d.createColumn = 2;
+    d.createValue = "createAndGo";
+    d.deleteColumn = 2;
+    d.deleteValue = "destroy";
+    return d;
+}
+
+TSNMPLayoutAdapter *adapterOf(TConfigForm &form)
+{
+    return form.Body()->container->adapter.get();
+}
+
+TCtrlBtnPanel *barOf(TConfigForm &form)
+{
+    return form.Body()->buttonBar;
+}
+
+// Spins the event loop until the window's request has nothing outstanding.
+bool waitIdle(TConfigForm &form, int ms = 15000)
+{
+    QElapsedTimer t;
+    t.start();
+    TSNMPLayoutAdapter *a = adapterOf(form);
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (form.activeRequest && !form.activeRequest->IsBusy() && a->readComplete
+            && a->writeComplete)
+            return true;
+    }
+    return false;
+}
+
+bool waitFor(const std::function<bool()> &condition, int ms = 15000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return condition();
+}
+
+// Answers the next message box, keeping its text.
+void answerMessageBox(QString *text)
+{
+    QTimer::singleShot(0, [text] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->accept();
+        }
+    });
+}
+
+// Runs work inside the next modal row dialog, then makes sure it is closed.
+void inNextDialog(std::function<void(QDialog *)> work)
+{
+    QTimer::singleShot(0, [work] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        work(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+QStringList column(QTreeWidget *list, int c)
+{
+    QStringList texts;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        texts.append(list->topLevelItem(r)->text(c));
+    return texts;
+}
+
+QTreeWidgetItem *rowWithCaption(QTreeWidget *list, const QString &caption)
+{
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        if (list->topLevelItem(r)->text(0) == caption)
+            return list->topLevelItem(r);
+    return nullptr;
+}
+
+void clickRow(QTreeWidget *list, QTreeWidgetItem *item, bool twice = false)
+{
+    const QPoint at = list->visualItemRect(item).center();
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+} // namespace
+
+class TstConfigActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void scalarWindowWritesOnlyTickedVariables();
+    void busyFlagsRefuseSecondRequests();
+    void conversionErrorFreesTheFlags();
+    void tableEditDialogWritesTheSelectedRow();
+    void addDialogCreatesAndEditDialogDestroys();
+    void deleteSendsIndexAndDeleteValueOnly();
+    void stopAndCloseDuringAWalk();
+
+private:
+    QString readScalar(
+        const char *oid, const QString &instance = QString(), qint32 syntax = SyntaxDisplayString);
+    QStringList vlanIds();
+    void pointAt(SimulatorProcess &sim);
+
+    FakeMainWindow m_main;
+    QTemporaryDir m_dir;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TstConfigActions::initTestCase()
+{
+    StartSession(m_dir.path());
+    m_sim = std::make_unique<SimulatorProcess>();
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+}
+
+void TstConfigActions::pointAt(SimulatorProcess &sim)
+{
+    CvSNMPSessionDefaults &s = SessionDefaults();
+    s = InitialSessionDefaults();
+    s.device.address = sim.address();
+    s.device.port = sim.port();
+    s.security.version = 1;
+    s.security.readCommunity = QStringLiteral("kestra");
+    s.security.writeCommunity = QStringLiteral("marlowe");
+}
+
+void TstConfigActions::init()
+{
+    MainWindowState::setInstance(&m_main);
+    pointAt(*m_sim);
+}
+
+QString TstConfigActions::readScalar(const char *oid, const QString &instance, qint32 syntax)
+{
+    const CvSNMPVar vars[] = {{oid, "v", syntax, AccessReadOnly}, {}};
+    CvSNMPRequest r;
+    r.SetVarList(vars, instance.isEmpty() ? SVT_SV : MVT_SV, 0);
+    r.varList.instance = instance;
+    r.Get(true);
+    return r.varList.Var(0).value;
+}
+
+QStringList TstConfigActions::vlanIds()
+{
+    CvSNMPRequest r;
+    r.SetVarList(vlanVars, MVT_UMV, 1);
+    QStringList ids;
+    for (bool more = r.Get(true); more; more = r.Get(false))
+        ids.append(r.varList.Var(0).value + "=" + r.varList.Var(1).value);
+    return ids;
+}
+
+void TstConfigActions::scalarWindowWritesOnlyTickedVariables()
+{
+    const QString location = readScalar("1.3.6.1.2.1.1.6");
+    auto form = BuildGeneratedWindow(descriptor("System", systemVars, systemBindings, SVT_SV, 0));
+    QCOMPARE(form->windowTitle(), QString("System : 127.0.0.1"));
+    form->show();
+    QVERIFY(waitIdle(*form));
+    CvBindingList &b = form->Bindings();
+    auto *name = qobject_cast<QLineEdit *>(b[1].control);
+    auto *place = qobject_cast<QLineEdit *>(b[2].control);
+    QCOMPARE(place->text(), location);
+    QVERIFY(!qobject_cast<QLineEdit *>(b[0].control)->text().isEmpty());
+
+    // Only Name is ticked; Location is changed on screen but must stay.
+    b[2].includeBox->setChecked(false);
+    b[3].includeBox->setChecked(false);
+    name->setText("core-7");
+    place->setText("somewhere else");
+    QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
+    QVERIFY(waitIdle(*form));
+    QCOMPARE(readScalar("1.3.6.1.2.1.1.5"), QString("core-7"));
+    QCOMPARE(readScalar("1.3.6.1.2.1.1.6"), location);
+    // The flags words are as before: a Refresh reads Location again.
+    QCOMPARE(form->activeRequest->request.varList.Var(2).access, qint32(AccessReadWrite));
+    QCOMPARE(place->text(), location);
+    const QString memo = form->Body()->messagePanel->memo->toPlainText();
+    QVERIFY2(!memo.contains("rror"), qPrintable(memo));
+
+    // Check All leaves read-only variables unticked.
+    QTest::mouseClick(barOf(*form)->checkAllButton, Qt::LeftButton);
+    QVERIFY(!b[0].includeBox->isChecked());
+    QVERIFY(b[1].includeBox->isChecked() && b[2].includeBox->isChecked());
+    QTest::mouseClick(barOf(*form)->clearChecksButton, Qt::LeftButton);
+    QVERIFY(!b[1].includeBox->isChecked() && !b[3].includeBox->isChecked());
+    form->close();
+}
+
+void TstConfigActions::busyFlagsRefuseSecondRequests()
+{
+    SimulatorProcess slow({"--delay-ms", "400"});
+    QVERIFY(slow.isReady());
+    pointAt(slow);
+    auto form = BuildGeneratedWindow(descriptor("System", systemVars, systemBindings, SVT_SV, 0));
+    form->show();
+    // The first read is outstanding: Set is refused.
+    QVERIFY(waitFor([&] { return form->activated && form->activeRequest->IsBusy(); }));
+    QString text;
+    answerMessageBox(&text);
+    QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
+    QCOMPARE(text, QString("Get data not complete"));
+    QVERIFY(waitIdle(*form));
+
+    // Refresh twice: the second press is refused until the reply arrives.
+    QTest::mouseClick(barOf(*form)->refreshButton, Qt::LeftButton);
+    text.clear();
+    answerMessageBox(&text);
+    QTest::mouseClick(barOf(*form)->refreshButton, Qt::LeftButton);
+    QCOMPARE(text, QString("Get data not complete"));
+    QVERIFY(waitIdle(*form));
+
+    // A value that does not convert: the error is in the memo and both
+    // flags are free again, so a corrected value can be set at once.
+    form->close();
+}
+
+void TstConfigActions::conversionErrorFreesTheFlags()
+{
+    auto form = BuildGeneratedWindow(descriptor("RMON", rmonVars, rmonBindings, SVT_SV, 0));
+    form->show();
+    QVERIFY(waitIdle(*form));
+    auto *edit = qobject_cast<QLineEdit *>(form->Bindings()[0].control);
+    QCOMPARE(edit->text(), QString("3"));
+    // A value the agent refuses: the error is in the memo, both flags are
+    // free again and a corrected value can be set at once.
+    edit->setText("7");
+    QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
+    QVERIFY(waitIdle(*form));
+    QPlainTextEdit *memo = form->Body()->messagePanel->memo;
+    QVERIFY2(memo->toPlainText().contains("Set: (SNMP"), qPrintable(memo->toPlainText()));
+    QCOMPARE(form->activeRequest->request.varList.Var(0).access, qint32(AccessReadWrite));
+    QCOMPARE(edit->text(), QString("3"));
+    edit->setText("2");
+    QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
+    QVERIFY(waitIdle(*form));
+    QCOMPARE(readScalar(PEN_OID(".11.59.8.2.1.2.3"), {}, SyntaxInteger), QString("2"));
+    edit->setText("3");
+    QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
+    QVERIFY(waitIdle(*form));
+    QCOMPARE(readScalar(PEN_OID(".11.59.8.2.1.2.3"), {}, SyntaxInteger), QString("3"));
+    form->close();
+}
+
+void TstConfigActions::tableEditDialogWritesTheSelectedRow()
+{
+    auto form = BuildGeneratedWindow(descriptor("Interfaces", ifVars, ifBindings, MVT_FMV, 1));
+    form->show();
+    QVERIFY(waitIdle(*form));
+    QTreeWidget *list = form->tablePanel->listView;
+    QVERIFY(list->topLevelItemCount() > 10);
+    QCOMPARE(barOf(*form)->countText->text(), QString::number(list->topLevelItemCount()));
+    QPushButton *edit = barOf(*form)->setButton;
+    QVERIFY(!edit->isHidden());
+    QVERIFY(!edit->isEnabled());
+
+    QTreeWidgetItem *row = rowWithCaption(list, "5");
+    QVERIFY(row);
+    clickRow(list, row);
+    QVERIFY(edit->isEnabled());
+    const QString trapBefore = row->text(2);
+
+    bool shown = false;
+    inNextDialog([&](QDialog *dialog) {
+        shown = true;
+        CvBindingList &b = form->Bindings();
+        // The index cannot change; the read-only name stays unticked.
+        QVERIFY(!b[0].control->isEnabled());
+        QVERIFY(!b[1].includeBox->isChecked());
+        QCOMPARE(qobject_cast<QLineEdit *>(b[0].control)->text(), QString("5"));
+        b[2].includeBox->setChecked(false);
+        auto *combo = qobject_cast<QComboBox *>(b[2].control);
+        combo->setCurrentIndex(combo->currentText() == "enabled" ? 1 : 0);
+        qobject_cast<QLineEdit *>(b[3].control)->setText("uplink to rack 4");
+        auto *set = dialog->findChild<QPushButton *>("setCheckedButton");
+        QVERIFY(set && !set->isHidden());
+        QTest::mouseClick(set, Qt::LeftButton);
+        QVERIFY(waitIdle(*form));
+        QVERIFY2(
+            !dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText().contains("rror"),
+            "the write failed");
+    });
+    clickRow(list, row, true);
+    QVERIFY(shown);
+    // The edit box went back, hidden, and messages go to the window again.
+    auto *container = static_cast<TPanelListViewContainer *>(form->Body()->container);
+    QVERIFY(container->editBox->isHidden());
+    QCOMPARE(container->editBox->parentWidget(), container->splitter);
+
+    QCOMPARE(readScalar("1.3.6.1.2.1.31.1.1.1.18", "5"), QString("uplink to rack 4"));
+    row = rowWithCaption(list, "5");
+    QCOMPARE(row->text(3), QString("uplink to rack 4"));
+    QCOMPARE(row->text(2), trapBefore);
+    // The row edited is selected again after the reread.
+    QVERIFY(row->isSelected());
+    form->close();
+}
+
+void TstConfigActions::addDialogCreatesAndEditDialogDestroys()
+{
+    auto form = BuildGeneratedWindow(vlanDescriptor());
+    form->show();
+    QVERIFY(waitIdle(*form));
+    QTreeWidget *list = form->tablePanel->listView;
+    QCOMPARE(column(list, 0), QStringList({"1"}));
+
+    bool shown = false;
+    inNextDialog([&](QDialog *dialog) {
+        shown = true;
+        CvBindingList &b = form->Bindings();
+        auto *id = qobject_cast<QLineEdit *>(b[0].control);
+        QVERIFY(id->isEnabled() && !id->isReadOnly() && id->text().isEmpty());
+        QVERIFY(b[0].includeBox->isChecked() && b[1].includeBox->isChecked());
+        QCOMPARE(qobject_cast<QComboBox *>(b[2].control)->currentText(), QString("createAndGo"));
+        id->setText("300");
+        qobject_cast<QLineEdit *>(b[1].control)->setText("lab");
+        QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+        QVERIFY(waitIdle(*form));
+    });
+    QTest::mouseClick(barOf(*form)->addButton, Qt::LeftButton);
+    QVERIFY(shown);
+    QVERIFY(!barOf(*form)->setButton->isEnabled());
+    QVERIFY(!barOf(*form)->deleteButton->isEnabled());
+    QVERIFY(vlanIds().contains("300=lab"));
+    QCOMPARE(column(list, 0), QStringList({"1", "300"}));
+
+    // Writing "destroy" from the edit dialog closes it after the write.
+    QTreeWidgetItem *row = rowWithCaption(list, "300");
+    clickRow(list, row);
+    bool closedItself = false;
+    inNextDialog([&](QDialog *dialog) {
+        auto *status = qobject_cast<QComboBox *>(form->Bindings()[2].control);
+        status->setCurrentIndex(status->findText("destroy"));
+        form->Bindings()[1].includeBox->setChecked(false);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+        closedItself = !dialog->isVisible();
+        QVERIFY(waitIdle(*form));
+    });
+    QTest::mouseClick(barOf(*form)->setButton, Qt::LeftButton);
+    QVERIFY(closedItself);
+    QCOMPARE(vlanIds(), QStringList({"1=default"}));
+    QCOMPARE(column(list, 0), QStringList({"1"}));
+    form->close();
+}
+
+void TstConfigActions::deleteSendsIndexAndDeleteValueOnly()
+{
+    // A row made outside the window.
+    {
+        CvSNMPRequest r;
+        r.SetVarList(vlanVars, MVT_UMV, 1);
+        r.varList.Var(0).value = "42";
+        r.varList.Var(1).value = "guests";
+        r.varList.Var(2).value = "createAndGo";
+        r.Set(false);
+    }
+    auto form = BuildGeneratedWindow(vlanDescriptor());
+    form->show();
+    QVERIFY(waitIdle(*form));
+    QTreeWidget *list = form->tablePanel->listView;
+    QTreeWidgetItem *row = rowWithCaption(list, "42");
+    QVERIFY(row);
+    clickRow(list, row);
+    QPushButton *del = barOf(*form)->deleteButton;
+    QVERIFY(del->isEnabled());
+    // A name the agent would refuse is not sent: only the status goes out.
+    qobject_cast<QLineEdit *>(form->Bindings()[1].control)->setText(QString(40, 'x'));
+    QTest::mouseClick(del, Qt::LeftButton);
+    QVERIFY(waitIdle(*form));
+    const QString memo = form->Body()->messagePanel->memo->toPlainText();
+    QVERIFY2(!memo.contains("rror"), qPrintable(memo));
+    QCOMPARE(vlanIds(), QStringList({"1=default"}));
+    QCOMPARE(column(list, 0), QStringList({"1"}));
+    QCOMPARE(form->activeRequest->request.varList.Var(1).access, qint32(AccessReadWrite));
+    form->close();
+}
+
+void TstConfigActions::stopAndCloseDuringAWalk()
+{
+    SimulatorProcess slow({"--delay-ms", "100"});
+    QVERIFY(slow.isReady());
+    pointAt(slow);
+    const CvFormDescriptor d = descriptor("Addresses", fdbVars, nullptr, MVT_FMV, 1);
+    auto form = BuildGeneratedWindow(d);
+    form->ShowStopButton();
+    form->show();
+    QVERIFY(waitFor([&] { return form->activeRequest && form->activeRequest->rowCount >= 2; }));
+    QTest::mouseClick(barOf(*form)->stopButton, Qt::LeftButton);
+    // Refresh is accepted at once after Stop; the walk ends after the
+    // reply in flight.
+    QVERIFY(adapterOf(*form)->readComplete);
+    QVERIFY(waitFor([&] { return !form->activeRequest->IsBusy(); }, 5000));
+    const int rows = form->activeRequest->rowCount;
+    QTest::qWait(400);
+    QCOMPARE(form->activeRequest->rowCount, rows);
+    QVERIFY(rows < 10);
+
+    // Closing while the walk runs waits for the reply in flight, then
+    // destroys the request: no further step goes out.
+    QTest::mouseClick(barOf(*form)->refreshButton, Qt::LeftButton);
+    QVERIFY(waitFor([&] { return form->activeRequest->rowCount >= 2; }));
+    QPointer<CvSNMPRequest2Edits> request = form->activeRequest;
+    QElapsedTimer t;
+    t.start();
+    form->close();
+    QVERIFY(!request);
+    QVERIFY(t.elapsed() < 3000);
+    QVERIFY(!form->isVisible());
+}
+
+QTEST_MAIN(TstConfigActions)
+#include "tst_configactions.moc"
