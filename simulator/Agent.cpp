@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <netinet/in.h>
 #include <sstream>
 #include <sys/socket.h>
@@ -269,6 +270,38 @@ int handleRequests(netsnmp_mib_handler *handler, netsnmp_handler_registration *r
     return process(reqinfo, requests);
 }
 
+// What the `engine:NAME` sources of the data read: the local engine and the
+// library's counters of the message processing and security subsystems.
+Value engineValue(const std::string &name)
+{
+    static const std::map<std::string, int, std::less<>> statistics = {
+        {"unknown-security-models", STAT_SNMPUNKNOWNSECURITYMODELS},
+        {"invalid-msgs", STAT_SNMPINVALIDMSGS},
+        {"unknown-pdu-handlers", STAT_SNMPUNKNOWNPDUHANDLERS},
+        {"unsupported-sec-levels", STAT_USMSTATSUNSUPPORTEDSECLEVELS},
+        {"not-in-time-windows", STAT_USMSTATSNOTINTIMEWINDOWS},
+        {"unknown-user-names", STAT_USMSTATSUNKNOWNUSERNAMES},
+        {"unknown-engine-ids", STAT_USMSTATSUNKNOWNENGINEIDS},
+        {"wrong-digests", STAT_USMSTATSWRONGDIGESTS},
+        {"decryption-errors", STAT_USMSTATSDECRYPTIONERRORS},
+        {"unavailable-contexts", STAT_SNMPUNAVAILABLECONTEXTS},
+        {"unknown-contexts", STAT_SNMPUNKNOWNCONTEXTS},
+    };
+    Value v;
+    if (name == "id") {
+        u_char id[SNMP_MAXBUF_SMALL];
+        const size_t n = snmpv3_get_engineID(id, sizeof id);
+        v.bytes.assign(reinterpret_cast<const char *>(id), n);
+    } else if (name == "boots") {
+        v.number = snmpv3_local_snmpEngineBoots();
+    } else if (name == "time") {
+        v.number = snmpv3_local_snmpEngineTime();
+    } else if (auto it = statistics.find(name); it != statistics.end()) {
+        v.number = snmp_get_statistic(it->second) & 0xFFFFFFFFu;
+    }
+    return v;
+}
+
 void onSignal(int)
 {
     stopRequested = 1;
@@ -375,6 +408,10 @@ int runAgent(Simulation &sim, const AgentOptions &options)
         netsnmp_config(const_cast<char *>(line));
 
     init_snmp("trvsim");
+    // The engine ID is settled now: the tables of users and communities
+    // name it, and the engine group shows it.
+    sim.setEngineValues(engineValue);
+    sim.setLocalEngineId(engineValue("id").bytes);
     if (init_master_agent() != 0 || !main_session) {
         std::cerr << "trvsim: cannot listen on " << options.listen.display() << "\n";
         snmp_shutdown("trvsim");

@@ -4,10 +4,12 @@
 
 #include <net-snmp/net-snmp-includes.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <fstream>
 #include <iostream>
@@ -53,6 +55,25 @@ int64_t columnInteger(
         return fallback;
     auto cell = table->cell(row->second, static_cast<size_t>(pos), row->first);
     return cell ? cell->integer() : fallback;
+}
+
+// The names an `engine:NAME` source may ask the agent for.
+constexpr std::string_view engineValueNames[]
+    = {"id", "boots", "time", "unknown-security-models", "invalid-msgs", "unknown-pdu-handlers",
+        "unsupported-sec-levels", "not-in-time-windows", "unknown-user-names", "unknown-engine-ids",
+        "wrong-digests", "decryption-errors", "unavailable-contexts", "unknown-contexts"};
+
+// SNMPv2 DateAndTime of a moment, 11 octets in UTC.
+Value dateAndTime(std::time_t when)
+{
+    std::tm t {};
+    gmtime_r(&when, &t);
+    const int year = t.tm_year + 1900;
+    Value v;
+    v.bytes = {static_cast<char>(year >> 8), static_cast<char>(year & 0xFF),
+        static_cast<char>(t.tm_mon + 1), static_cast<char>(t.tm_mday), static_cast<char>(t.tm_hour),
+        static_cast<char>(t.tm_min), static_cast<char>(std::min(t.tm_sec, 60)), 0, '+', 0, 0};
+    return v;
 }
 
 } // namespace
@@ -123,6 +144,20 @@ std::optional<Source> Simulation::makeSource(const std::string &name, const std:
                     return number(vid);
             return number(0);
         };
+    if (name == "clock") // clock, or clock:boot for the moment the agent started
+        return [this, boot = arg == "boot"](const SourceContext &) {
+            std::time_t now = std::time(nullptr);
+            if (boot)
+                now -= static_cast<std::time_t>(seconds());
+            return dateAndTime(now);
+        };
+    if (name == "engine") { // engine:NAME, answered by the agent
+        if (std::find(std::begin(engineValueNames), std::end(engineValueNames), arg)
+            == std::end(engineValueNames))
+            return std::nullopt;
+        return [this, arg](
+                   const SourceContext &) { return engineValues_ ? engineValues_(arg) : Value {}; };
+    }
     if (name == "unit-mode")
         return [this](const SourceContext &ctx) {
             return number(static_cast<uint64_t>(stack_.mode(ctx.unit)));
@@ -132,6 +167,23 @@ std::optional<Source> Simulation::makeSource(const std::string &name, const std:
 
 bool Simulation::attachBehaviour(const std::string &name, Table &table)
 {
+    if (name.starts_with("local-engine:")) {
+        localEngineObjects_.emplace_back(&table, name.substr(13));
+        return true;
+    }
+    if (name.starts_with("augments:")) {
+        // The rows of this table follow those of the base table (AUGMENTS):
+        // each base row has one here, with defaults until written.
+        Table *base = mib_.findTable(name.substr(9));
+        if (!base || base == &table)
+            return false;
+        base->behaviour.afterCommit = [this, previous = base->behaviour.afterCommit, base, &table] {
+            if (previous)
+                previous();
+            followRows(*base, table);
+        };
+        return true;
+    }
     if (name != "vlan-static")
         return false;
     table.behaviour.validate
@@ -209,6 +261,50 @@ void Simulation::rebuildCurrentVlans()
     current->rows = std::move(rows);
     if (Scalar *deletes = mib_.findScalar(vlanDeletesScalar); deletes && !loading_)
         deletes->value.number = (deletes->value.number + removed) & 0xFFFFFFFFu;
+}
+
+void Simulation::followRows(const Table &base, Table &augmenting) const
+{
+    std::erase_if(augmenting.rows, [&](const auto &row) { return !base.rows.contains(row.first); });
+    for (const auto &[index, baseRow] : base.rows) {
+        if (augmenting.rows.contains(index))
+            continue;
+        Row row;
+        completeRow(augmenting, row);
+        augmenting.rows.emplace(index, std::move(row));
+    }
+}
+
+void Simulation::setLocalEngineId(const std::string &engineId)
+{
+    for (auto &[table, name] : localEngineObjects_) {
+        for (size_t part = 0; part < table->index.size(); ++part) {
+            if (table->index[part].name != name)
+                continue;
+            std::map<Oid, Row> rows;
+            for (auto &[index, row] : table->rows) {
+                auto values = table->decodeIndex(index);
+                if (values && (*values)[part].bytes.empty()) {
+                    (*values)[part].bytes = engineId;
+                    rows.emplace(table->encodeIndex(*values), std::move(row));
+                } else {
+                    rows.emplace(index, std::move(row));
+                }
+            }
+            table->rows = std::move(rows);
+        }
+        const int position = table->columnPosition(name);
+        if (position < 0)
+            continue;
+        Column &column = table->columns[static_cast<size_t>(position)];
+        if (!column.defval || column.defval->bytes.empty())
+            column.defval = Value {0, engineId, {}};
+        for (auto &[index, row] : table->rows) {
+            auto &cell = row.cells[static_cast<size_t>(position)];
+            if (!cell || cell->bytes.empty())
+                cell = Value {0, engineId, {}};
+        }
+    }
 }
 
 std::optional<std::string> Simulation::load(const SimulationOptions &options)

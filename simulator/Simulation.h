@@ -25,6 +25,14 @@ public:
     std::optional<std::string> load(const SimulationOptions &options);
 
     Mib &mib() { return mib_; }
+
+    // Values only the SNMP engine knows (engine ID, boots, its statistics),
+    // asked for by name on every read of an `engine:NAME` source.
+    using EngineValues = std::function<Value(const std::string &name)>;
+    void setEngineValues(EngineValues values) { engineValues_ = std::move(values); }
+    // The agent's engine ID, known once the library is up: it replaces the
+    // empty values of the objects named by `local-engine:NAME` behaviours.
+    void setLocalEngineId(const std::string &engineId);
     const Stack &stack() const { return stack_; }
     double seconds() const;
     // Last failure to write the state file, empty when none.
@@ -36,6 +44,7 @@ private:
     bool portEnabled(int unit, int port) const;
     int validateVlan(const Table &table, const Row &row) const;
     void rebuildCurrentVlans();
+    void followRows(const Table &base, Table &augmenting) const;
     void save();
 
     SimulationOptions options_;
@@ -44,6 +53,8 @@ private:
     Mib mib_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::string saveError_;
+    EngineValues engineValues_;
+    std::vector<std::pair<Table *, std::string>> localEngineObjects_;
     bool loading_ = true;
 };
 
