@@ -16,6 +16,7 @@
 #include <netinet/in.h>
 #include <sstream>
 #include <sys/socket.h>
+#include <tuple>
 
 extern "C" {
 // The agent library's first listening session; not declared in its headers.
@@ -378,12 +379,18 @@ int runAgent(Simulation &sim, const AgentOptions &options)
 
     init_agent("trvsim");
 
-    static const oid root[] = {1, 3, 6, 1};
-    auto *reg = netsnmp_create_handler_registration(
-        "trvsim", handleRequests, root, OID_LENGTH(root), HANDLER_CAN_RWRITE);
-    if (!reg || netsnmp_register_handler(reg) != MIB_REGISTERED_OK) {
-        std::cerr << "trvsim: cannot register the MIB handler\n";
-        return 1;
+    // The internet subtree, and the IEEE 802.1X port access MIB, which lies
+    // outside it.
+    static const oid internet[] = {1, 3, 6, 1};
+    static const oid ieee8021x[] = {1, 0, 8802};
+    for (const auto &[name, root, length] : {std::tuple {"trvsim", internet, OID_LENGTH(internet)},
+             std::tuple {"trvsim-ieee8021x", ieee8021x, OID_LENGTH(ieee8021x)}}) {
+        auto *reg = netsnmp_create_handler_registration(
+            name, handleRequests, root, length, HANDLER_CAN_RWRITE);
+        if (!reg || netsnmp_register_handler(reg) != MIB_REGISTERED_OK) {
+            std::cerr << "trvsim: cannot register the MIB handler\n";
+            return 1;
+        }
     }
 
     static const char *const accessLines[] = {
