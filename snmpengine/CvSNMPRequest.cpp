@@ -24,14 +24,61 @@ int RequestCode(int transportResult)
 
 namespace {
 
-// OIDs in dotted text compared as numbers, arc by arc.
+// The text after an optional leading dot, when it is an OID as ParseOid
+// takes it (the empty OID included); nullopt otherwise.
+std::optional<QStringView> oidArcs(QStringView text)
+{
+    if (text.startsWith(QLatin1Char('.')))
+        text = text.mid(1);
+    quint64 arc = 0;
+    bool digits = false;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('.')) {
+            if (!digits)
+                return std::nullopt;
+            arc = 0;
+            digits = false;
+        } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            arc = arc * 10 + (c.unicode() - u'0');
+            if (arc > 0xFFFFFFFFu)
+                return std::nullopt;
+            digits = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits && !text.isEmpty())
+        return std::nullopt;
+    return text;
+}
+
+// The next sub-identifier of checked arcs text, from position at.
+quint32 takeArc(QStringView arcs, qsizetype &at)
+{
+    quint32 arc = 0;
+    while (at < arcs.size() && arcs.at(at) != QLatin1Char('.'))
+        arc = arc * 10 + (arcs.at(at++).unicode() - u'0');
+    ++at; // the dot
+    return arc;
+}
+
+// OIDs in dotted text compared as numbers, arc by arc, read in place: a
+// walk compares every received OID with the last one.
 bool oidGreater(const QString &a, const QString &b)
 {
-    const std::optional<CvOid> x = ParseOid(a);
-    const std::optional<CvOid> y = ParseOid(b);
+    const std::optional<QStringView> x = oidArcs(a);
+    const std::optional<QStringView> y = oidArcs(b);
     if (!x || !y)
         return a > b;
-    return std::lexicographical_compare(y->begin(), y->end(), x->begin(), x->end());
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < x->size() && j < y->size()) {
+        const quint32 p = takeArc(*x, i);
+        const quint32 q = takeArc(*y, j);
+        if (p != q)
+            return p > q;
+    }
+    return i < x->size(); // the longer of two with equal leading arcs
 }
 
 CvOid parseOidOrThrow(const QString &text)

@@ -9,6 +9,8 @@ std::optional<CvOid> ParseOid(QStringView text)
         text = text.mid(1);
     if (text.isEmpty())
         return oid;
+    // One allocation: a walk parses an OID per variable and step.
+    oid.reserve(text.count(QLatin1Char('.')) + 1);
     quint64 arc = 0;
     bool digits = false;
     for (const QChar c : text) {
@@ -35,12 +37,26 @@ std::optional<CvOid> ParseOid(QStringView text)
 
 QString OidToText(const CvOid &oid)
 {
-    QString text;
+    // Written in place into one buffer of the largest possible size (ten
+    // digits and a dot per arc), then cut: a walk turns an OID into text per
+    // variable and step, and a temporary string per arc would dominate it.
+    QString text(oid.size() * 11, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    char16_t *const start = out;
     for (qsizetype k = 0; k < oid.size(); ++k) {
         if (k > 0)
-            text += QLatin1Char('.');
-        text += QString::number(oid.at(k));
+            *out++ = u'.';
+        char16_t digits[10];
+        int n = 0;
+        quint32 arc = oid.at(k);
+        do {
+            digits[n++] = char16_t(u'0' + arc % 10);
+            arc /= 10;
+        } while (arc != 0);
+        while (n > 0)
+            *out++ = digits[--n];
     }
+    text.truncate(out - start);
     return text;
 }
 

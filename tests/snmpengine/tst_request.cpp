@@ -489,6 +489,11 @@ void TstRequest::outOfScopeRules_data()
     QTest::newRow("repeat") << 3 << "1.3.6.1.2.1.2.2.1.1.5" << "1.3.6.1.2.1.2.2.1.1.5" << true;
     QTest::newRow("backwards") << 3 << "1.3.6.1.2.1.2.2.1.1.10" << "1.3.6.1.2.1.2.2.1.1.9" << true;
     QTest::newRow("numeric, not text order") << 2 << "1.3.6.1.2.1.2.2.1.1.9" << "1.3.6.1.2.1.2.2.1.1.10" << false;
+    QTest::newRow("deeper than the last") << 2 << "1.3.6.1.2.1.2.2.1.1.5" << "1.3.6.1.2.1.2.2.1.1.5.1" << false;
+    QTest::newRow("shorter than the last") << 2 << "1.3.6.1.2.1.2.2.1.1.5.1" << "1.3.6.1.2.1.2.2.1.1.5" << true;
+    QTest::newRow("largest arcs") << 2 << "1.3.6.1.2.1.2.2.1.1.4294967294" << "1.3.6.1.2.1.2.2.1.1.4294967295" << false;
+    QTest::newRow("largest arc going back") << 2 << "1.3.6.1.2.1.2.2.1.1.4294967295" << "1.3.6.1.2.1.2.2.1.1.7" << true;
+    QTest::newRow("leading dot on the last") << 2 << ".1.3.6.1.2.1.2.2.1.1.9" << "1.3.6.1.2.1.2.2.1.1.10" << false;
     QTest::newRow("prefix alone") << 2 << "" << "1.3.6.1.2.1.2.2.1.1" << true;
     QTest::newRow("never for one row") << 1 << "1.3.6.1.2.1.2.2.1.1.5" << "1.3.6.1.2.1.2.2.1.2.1" << false;
 }
