@@ -265,6 +265,16 @@ struct CvSnmpTransport::Private
     int pumping = 0; // inside a library read or time-out pass
     std::function<void()> sendHook;
     std::vector<std::pair<quint64, CvSnmpResponse>> ready;
+    // The peer name and session key of the last target with a numeric
+    // address: a walk sends to one target step after step, and both are
+    // functions of the target alone. Host names resolve on every send.
+    struct
+    {
+        bool valid = false;
+        CvSnmpTarget target;
+        QString peer;
+        QString key;
+    } lastTarget;
 
     void closeLater(void *handle);
     void deliver(quint64 handle, const CvSnmpResponse &response);
@@ -278,6 +288,8 @@ struct CvSnmpTransport::Private
     void watch(Session *s);
     int dispatch(quint64 handle, const CvSnmpTarget &t, CvPduType type,
         const QList<CvSnmpBinding> &bindings);
+    int sendPdu(quint64 handle, const CvSnmpTarget &t, CvPduType type,
+        const QList<CvSnmpBinding> &bindings, const QString &peer, const QString &key);
     void startDiscovery(const QString &agent, const QString &peer, const CvSnmpTarget &t);
     void finishDiscovery(const QString &agent, const QByteArray &engineId, int failure);
     void complete(quint64 handle, CvSnmpResponse response);
@@ -333,10 +345,14 @@ void CvSnmpTransport::Initialise(const QByteArray &localEngineId, quint32 boots)
     d->initialised = true;
 }
 
-QString CvSnmpTransport::PeerName(const QString &address, quint16 port)
+namespace {
+// PeerName, and whether the address was numeric (its peer name can never
+// change) rather than a host name resolved now.
+QString peerName(const QString &address, quint16 port, bool &numeric)
 {
     QHostAddress host;
-    if (!host.setAddress(address)) {
+    numeric = host.setAddress(address);
+    if (!numeric) {
         // Host names resolve through the system resolver.
         const QHostInfo info = QHostInfo::fromName(address);
         const QList<QHostAddress> found = info.addresses();
@@ -356,8 +372,25 @@ QString CvSnmpTransport::PeerName(const QString &address, quint16 port)
         return {};
     return QStringLiteral("udp:%1:%2").arg(host.toString()).arg(port);
 }
+} // namespace
+
+QString CvSnmpTransport::PeerName(const QString &address, quint16 port)
+{
+    bool numeric = false;
+    return peerName(address, port, numeric);
+}
 
 namespace {
+bool sameTarget(const CvSnmpTarget &a, const CvSnmpTarget &b)
+{
+    return a.port == b.port && a.version == b.version && a.securityModel == b.securityModel
+        && a.securityLevel == b.securityLevel && a.authProtocol == b.authProtocol
+        && a.privProtocol == b.privProtocol && a.timeoutCs == b.timeoutCs && a.retries == b.retries
+        && a.address == b.address && a.community == b.community && a.securityName == b.securityName
+        && a.authPassword == b.authPassword && a.privPassword == b.privPassword
+        && a.contextName == b.contextName && a.contextEngineId == b.contextEngineId;
+}
+
 QString sessionKey(const CvSnmpTarget &t, const QString &peer)
 {
     QStringList parts {
@@ -540,9 +573,28 @@ void CvSnmpTransport::Private::ensureUser(Session *s)
 int CvSnmpTransport::Private::dispatch(
     quint64 handle, const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings)
 {
-    const QString peer = PeerName(t.address, t.port);
-    if (peer.isEmpty())
-        return CvSnmpResult::InvalidAddress;
+    if (!lastTarget.valid || !sameTarget(lastTarget.target, t)) {
+        bool numeric = false;
+        const QString peer = peerName(t.address, t.port, numeric);
+        if (peer.isEmpty())
+            return CvSnmpResult::InvalidAddress;
+        lastTarget.valid = false;
+        if (!numeric)
+            return sendPdu(handle, t, type, bindings, peer, sessionKey(t, peer));
+        lastTarget.target = t;
+        lastTarget.peer = peer;
+        lastTarget.key = sessionKey(t, peer);
+        lastTarget.valid = true;
+    }
+    // Copies: a send that finishes an engine discovery may dispatch again.
+    const QString peer = lastTarget.peer;
+    const QString key = lastTarget.key;
+    return sendPdu(handle, t, type, bindings, peer, key);
+}
+
+int CvSnmpTransport::Private::sendPdu(quint64 handle, const CvSnmpTarget &t, CvPduType type,
+    const QList<CvSnmpBinding> &bindings, const QString &peer, const QString &key)
+{
     QByteArray engineId;
     if (t.version == 3) {
         const auto known = engines.constFind(peer);
@@ -558,7 +610,6 @@ int CvSnmpTransport::Private::dispatch(
         }
         engineId = *known;
     }
-    const QString key = sessionKey(t, peer);
     Session *session = sessions.value(key);
     if (!session) {
         int result = 0;
