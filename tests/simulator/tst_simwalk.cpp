@@ -41,6 +41,8 @@ private slots:
     void v3Refused_data();
     void v3Refused();
     void ipv6Listen();
+    void engineGroupAndStatistics();
+    void clockIsUtcNow();
 
 private:
     Tools tools;
@@ -408,6 +410,51 @@ void TstSimWalk::ipv6Listen()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(
         QString::fromLatin1(hexOctets(r.value("1.3.6.1.2.1.1.5.0"))), QStringLiteral("trvsim"));
+}
+
+// The engine group and the USM statistics are the library's own: a request
+// for an unknown user counts, and the user table is keyed by the engine ID.
+void TstSimWalk::engineGroupAndStatistics()
+{
+    Simulator &sim = shared;
+    const QString engineId = "1.3.6.1.6.3.10.2.1.1.0";
+    const QString unknownUsers = "1.3.6.1.6.3.15.1.1.3.0";
+    const auto before
+        = tools.run("snmpget", sim.v2c() << engineId << "1.3.6.1.6.3.10.2.1.2.0" << unknownUsers);
+    QCOMPARE(before.exitCode, 0);
+    const QByteArray id = hexOctets(before.value(engineId));
+    QVERIFY2(id.size() >= 5 && id.size() <= 32, qPrintable(before.out));
+    QVERIFY(before.value("1.3.6.1.6.3.10.2.1.2.0").toInt() >= 1);
+
+    const auto refused = tools.run("snmpget",
+        {"-v3", "-r0", "-t2", "-l", "noAuthNoPriv", "-u", "nobody", sim.address(),
+            "1.3.6.1.2.1.1.5.0"});
+    QVERIFY(refused.exitCode != 0);
+    const auto after = tools.run("snmpget", sim.v2c() << unknownUsers);
+    QVERIFY(after.value(unknownUsers).toUInt() > before.value(unknownUsers).toUInt());
+
+    const auto users = tools.run("snmpwalk", sim.v2c() << "1.3.6.1.6.3.15.1.2.2.1.3");
+    QCOMPARE(users.bindings().size(), 6);
+    QString prefix = "1.3.6.1.6.3.15.1.2.2.1.3." + QString::number(id.size());
+    for (char c : id)
+        prefix += "." + QString::number(static_cast<unsigned char>(c));
+    for (const auto &b : users.bindings())
+        QVERIFY2(b.first.startsWith(prefix + "."), qPrintable(b.first));
+}
+
+// The switch's clock reads as a DateAndTime in UTC.
+void TstSimWalk::clockIsUtcNow()
+{
+    Simulator &sim = shared;
+    const QString current = oid("1.3.6.1.4.1.PEN.12.10.1.0");
+    const auto r = tools.run("snmpget", sim.v2c() << current);
+    const QByteArray t = hexOctets(r.value(current));
+    QCOMPARE(t.size(), 11);
+    const auto octet = [&](int i) { return static_cast<unsigned char>(t[i]); };
+    const QDateTime read(QDate(octet(0) * 256 + octet(1), octet(2), octet(3)),
+        QTime(octet(4), octet(5), octet(6)), Qt::UTC);
+    QCOMPARE(octet(8), static_cast<unsigned char>('+'));
+    QVERIFY2(qAbs(read.secsTo(QDateTime::currentDateTimeUtc())) < 120, qPrintable(read.toString()));
 }
 
 QTEST_GUILESS_MAIN(TstSimWalk)
