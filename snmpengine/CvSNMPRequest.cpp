@@ -156,10 +156,28 @@ QList<CvSnmpBinding> CvSNMPRequest::readBindings(bool first, QList<QString> &req
     bindings.reserve(selected.size());
     requested.clear();
     for (const CvVarBinding &b : selected) {
-        bindings.append({parseOidOrThrow(b.oid), CvSNMPValue()});
+        bindings.append({parsedOid(b.varIndex, b.oid), CvSNMPValue()});
         requested.append(b.oid);
     }
     return bindings;
+}
+
+CvOid CvSNMPRequest::parsedOid(int i, const QString &text)
+{
+    if (i >= 0 && size_t(i) < m_parsedOids.size() && m_parsedOids[size_t(i)].first == text)
+        return m_parsedOids[size_t(i)].second;
+    const CvOid oid = parseOidOrThrow(text);
+    rememberOid(i, text, oid);
+    return oid;
+}
+
+void CvSNMPRequest::rememberOid(int i, const QString &text, const CvOid &oid)
+{
+    if (i < 0)
+        return;
+    if (size_t(i) >= m_parsedOids.size())
+        m_parsedOids.resize(size_t(i) + 1);
+    m_parsedOids[size_t(i)] = {text, oid};
 }
 
 quint64 CvSNMPRequest::send(const CvSnmpTarget &t, CvPduType type,
@@ -236,7 +254,15 @@ CvSNMPRequest::Outcome CvSNMPRequest::readResponse(
     int outOfScope = 0;
     QString rowSuffix;
     bool haveSuffix = false;
-    const QString currentRow = table ? RowIndexSuffix(varList) : QString();
+    if (table && (varList.indexCount < 0 || varList.indexCount > varList.Count()))
+        RaiseEngine(EngineCode::BadKeyCount);
+    // The row the list holds, wanted only for a column whose walk is over.
+    // Unless an index variable is read with the columns, the indexes change
+    // only after the loop, so it is encoded at the first such column.
+    std::optional<QString> currentRow;
+    for (int k = 0; table && k < varList.indexCount && !currentRow; ++k)
+        if (varList.IsReadable(k))
+            currentRow = RowIndexSuffix(varList);
     for (int i = 0; i < varList.Count(); ++i) {
         if (!varList.IsReadable(i))
             continue;
@@ -260,12 +286,15 @@ CvSNMPRequest::Outcome CvSNMPRequest::readResponse(
         }
         CvSNMPVariable &var = varList.Var(i);
         if (IsOutOfScope(prefix, var.lastOid, received)) {
+            if (!currentRow)
+                currentRow = table ? RowIndexSuffix(varList) : QString();
             var.value = QStringLiteral("(NOTDONE)");
-            var.lastOid = currentRow.isEmpty() ? prefix : prefix + QLatin1Char('.') + currentRow;
+            var.lastOid = currentRow->isEmpty() ? prefix : prefix + QLatin1Char('.') + *currentRow;
             ++outOfScope;
         } else {
             StoreValue(i, binding.value);
             var.lastOid = received;
+            rememberOid(i, received, binding.oid);
         }
         if (!haveSuffix && received.size() > prefix.size()) {
             rowSuffix = received.mid(prefix.size() + 1);

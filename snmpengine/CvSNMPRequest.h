@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // The result handed to the owner of an asynchronous request.
 struct CvSNMPError
@@ -86,6 +87,10 @@ private:
     };
     CvSnmpTarget target(bool write) const;
     QList<CvSnmpBinding> readBindings(bool first, QList<QString> &requested);
+    // Variable i's OID text parsed, from the last text parsed or received
+    // for it when that is the same: a walk step sends what it received.
+    CvOid parsedOid(int i, const QString &text);
+    void rememberOid(int i, const QString &text, const CvOid &oid);
     QList<CvSnmpBinding> writeBindings(
         const QString &indexList, const QStringList *values, QList<int> &sent);
     QList<CvSnmpBinding> buildWriteBindings(
@@ -99,6 +104,7 @@ private:
     CvSNMPError errorOf(int code, const CvSnmpResponse &response) const;
 
     QSet<quint64> m_pending;
+    std::vector<std::pair<QString, CvOid>> m_parsedOids; // by variable
     std::shared_ptr<bool> m_alive; // false once the destructor has waited
     bool m_destroying = false;
 };
