@@ -359,11 +359,14 @@ void CvSNMPRequest::GetAsync(CvSNMPCompletion completion, QObject *owner, bool f
             if (response.result == CvSnmpResult::SessionClosed)
                 return;
             Outcome out;
-            const CvSNMPVarList before = varList;
+            // Reading an answer changes only the variables' values and last
+            // OIDs; a failed one puts them back. A copy of the whole list
+            // would be copied again by the first change.
+            const QList<QString> before = readState();
             try {
                 out = readResponse(response, requested);
             } catch (const CvException &e) {
-                varList = before;
+                restoreReadState(before);
                 out.error = errorOf(e.code(), response);
                 out.error.message = e.message();
                 out.error.finished = true;
@@ -371,6 +374,24 @@ void CvSNMPRequest::GetAsync(CvSNMPCompletion completion, QObject *owner, bool f
             if (completion && (!hasOwner || guard))
                 completion(out.error, varList);
         });
+}
+
+QList<QString> CvSNMPRequest::readState() const
+{
+    QList<QString> state;
+    state.reserve(2 * varList.vars.size());
+    for (const CvSNMPVariable &var : varList.vars)
+        state << var.value << var.lastOid;
+    return state;
+}
+
+void CvSNMPRequest::restoreReadState(const QList<QString> &state)
+{
+    for (qsizetype k = 0; k < varList.vars.size() && 2 * k + 1 < state.size(); ++k) {
+        CvSNMPVariable &var = varList.vars[k];
+        var.value = state.at(2 * k);
+        var.lastOid = state.at(2 * k + 1);
+    }
 }
 
 QList<CvSnmpBinding> CvSNMPRequest::writeBindings(

@@ -91,6 +91,9 @@ private:
     // for it when that is the same: a walk step sends what it received.
     CvOid parsedOid(int i, const QString &text);
     void rememberOid(int i, const QString &text, const CvOid &oid);
+    // The values and last OIDs of the variables, in list order.
+    QList<QString> readState() const;
+    void restoreReadState(const QList<QString> &state);
     QList<CvSnmpBinding> writeBindings(
         const QString &indexList, const QStringList *values, QList<int> &sent);
     QList<CvSnmpBinding> buildWriteBindings(

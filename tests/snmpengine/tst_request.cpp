@@ -36,6 +36,14 @@ const CvSNMPVar unitPriority[] = {
     {PEN_OID(".12.11.1.9.4.1.14"), "Priority", SyntaxInteger, AccessReadWrite},
     {},
 };
+// The unit table read as if it had two indexes: its one-arc rows cannot
+// be decoded.
+const CvSNMPVar unitTwoKeys[] = {
+    {PEN_OID(".12.11.1.9.4.1.1"), "Unit", SyntaxInteger, AccessNotAccessible},
+    {PEN_OID(".12.11.1.9.4.1.2"), "Other", SyntaxInteger, AccessNotAccessible},
+    {PEN_OID(".12.11.1.9.4.1.10"), "Model", SyntaxDisplayString, AccessReadOnly},
+    {},
+};
 const CvSNMPVar vlanStatic[] = {
     {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VID", SyntaxGauge, AccessNotAccessible},
     {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Name", SyntaxDisplayString, AccessReadWrite},
@@ -82,6 +90,8 @@ private slots:
     void v1WalkEndsAtEndOfMib_data();
     void v1WalkEndsAtEndOfMib();
     void asynchronousWalkAndStop();
+    void undecodableRowKeepsList_data();
+    void undecodableRowKeepsList();
     void createAndDestroyRow();
     void writeErrorsKeepList_data();
     void writeErrorsKeepList();
@@ -263,6 +273,54 @@ void TstRequest::asynchronousWalkAndStop()
     gone.reset();
     QTRY_COMPARE_WITH_TIMEOUT(r.outstanding, 0, 5000);
     QVERIFY(!called);
+}
+
+void TstRequest::undecodableRowKeepsList_data()
+{
+    QTest::addColumn<bool>("asynchronous");
+    QTest::newRow("synchronous") << false;
+    QTest::newRow("asynchronous") << true;
+}
+
+void TstRequest::undecodableRowKeepsList()
+{
+    QFETCH(bool, asynchronous);
+    CvSNMPRequest r;
+    r.SetVarList(unitTwoKeys, MVT_FMV, 2);
+    const QStringList values {"7", "8", "old model"};
+    for (int i = 0; i < 3; ++i)
+        r.varList.Var(i).value = values.at(i);
+    const QString from = PEN_OID(".12.11.1.9.4.1.10");
+    r.varList.Var(2).lastOid = from;
+
+    // The column's value and last OID are stored and the first index is
+    // decoded before the second is found missing: all of it is undone.
+    int code = 0;
+    if (asynchronous) {
+        QObject owner;
+        std::optional<CvSNMPError> error;
+        r.GetAsync([&](const CvSNMPError &e, CvSNMPVarList &) { error = e; }, &owner, false);
+        QTRY_VERIFY_WITH_TIMEOUT(error.has_value(), 5000);
+        QVERIFY(error->finished);
+        code = error->code;
+    } else {
+        try {
+            r.Get(false);
+        } catch (const CvException &e) {
+            code = e.code();
+        }
+    }
+    QCOMPARE(code, EngineCode::BadKeyCount);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(r.varList.Var(i).value, values.at(i));
+    QCOMPARE(r.varList.Var(2).lastOid, from);
+    QCOMPARE(r.varList.Var(0).lastOid, QString());
+
+    // Read with one index, the next step asks from the same place again.
+    r.varList.indexCount = 1;
+    QCOMPARE(r.Get(false), true);
+    QCOMPARE(r.varList.Var(2).lastOid, from + ".1");
+    QCOMPARE(r.varList.Var(0).value, QString("1"));
 }
 
 void TstRequest::createAndDestroyRow()
