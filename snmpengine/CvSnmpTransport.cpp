@@ -771,9 +771,11 @@ int CvSnmpTransport::Private::onEvent(
         response.errorIndex = int(pdu->errindex);
         for (netsnmp_variable_list *v = pdu->variables; v; v = v->next_variable) {
             CvSnmpBinding b;
-            b.oid.reserve(qsizetype(v->name_length));
-            for (size_t k = 0; k < v->name_length; ++k)
-                b.oid.append(quint32(v->name[k]));
+            // Sized once and filled in place: appending arc by arc costs a
+            // capacity check per arc on every answer of a walk.
+            b.oid.resize(qsizetype(v->name_length));
+            std::transform(v->name, v->name + v->name_length, b.oid.data(),
+                [](oid arc) { return quint32(arc); });
             b.value = fromVariable(v);
             response.bindings.append(std::move(b));
         }
