@@ -32,17 +32,18 @@ std::optional<QStringView> oidArcs(QStringView text)
         text = text.mid(1);
     quint64 arc = 0;
     bool digits = false;
-    for (const QChar c : text) {
-        if (c == QLatin1Char('.')) {
-            if (!digits)
-                return std::nullopt;
-            arc = 0;
-            digits = false;
-        } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            arc = arc * 10 + (c.unicode() - u'0');
+    const char16_t *const end = text.utf16() + text.size();
+    for (const char16_t *p = text.utf16(); p != end; ++p) {
+        const char16_t c = *p;
+        const unsigned digit = unsigned(c) - u'0';
+        if (digit <= 9) {
+            arc = arc * 10 + digit;
             if (arc > 0xFFFFFFFFu)
                 return std::nullopt;
             digits = true;
+        } else if (c == u'.' && digits) {
+            arc = 0;
+            digits = false;
         } else {
             return std::nullopt;
         }
@@ -55,9 +56,10 @@ std::optional<QStringView> oidArcs(QStringView text)
 // The next sub-identifier of checked arcs text, from position at.
 quint32 takeArc(QStringView arcs, qsizetype &at)
 {
+    const char16_t *p = arcs.utf16();
     quint32 arc = 0;
-    while (at < arcs.size() && arcs.at(at) != QLatin1Char('.'))
-        arc = arc * 10 + (arcs.at(at++).unicode() - u'0');
+    while (at < arcs.size() && p[at] != u'.')
+        arc = arc * 10 + (p[at++] - u'0');
     ++at; // the dot
     return arc;
 }
