@@ -243,6 +243,7 @@ void CvSNMPRequest2Edits::BeginRead()
         return;
     m_pendingRows.clear();
     m_rowTimer.stop();
+    m_rowTimer.setInterval(RowBatchMs);
     makeColumns();
     m_rowColumns = columnVariables();
     listView->clear();
@@ -279,10 +280,17 @@ void CvSNMPRequest2Edits::flushRows()
     for (auto &row : m_pendingRows)
         items.append(row.release());
     m_pendingRows.clear();
-    if (listView)
-        listView->addTopLevelItems(items); // the list view owns them now
-    else
+    if (!listView) {
         qDeleteAll(items);
+        return;
+    }
+    listView->addTopLevelItems(items); // the list view owns them now
+    // Rows below the visible area only lengthen the scroll bar, yet every
+    // batch lays out all rows and repaints the view: while the last row is
+    // out of sight, batches come less often.
+    const QRect last = listView->visualItemRect(items.constLast());
+    m_rowTimer.setInterval(
+        last.top() >= listView->viewport()->height() ? RowBatchHiddenMs : RowBatchMs);
 }
 
 void CvSNMPRequest2Edits::TakeControls()

@@ -38,6 +38,8 @@ class QTreeWidgetItem;
 // Rows read by a walk reach the list view in batches, at most every
 // RowBatchMs and at the end of the read: a QTreeWidget lays out all its rows
 // after every insertion, which row by row would make a long walk quadratic.
+// While the last row added is below the visible area, batches come every
+// RowBatchHiddenMs instead.
 class CvSNMPRequest2Edits : public CvSNMPRequest2Controls
 {
     Q_OBJECT
@@ -103,6 +105,7 @@ public:
     CvEditConstraint constraints;
 
     static constexpr int RowBatchMs = 100;
+    static constexpr int RowBatchHiddenMs = 500;
 
 protected:
     void BeginRead() override;
