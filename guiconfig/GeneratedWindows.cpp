@@ -46,6 +46,11 @@ void addNoteLabel(TConfigForm &form, double s)
     note->move(box->x(), box->y() + box->height() + scaled(s, 8));
     note->show();
     form.resize(form.width(), form.height() + scaled(s, 20));
+    // The note is longer than most grids are wide: the window grows so
+    // that it is read whole.
+    const int needed = note->x() + note->width() + 20 + form.Body()->buttonBar->width();
+    if (form.width() < needed)
+        form.resize(needed, form.height());
 }
 
 void applyAdjustments(TConfigForm &form, const CvFormDescriptor &d)

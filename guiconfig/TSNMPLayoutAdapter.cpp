@@ -299,6 +299,10 @@ void TSNMPLayoutAdapter::EditAction(QWidget *)
         [this, bar] { ClearChecksAction(bar->clearChecksButton); });
     attach(bar->closeButton, parts.form, [this, bar] { CloseDialogAction(bar->closeButton); });
 
+    // Controls widened after the build still fit in the box.
+    if (QWidget *contents = editBox->widget())
+        contents->resize(std::max(contents->width(), layoutWidth + 20),
+            std::max(contents->height(), layoutHeight + 20));
     parts.body->SetClientWidget(editBox);
     request->SetMessageTarget(parts.body->messagePanel->memo);
 
@@ -381,6 +385,12 @@ void TSNMPLayoutAdapter::AddAction(QWidget *)
         setButton->setEnabled(false);
     if (deleteButton)
         deleteButton->setEnabled(false);
+    for (const CvBoundControl &b : bindings)
+        if (b.control)
+            layoutWidth = std::max(layoutWidth, b.control->x() + b.control->width());
+    if (QWidget *contents = editBox->widget())
+        contents->resize(std::max(contents->width(), layoutWidth + 20),
+            std::max(contents->height(), layoutHeight + 20));
     parts.body->SetClientWidget(editBox);
     request->SetMessageTarget(parts.body->messagePanel->memo);
     bar->ShowWriteMany();

@@ -77,6 +77,10 @@ void TstCatalogue::menuPathsAreTheMenusOwn()
         seen.insert(keyOf(d));
         QCOMPARE(FindFormDescriptor(keyOf(d)), d);
     }
+    // Every command of the menus opens a window of the catalogue.
+    for (const QString &path : menu)
+        QVERIFY2(seen.contains(path), qPrintable(path));
+    QCOMPARE(seen.size(), 111);
 }
 
 void TstCatalogue::descriptorIsWellFormed()

@@ -7,3 +7,7 @@ if(TARGET guiconfig AND TARGET panel_testsupport)
     trv_add_test(tst_configactions SOURCES tst_configactions.cpp
                  LIBS guiconfig panel_testsupport testsupport LABELS gui sim)
 endif()
+if(TARGET guiconfig AND TARGET panel_testsupport)
+    trv_add_test(tst_catalogue_windows SOURCES tst_catalogue_windows.cpp
+                 LIBS guiconfig panel_testsupport testsupport LABELS gui sim)
+endif()

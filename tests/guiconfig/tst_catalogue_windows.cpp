@@ -1,0 +1,411 @@
+// Every window of the catalogue opened as its menu command opens it,
+// against the simulator, and the behaviours its adjustments give it.
+#include "CvSNMPRequest.h"
+#include "CvSNMPRequest2Edits.h"
+#include "CvSNMPSession.h"
+#include "FakeMainWindow.h"
+#include "GeneratedWindows.h"
+#include "SimulatorProcess.h"
+#include "TConfigForm.h"
+#include "TCtrlBtnPanel.h"
+#include "TFlowLayoutManger.h"
+#include "TPanelContainer.h"
+#include "TSNMPLayoutAdapter.h"
+#include "TSNMPPanel.h"
+#include "WindowCommands.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+Q_DECLARE_METATYPE(const CvFormDescriptor *)
+
+namespace {
+bool waitIdle(TConfigForm &form, int ms = 20000)
+{
+    QElapsedTimer t;
+    t.start();
+    TSNMPLayoutAdapter *a = form.Body()->container->adapter.get();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (form.activated && form.activeRequest && !form.activeRequest->IsBusy() && a->readComplete
+            && a->writeComplete)
+            return true;
+    }
+    return false;
+}
+
+const CvFormDescriptor &byPath(const char *path)
+{
+    const CvFormDescriptor *d = FindFormDescriptor(QString::fromUtf8(path));
+    if (!d)
+        qFatal("no descriptor %s", path);
+    return *d;
+}
+
+// A point inside the row's first cell: the middle of a wide row may lie
+// beyond the visible part of the list.
+QPoint rowPoint(QTreeWidget *list, QTreeWidgetItem *row)
+{
+    const QRect r = list->visualItemRect(row);
+    return QPoint(r.left() + 8, r.center().y());
+}
+
+// Runs work on the next modal generated window or dialog, then closes it.
+template <typename T> void inNextModal(std::function<void(T *)> work)
+{
+    QTimer::singleShot(0, [work] {
+        auto *window = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        work(window);
+        if (window->isVisible())
+            window->close();
+    });
+}
+
+QStringList memoLines(TConfigForm &form)
+{
+    return form.Body()->messagePanel->memo->toPlainText().split('\n', Qt::SkipEmptyParts);
+}
+
+// The rows of a table as the agent holds them now, by their index texts.
+QStringList rowKeys(const CvFormDescriptor &d)
+{
+    CvSNMPRequest r;
+    r.SetVarList(d.variables, d.listKind, d.indexCount);
+    QStringList keys;
+    for (bool more = r.Get(true); more; more = r.Get(false)) {
+        QStringList key;
+        for (int i = 0; i < d.indexCount; ++i)
+            key.append(r.varList.Var(i).value);
+        keys.append(key.join('|'));
+    }
+    return keys;
+}
+} // namespace
+
+class TstCatalogueWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void everyWindowReads_data();
+    void everyWindowReads();
+    void portConfigurationFromThePortMenu();
+    void rmonControlCloseHook();
+    void spanningTreeNoteLabel();
+    void rowEditingAdjustments_data();
+    void rowEditingAdjustments();
+    void rowsMadeAndDeletedThroughDialogs_data();
+    void rowsMadeAndDeletedThroughDialogs();
+
+private:
+    FakeMainWindow m_main;
+    QTemporaryDir m_dir;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TstCatalogueWindows::initTestCase()
+{
+    StartSession(m_dir.path());
+    m_sim = std::make_unique<SimulatorProcess>();
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    RegisterGeneratedWindows();
+}
+
+void TstCatalogueWindows::init()
+{
+    MainWindowState::setInstance(&m_main);
+    CvSNMPSessionDefaults &s = SessionDefaults();
+    s = InitialSessionDefaults();
+    s.device.address = m_sim->address();
+    s.device.port = m_sim->port();
+    s.security.version = 1;
+    s.security.readCommunity = QStringLiteral("kestra");
+    s.security.writeCommunity = QStringLiteral("marlowe");
+}
+
+void TstCatalogueWindows::everyWindowReads_data()
+{
+    QTest::addColumn<const CvFormDescriptor *>("descriptor");
+    for (const CvFormDescriptor *d : AllFormDescriptors())
+        QTest::newRow(d->menuPath) << d;
+}
+
+void TstCatalogueWindows::everyWindowReads()
+{
+    QFETCH(const CvFormDescriptor *, descriptor);
+    const CvFormDescriptor &d = *descriptor;
+    auto form = BuildGeneratedWindow(d, d.listKind == MVT_SV ? QStringLiteral("5") : QString());
+    const QString title = QString::fromUtf8(d.title);
+    QCOMPARE(form->windowTitle(),
+        (d.adjust.flags & AdjustCaption) ? title : title + QStringLiteral(" : 127.0.0.1"));
+    form->show();
+    QVERIFY(waitIdle(*form));
+    const QStringList lines = memoLines(*form);
+    QVERIFY(!lines.isEmpty());
+    for (const QString &line : lines)
+        QVERIFY2(line.contains(QLatin1String("Ok!")), qPrintable(line));
+    if (form->tablePanel) {
+        QVERIFY(form->tablePanel->listView->topLevelItemCount() > 0);
+        QCOMPARE(form->Body()->buttonBar->countText->text(),
+            QString::number(form->tablePanel->listView->topLevelItemCount()));
+    } else {
+        for (const CvBoundControl &b : form->Bindings()) {
+            if (auto *edit = qobject_cast<QLineEdit *>(b.control)) {
+                QVERIFY2(!edit->text().isEmpty() && edit->text() != "(NULL)"
+                        && edit->text() != "(NOTDONE)",
+                    qPrintable(b.label));
+            } else if (auto *combo = qobject_cast<QComboBox *>(b.control)) {
+                QVERIFY2(combo->currentIndex() >= 0, qPrintable(b.label));
+            }
+        }
+    }
+    QVERIFY(form->width() <= 800 + 200 && form->height() <= 550 + 200);
+    form->close();
+}
+
+void TstCatalogueWindows::portConfigurationFromThePortMenu()
+{
+    QPushButton port(&m_main.window);
+    port.setProperty("tag", 5); // port 5 of unit 1
+    m_main.menu->setProperty("PopupComponent", QVariant::fromValue<QObject *>(&port));
+    bool shown = false;
+    inNextModal<TConfigForm>([&](TConfigForm *form) {
+        shown = true;
+        QVERIFY(waitIdle(*form));
+        const CvSNMPVarList &vars = form->activeRequest->request.varList;
+        QCOMPARE(vars.instance, QString("5"));
+        QCOMPARE(vars.Count(), 7);
+        QVERIFY(vars.Var(0).lastOid.endsWith(".11.59.8.2.3.2.1.1.5"));
+        QCOMPARE(qobject_cast<QLineEdit *>(form->Bindings()[0].control)->text(), QString("5"));
+        int combos = 0;
+        for (const CvBoundControl &b : form->Bindings())
+            combos += qobject_cast<QComboBox *>(b.control) ? 1 : 0;
+        QCOMPARE(combos, 5);
+        const TCtrlBtnPanel *bar = form->Body()->buttonBar;
+        QVERIFY(!bar->setCheckedButton->isHidden() && !bar->checkAllButton->isHidden()
+            && !bar->clearChecksButton->isHidden());
+        // 80 pixels wider than its layout, and so are its controls.
+        QCOMPARE(form->width(), form->Body()->containerWidth + 80);
+        QCOMPARE(form->Bindings()[2].control->width(), 121 + 80);
+    });
+    const WindowCommands::Command command
+        = WindowCommands::Find(QStringLiteral("Port menu > Port Configuration"));
+    QVERIFY(command);
+    command();
+    QVERIFY(shown);
+    m_main.menu->setProperty("PopupComponent", QVariant());
+}
+
+void TstCatalogueWindows::rmonControlCloseHook()
+{
+    const int reads = m_main.rmonReads;
+    bool shown = false;
+    inNextModal<TConfigForm>([&](TConfigForm *form) {
+        shown = true;
+        QVERIFY(waitIdle(*form));
+        auto *state = qobject_cast<QComboBox *>(form->Bindings()[0].control);
+        QVERIFY(state);
+        state->setCurrentIndex(state->findText("disabled"));
+        QTest::mouseClick(form->Body()->buttonBar->setCheckedButton, Qt::LeftButton);
+        QVERIFY(waitIdle(*form));
+        QCOMPARE(state->currentText(), QString("disabled"));
+        // The main window has not been asked yet: the hook runs on closing.
+        QCOMPARE(m_main.rmonReads, reads);
+        state->setCurrentIndex(state->findText("enabled"));
+        QTest::mouseClick(form->Body()->buttonBar->setCheckedButton, Qt::LeftButton);
+        QVERIFY(waitIdle(*form));
+    });
+    WindowCommands::Find(QStringLiteral("RMON > RMON Control"))();
+    QVERIFY(shown);
+    QCOMPARE(m_main.rmonReads, reads + 1);
+}
+
+void TstCatalogueWindows::spanningTreeNoteLabel()
+{
+    const CvFormDescriptor &d = byPath("Bridge > Spanning Tree > STP Control");
+    auto plain = BuildGeneratedWindow(d);
+    const int height = plain->Body()->containerHeight;
+    auto *note = plain->findChild<QLabel *>("noteLabel");
+    QVERIFY(note);
+    QCOMPARE(note->text(), QString("Notes : 2*(Forward Delay-100)>=Max Age>=2*(Hello Time+100))"));
+    QCheckBox *box = plain->Bindings()[6].includeBox;
+    QCOMPARE(note->x(), box->x());
+    QCOMPARE(note->y(), box->y() + box->height() + 8);
+    QCOMPARE(note->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    // The note is read whole: the window is wide enough beside the bar.
+    QVERIFY(plain->width() >= note->x() + note->width() + 116);
+    // H+20 for the note, and another 20 from the descriptor.
+    QCOMPARE(plain->height(), std::min(height, 550) + 40);
+}
+
+void TstCatalogueWindows::rowEditingAdjustments_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("editShown");
+    QTest::addColumn<bool>("doubleClickEdits");
+    QTest::newRow("DNS Ctrl Table: Edit hidden")
+        << "Layer 3 Management > DNS Ctrl Table" << false << true;
+    QTest::newRow("Server Group Table: no row edit")
+        << "Security Management > TACACS+ > Server Group" << false << false;
+    QTest::newRow("Virtual Route Address Table: no row edit")
+        << "Layer 3 Management > VRRP (RFC2787) > Virtual Route Address" << false << false;
+    QTest::newRow("Target Parameters: no row edit")
+        << "SNMP V3 > SNMP Target MIB > Target Parameters" << false << false;
+    QTest::newRow("Target Address Table: edits")
+        << "SNMP V3 > SNMP Target MIB > Target Address Table" << true << true;
+    QTest::newRow("IfX Table: wider controls")
+        << "Basic Configuration > IF-MIB > IfX Table" << true << true;
+}
+
+void TstCatalogueWindows::rowEditingAdjustments()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, editShown);
+    QFETCH(bool, doubleClickEdits);
+    auto form = BuildGeneratedWindow(byPath(path.toUtf8().constData()));
+    form->show();
+    QVERIFY(waitIdle(*form));
+    QCOMPARE(!form->Body()->buttonBar->setButton->isHidden(), editShown);
+    QTreeWidget *list = form->tablePanel->listView;
+    QVERIFY(list->topLevelItemCount() > 0);
+    QTreeWidgetItem *row = list->topLevelItem(0);
+    const QPoint at = rowPoint(list, row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    bool opened = false;
+    inNextModal<QDialog>([&](QDialog *) {
+        opened = true;
+        // Every bound control fits in the borrowed edit box.
+        auto *box = static_cast<TPanelListViewContainer *>(form->Body()->container)->editBox;
+        for (const CvBoundControl &b : form->Bindings())
+            QVERIFY(box->widget()->width() >= b.control->x() + b.control->width());
+    });
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    QCOMPARE(opened, doubleClickEdits);
+    form->close();
+}
+
+// clang-format off
+void TstCatalogueWindows::rowsMadeAndDeletedThroughDialogs_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("values"); // typed into the add dialog, by position; "" leaves it
+    QTest::addColumn<QString>("key"); // the new row's index texts joined by "|"
+    QTest::addColumn<bool>("deletes"); // the window offers Delete
+
+    QTest::newRow("Target Address Table")
+        << "SNMP V3 > SNMP Target MIB > Target Address Table"
+        << QStringList{"nms-backup", "1.3.6.1.6.1.1", "0A5A5A0300A2", "", "", "trap", "v2c-params"}
+        << "nms-backup" << true;
+    QTest::newRow("Notify Table")
+        << "SNMP V3 > Notifications > Notify Table"
+        << QStringList{"alarms", "alarms", "inform"} << "alarms" << true;
+    QTest::newRow("Security Group Table")
+        << "SNMP V3 > View-base Access Control Mode > Security Group Table"
+        << QStringList{"USM", "operator", "v3auth"} << "USM|operator" << true;
+    QTest::newRow("IP Static Routing Table")
+        << "Layer 3 Management > IP Management > IP Static Routing Table"
+        << QStringList{"172.16.0.0", "255.255.0.0", "backup", "10.90.90.250", "5"}
+        << "172.16.0.0|255.255.0.0|backup" << true;
+    QTest::newRow("DNS Ctrl Table")
+        << "Layer 3 Management > DNS Ctrl Table"
+        << QStringList{"printer.example.net", "10.90.90.40"}
+        << "printer.example.net|10.90.90.40" << true;
+    QTest::newRow("Host Table")
+        << "Layer 3 Management > OSPF (RFC1850) > Host Table"
+        << QStringList{"10.90.90.92", "4", "20", "0.0.0.1"} << "10.90.90.92|4" << true;
+    QTest::newRow("Virtual Route Address Table")
+        << "Layer 3 Management > VRRP (RFC2787) > Virtual Route Address"
+        << QStringList{"1", "2", "10.90.90.101"} << "1|2|10.90.90.101" << true;
+    QTest::newRow("Server Group Table")
+        << "Security Management > TACACS+ > Server Group"
+        << QStringList{"noc"} << "noc" << true;
+    QTest::newRow("Server Control: add")
+        << "Security Management > TACACS+ > Server Control"
+        << QStringList{"tacacs+", "10.90.90.9", "tacacs-plus"}
+        << "tacacs+|10.90.90.9|tacacs-plus" << false;
+}
+// clang-format on
+
+void TstCatalogueWindows::rowsMadeAndDeletedThroughDialogs()
+{
+    QFETCH(QString, path);
+    QFETCH(QStringList, values);
+    QFETCH(QString, key);
+    QFETCH(bool, deletes);
+    const CvFormDescriptor &d = byPath(path.toUtf8().constData());
+    QVERIFY(!rowKeys(d).contains(key));
+    auto form = BuildGeneratedWindow(d);
+    form->show();
+    QVERIFY(waitIdle(*form));
+
+    bool added = false;
+    inNextModal<QDialog>([&](QDialog *dialog) {
+        added = true;
+        CvBindingList &b = form->Bindings();
+        for (int i = 0; i < values.size() && i < int(b.size()); ++i) {
+            if (values[i].isEmpty())
+                continue;
+            if (auto *edit = qobject_cast<QLineEdit *>(b[i].control))
+                edit->setText(values[i]);
+            else if (auto *combo = qobject_cast<QComboBox *>(b[i].control))
+                combo->setCurrentIndex(combo->findText(values[i]));
+        }
+        // Untouched columns stay out of the write.
+        for (int i = 0; i < int(b.size()); ++i)
+            if (b[i].includeBox && (i >= values.size() || values[i].isEmpty())
+                && i != d.createColumn)
+                b[i].includeBox->setChecked(false);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+        QVERIFY(waitIdle(*form));
+        const QString memo = dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText();
+        QVERIFY2(!memo.contains("rror"), qPrintable(memo));
+    });
+    QTest::mouseClick(form->Body()->buttonBar->addButton, Qt::LeftButton);
+    QVERIFY(added);
+    QVERIFY2(rowKeys(d).contains(key), qPrintable(rowKeys(d).join(", ")));
+    if (!deletes) {
+        form->close();
+        return;
+    }
+
+    // Select the new row in the list and delete it.
+    QTreeWidget *list = form->tablePanel->listView;
+    QTreeWidgetItem *row = nullptr;
+    for (int r = 0; r < list->topLevelItemCount() && !row; ++r) {
+        QStringList rowKey;
+        for (int c = 0; c < d.indexCount; ++c)
+            rowKey.append(list->topLevelItem(r)->text(c));
+        if (rowKey.join('|') == key)
+            row = list->topLevelItem(r);
+    }
+    QVERIFY(row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, row));
+    QVERIFY(form->Body()->buttonBar->deleteButton->isEnabled());
+    QTest::mouseClick(form->Body()->buttonBar->deleteButton, Qt::LeftButton);
+    QVERIFY(waitIdle(*form));
+    QVERIFY(!rowKeys(d).contains(key));
+    form->close();
+}
+
+QTEST_MAIN(TstCatalogueWindows)
+#include "tst_catalogue_windows.moc"
