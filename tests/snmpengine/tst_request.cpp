@@ -31,9 +31,11 @@ const CvSNMPVar unitTable[] = {
     {},
 };
 // The last column the simulator serves: the end of its MIB view.
-const CvSNMPVar unitPriority[] = {
-    {PEN_OID(".12.11.1.9.4.1.1"), "Unit", SyntaxInteger, AccessNotAccessible},
-    {PEN_OID(".12.11.1.9.4.1.14"), "Priority", SyntaxInteger, AccessReadWrite},
+// The last column of the simulator's last table: its walk meets the end of
+// the MIB view (noSuchName in SNMPv1). Keep it the last object served.
+const CvSNMPVar lastColumn[] = {
+    {"1.3.6.1.6.3.18.1.2.1.0", "Name", SyntaxDisplayString, AccessNotAccessible | AccessImplied},
+    {"1.3.6.1.6.3.18.1.2.1.2", "MMS", SyntaxInteger, AccessReadOnly},
     {},
 };
 // The unit table read as if it had two indexes: its one-arc rows cannot
@@ -223,10 +225,10 @@ void TstRequest::v1WalkEndsAtEndOfMib()
     QFETCH(int, version);
     useVersion(version);
     CvSNMPRequest r;
-    r.SetVarList(unitPriority, MVT_FMV, 1);
+    r.SetVarList(lastColumn, MVT_FMV, 1);
     const Walk w = walk(r, 1);
     QCOMPARE(w.code, 0);
-    QCOMPARE(w.rows.size(), 3);
+    QCOMPARE(w.rows, QStringList({"nms-inform:1472", "nms-trap:1472"}));
 }
 
 void TstRequest::asynchronousWalkAndStop()
