@@ -135,3 +135,13 @@ void TCtrlBtnPanel::ShowWriteMany()
     clearChecksButton->setHidden(false);
     Arrange();
 }
+
+void TCtrlBtnPanel::ShowWriteButtons(int writable)
+{
+    if (writable == 0)
+        ShowNoWrite();
+    else if (writable == 1)
+        ShowWriteOne();
+    else
+        ShowWriteMany();
+}

@@ -32,6 +32,8 @@ public:
     void ShowNoWrite();
     void ShowWriteOne();
     void ShowWriteMany();
+    // None, one or many writable variables: the matching Show operation.
+    void ShowWriteButtons(int writable);
 
     QList<QWidget *> items;
     int leftMargin = 10;

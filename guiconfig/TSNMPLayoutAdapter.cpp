@@ -75,54 +75,65 @@ void TSNMPLayoutAdapter::BindControls()
     }
 }
 
-void TSNMPLayoutAdapter::AttachRefreshButton(QPushButton *button)
+void TSNMPLayoutAdapter::attachAction(
+    QPointer<QPushButton> *field, QPushButton *button, Action action, QObject *context)
 {
-    refreshButton = button;
-    attach(button, request, [this, button] { RefreshAction(button); });
+    if (field)
+        *field = button;
+    attach(
+        button, context ? context : request, [this, button, action] { (this->*action)(button); });
 }
 
-void TSNMPLayoutAdapter::AttachSetButton(QPushButton *button)
+void TSNMPLayoutAdapter::AttachRefreshButton(QPushButton *b)
 {
-    setButton = button;
-    attach(button, request, [this, button] { EditAction(button); });
-    button->setEnabled(false);
+    attachAction(&refreshButton, b, &TSNMPLayoutAdapter::RefreshAction);
 }
 
-void TSNMPLayoutAdapter::AttachSetCheckedButton(QPushButton *button)
+void TSNMPLayoutAdapter::AttachSetButton(QPushButton *b)
 {
-    setCheckedButton = button;
-    attach(button, request, [this, button] { SetAction(button); });
+    attachAction(&setButton, b, &TSNMPLayoutAdapter::EditAction);
+    b->setEnabled(false);
 }
 
-void TSNMPLayoutAdapter::AttachAddButton(QPushButton *button)
+void TSNMPLayoutAdapter::AttachSetCheckedButton(QPushButton *b)
 {
-    addButton = button;
-    attach(button, request, [this, button] { AddAction(button); });
+    attachAction(&setCheckedButton, b, &TSNMPLayoutAdapter::SetAction);
 }
 
-void TSNMPLayoutAdapter::AttachDeleteButton(QPushButton *button)
+void TSNMPLayoutAdapter::AttachAddButton(QPushButton *b)
 {
-    deleteButton = button;
-    attach(button, request, [this, button] { DeleteAction(button); });
-    button->setEnabled(false);
+    attachAction(&addButton, b, &TSNMPLayoutAdapter::AddAction);
 }
 
-void TSNMPLayoutAdapter::AttachCheckAllButton(QPushButton *button)
+void TSNMPLayoutAdapter::AttachDeleteButton(QPushButton *b)
 {
-    checkAllButton = button;
-    attach(button, request, [this, button] { CheckAllAction(button); });
+    attachAction(&deleteButton, b, &TSNMPLayoutAdapter::DeleteAction);
+    b->setEnabled(false);
 }
 
-void TSNMPLayoutAdapter::AttachClearChecksButton(QPushButton *button)
+void TSNMPLayoutAdapter::AttachCheckAllButton(QPushButton *b)
 {
-    clearChecksButton = button;
-    attach(button, request, [this, button] { ClearChecksAction(button); });
+    attachAction(&checkAllButton, b, &TSNMPLayoutAdapter::CheckAllAction);
 }
 
-void TSNMPLayoutAdapter::AttachStopButton(QPushButton *button)
+void TSNMPLayoutAdapter::AttachClearChecksButton(QPushButton *b)
 {
-    stopButton = button;
-    attach(button, request, [this, button] { StopAction(button); });
+    attachAction(&clearChecksButton, b, &TSNMPLayoutAdapter::ClearChecksAction);
+}
+
+void TSNMPLayoutAdapter::AttachStopButton(QPushButton *b)
+{
+    attachAction(&stopButton, b, &TSNMPLayoutAdapter::StopAction);
+}
+
+// The buttons of a row dialog; they live as long as the dialog does.
+void TSNMPLayoutAdapter::attachDialogButtons(TCtrlBtnPanel *bar, QDialog *form, Action checkAll)
+{
+    attachAction(nullptr, bar->refreshButton, &TSNMPLayoutAdapter::RefreshAction, form);
+    attachAction(nullptr, bar->setCheckedButton, &TSNMPLayoutAdapter::SetAction, form);
+    attachAction(nullptr, bar->checkAllButton, checkAll, form);
+    attachAction(nullptr, bar->clearChecksButton, &TSNMPLayoutAdapter::ClearChecksAction, form);
+    attachAction(nullptr, bar->closeButton, &TSNMPLayoutAdapter::CloseDialogAction, form);
 }
 
 void TSNMPLayoutAdapter::AttachMessageMemo(QPlainTextEdit *memo)
@@ -292,12 +303,7 @@ void TSNMPLayoutAdapter::EditAction(QWidget *)
     const int height = std::min(TMsgPanel::PanelHeight + layoutHeight + 60, 550);
     parts.form->resize(width, height);
 
-    attach(bar->refreshButton, parts.form, [this, bar] { RefreshAction(bar->refreshButton); });
-    attach(bar->setCheckedButton, parts.form, [this, bar] { SetAction(bar->setCheckedButton); });
-    attach(bar->checkAllButton, parts.form, [this, bar] { CheckAllAction(bar->checkAllButton); });
-    attach(bar->clearChecksButton, parts.form,
-        [this, bar] { ClearChecksAction(bar->clearChecksButton); });
-    attach(bar->closeButton, parts.form, [this, bar] { CloseDialogAction(bar->closeButton); });
+    attachDialogButtons(bar, parts.form, &TSNMPLayoutAdapter::CheckAllAction);
 
     // Controls widened after the build still fit in the box.
     if (QWidget *contents = editBox->widget())
@@ -330,12 +336,7 @@ void TSNMPLayoutAdapter::EditAction(QWidget *)
                 bindings[i].includeBox->hide();
         }
     }
-    if (writable == 0)
-        bar->ShowNoWrite();
-    else if (writable == 1)
-        bar->ShowWriteOne();
-    else
-        bar->ShowWriteMany();
+    bar->ShowWriteButtons(writable);
     runDialog(parts);
 }
 
@@ -350,13 +351,7 @@ void TSNMPLayoutAdapter::AddAction(QWidget *)
     TCtrlBtnPanel *bar = parts.body->buttonBar;
     parts.form->resize(layoutWidth + bar->width() + 40, layoutHeight + TMsgPanel::PanelHeight + 60);
 
-    attach(bar->refreshButton, parts.form, [this, bar] { RefreshAction(bar->refreshButton); });
-    attach(bar->setCheckedButton, parts.form, [this, bar] { SetAction(bar->setCheckedButton); });
-    attach(bar->checkAllButton, parts.form,
-        [this, bar] { CheckAllForAddAction(bar->checkAllButton); });
-    attach(bar->clearChecksButton, parts.form,
-        [this, bar] { ClearChecksAction(bar->clearChecksButton); });
-    attach(bar->closeButton, parts.form, [this, bar] { CloseDialogAction(bar->closeButton); });
+    attachDialogButtons(bar, parts.form, &TSNMPLayoutAdapter::CheckAllForAddAction);
 
     for (int i = 0; i < int(bindings.size()); ++i) {
         const CvBoundControl &b = bindings[i];

@@ -13,6 +13,7 @@ class QPushButton;
 class QScrollArea;
 class QTreeWidget;
 class QWidget;
+class TCtrlBtnPanel;
 class TSNMPPanel;
 
 class TLayoutAdapter
@@ -80,6 +81,10 @@ public:
     int indexCount = 0;
 
 private:
+    using Action = void (TSNMPLayoutAdapter::*)(QWidget *);
+    void attachAction(QPointer<QPushButton> *field, QPushButton *button, Action action,
+        QObject *context = nullptr);
+    void attachDialogButtons(TCtrlBtnPanel *bar, QDialog *form, Action checkAll);
     void WriteChecked();
     void CloseIfDestroyed();
     void ReselectRow();

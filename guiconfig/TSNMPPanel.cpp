@@ -84,19 +84,6 @@ void TSNMPPanel::closeForm()
         QMessageBox::information(this, QString(), QStringLiteral("Please initial close form"));
 }
 
-namespace {
-// "none", "one" or "many" writable records decide the write buttons.
-void showWriteButtons(TCtrlBtnPanel *bar, int writable)
-{
-    if (writable == 0)
-        bar->ShowNoWrite();
-    else if (writable == 1)
-        bar->ShowWriteOne();
-    else
-        bar->ShowWriteMany();
-}
-} // namespace
-
 void TSNMPEditorPanel::Build(CvBindingList &bindings, CvSNMPRequest2Edits *request)
 {
     container = new TPanelContainer(this, request, bindings);
@@ -107,7 +94,7 @@ void TSNMPEditorPanel::Build(CvBindingList &bindings, CvSNMPRequest2Edits *reque
     for (const CvBoundControl &b : bindings)
         if (b.access != AccessReadOnly)
             ++writable;
-    showWriteButtons(buttonBar, writable);
+    buttonBar->ShowWriteButtons(writable);
     containerWidth = container->layoutManager->extentWidth + buttonBar->width() + 40;
     containerHeight = container->layoutManager->extentHeight + TMsgPanel::PanelHeight + 60;
 }

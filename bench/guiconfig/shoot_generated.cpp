@@ -3,6 +3,7 @@
 //   shoot_generated PORT OUTDIR
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
+#include "FakeMainWindow.h"
 #include "GeneratedWindows.h"
 #include "MainWindowState.h"
 #include "TConfigForm.h"
@@ -23,40 +24,6 @@
 #include <cstdio>
 
 namespace {
-// Just enough of a main window for the generated windows.
-class ShotMainWindow : public MainWindowState
-{
-public:
-    QString AgentAddress() const override { return QStringLiteral("127.0.0.1"); }
-    QString ReadCommunity() const override { return QStringLiteral("kestra"); }
-    QString WriteCommunity() const override { return QStringLiteral("marlowe"); }
-    QString ConfigVersion() const override { return QStringLiteral("1"); }
-    bool ConfigFound() const override { return true; }
-    bool LargeFonts() const override { return false; }
-    double ScaleFactor() const override { return 1.0; }
-    QString WindowTitle() const override { return title; }
-    void SetWindowTitle(const QString &t) override { title = t; }
-    QStringList &ModelNames() override { return models; }
-    QTreeWidget *UnitListView() override { return nullptr; }
-    CvSNMPRequest2Edits *UnitListBinding() override { return nullptr; }
-    void SetUnitListBinding(std::unique_ptr<CvSNMPRequest2Edits>) override { }
-    QList<QAbstractButton *> &PortButtons() override { return buttons; }
-    QList<QWidget *> &PanelWindows() override { return panels; }
-    QLabel *StatusPanel() override { return nullptr; }
-    QWidget *MainWindow() override { return nullptr; }
-    QWidget *PanelParent() override { return nullptr; }
-    const QList<QPixmap> &UnitBadges() const override { return badges; }
-    QMenu *PortInfoPopupMenu() override { return nullptr; }
-    void PortButtonClick(QAbstractButton *) override { }
-    void ReadRmonState() override { }
-
-    QString title;
-    QStringList models;
-    QList<QAbstractButton *> buttons;
-    QList<QWidget *> panels;
-    QList<QPixmap> badges;
-};
-
 void settle(TConfigForm &form)
 {
     QElapsedTimer t;
@@ -90,7 +57,7 @@ int main(int argc, char *argv[])
     s.security.version = 1;
     s.security.readCommunity = QStringLiteral("kestra");
     s.security.writeCommunity = QStringLiteral("marlowe");
-    ShotMainWindow main;
+    FakeMainWindow main; // the tests' main window: caption address, scale 1
     MainWindowState::setInstance(&main);
     const QDir out(QString::fromLocal8Bit(argv[2]));
     bool ok = true;

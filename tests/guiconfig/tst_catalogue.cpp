@@ -1,5 +1,6 @@
 // The descriptor catalogue: every table is well formed, every descriptor is
 // reached from the menu, and the simulator answers every window's first read.
+#include "CatalogueRows.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
 #include "CvFormDescriptor.h"
@@ -141,13 +142,7 @@ void TstCatalogue::descriptorIsWellFormed()
 void TstCatalogue::simulatorAnswersFirstRead()
 {
     QFETCH(const CvFormDescriptor *, descriptor);
-    CvSNMPSessionDefaults &s = SessionDefaults();
-    s = InitialSessionDefaults();
-    s.device.address = m_sim->address();
-    s.device.port = m_sim->port();
-    s.security.version = 1;
-    s.security.readCommunity = QStringLiteral("kestra");
-    s.security.writeCommunity = QStringLiteral("marlowe");
+    PointSessionAt(*m_sim);
 
     CvSNMPRequest r;
     r.SetVarList(descriptor->variables, descriptor->listKind, descriptor->indexCount);

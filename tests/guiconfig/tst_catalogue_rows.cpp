@@ -2,6 +2,7 @@
 // their Add and Delete write them (status column and values from the
 // descriptor), checked by a second read; and the SNMPv3 tables as the agent
 // keeps them: users under its own engine ID, target masks beside targets.
+#include "CatalogueRows.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
 #include "CvFormDescriptor.h"
@@ -15,75 +16,9 @@
 #include <memory>
 
 namespace {
-using Rows = QMap<QString, QStringList>; // index key -> values of every variable
-
-QString indexKey(const CvSNMPVarList &list)
-{
-    QStringList parts;
-    for (int i = 0; i < list.indexCount; ++i)
-        parts.append(list.Var(i).value);
-    return parts.join(QLatin1Char('|'));
-}
-
 // A fresh request walks the whole table, as the window's Refresh does.
-Rows readTable(const CvFormDescriptor &d)
-{
-    CvSNMPRequest r;
-    r.SetVarList(d.variables, d.listKind, d.indexCount);
-    Rows rows;
-    for (bool more = r.Get(true); more; more = r.Get(false)) {
-        QStringList values;
-        for (int i = 0; i < r.varList.Count(); ++i)
-            values.append(r.varList.Var(i).value);
-        rows.insert(indexKey(r.varList), values);
-    }
-    return rows;
-}
-
 // The add dialog with the index, the given columns and the create value
 // ticked; everything else is left out of the write.
-void addRow(const CvFormDescriptor &d, const QStringList &index, const QMap<int, QString> &values)
-{
-    CvSNMPRequest r;
-    r.SetVarList(d.variables, d.listKind, d.indexCount);
-    for (int i = 0; i < r.varList.Count(); ++i) {
-        CvSNMPVariable &v = r.varList.Var(i);
-        if (i < d.indexCount)
-            v.value = index.at(i);
-        else if (i == d.createColumn)
-            v.value = QString::fromLatin1(d.createValue);
-        else if (values.contains(i))
-            v.value = values.value(i);
-        else
-            v.access = AccessInvalid;
-    }
-    r.Set(false);
-}
-
-void deleteRow(const CvFormDescriptor &d, const QStringList &index)
-{
-    CvSNMPRequest r;
-    r.SetVarList(d.variables, d.listKind, d.indexCount);
-    for (int i = 0; i < r.varList.Count(); ++i) {
-        CvSNMPVariable &v = r.varList.Var(i);
-        if (i < d.indexCount)
-            v.value = index.at(i);
-        else if (i == d.deleteColumn)
-            v.value = QString::fromLatin1(d.deleteValue);
-        else
-            v.access = AccessInvalid;
-    }
-    r.Set(false);
-}
-
-const CvFormDescriptor &form(const char *menuPath)
-{
-    const CvFormDescriptor *d = FindFormDescriptor(QString::fromLatin1(menuPath));
-    if (!d)
-        qFatal("no descriptor %s", menuPath);
-    return *d;
-}
-
 const char targetAddresses[] = "SNMP V3 > SNMP Target MIB > Target Address Table";
 const char targetParams[] = "SNMP V3 > SNMP Target MIB > Target Parameters";
 const char securityGroups[] = "SNMP V3 > View-base Access Control Mode > Security Group Table";
@@ -94,9 +29,6 @@ const char targetMasks[] = "SNMP V3 > Community > Target Address Table";
 const char users[] = "SNMP V3 > User-based Security Model > User Table";
 const char engine[] = "SNMP V3 > SNMP Engine";
 } // namespace
-
-using ColumnValues = QMap<int, QString>;
-Q_DECLARE_METATYPE(ColumnValues)
 
 class TstCatalogueRows : public QObject
 {
@@ -124,13 +56,7 @@ void TstCatalogueRows::initTestCase()
 
 void TstCatalogueRows::init()
 {
-    CvSNMPSessionDefaults &s = SessionDefaults();
-    s = InitialSessionDefaults();
-    s.device.address = m_sim->address();
-    s.device.port = m_sim->port();
-    s.security.version = 1;
-    s.security.readCommunity = QStringLiteral("kestra");
-    s.security.writeCommunity = QStringLiteral("marlowe");
+    PointSessionAt(*m_sim);
 }
 
 // clang-format off
@@ -169,17 +95,17 @@ void TstCatalogueRows::addThenDelete()
     QFETCH(QString, menuPath);
     QFETCH(QStringList, index);
     QFETCH(ColumnValues, values);
-    const CvFormDescriptor &d = form(qPrintable(menuPath));
+    const CvFormDescriptor &d = DescriptorAt(qPrintable(menuPath));
     QVERIFY(d.createValue && d.deleteValue);
     const QString key = index.join(QLatin1Char('|'));
 
     try {
-        const Rows before = readTable(d);
+        const Rows before = ReadTable(d);
         QVERIFY(!before.isEmpty());
         QVERIFY(!before.contains(key));
 
-        addRow(d, index, values);
-        const Rows added = readTable(d);
+        AddRow(d, index, values);
+        const Rows added = ReadTable(d);
         QCOMPARE(added.size(), before.size() + 1);
         QVERIFY2(added.contains(key), qPrintable(QStringList(added.keys()).join(", ")));
         const QStringList row = added.value(key);
@@ -187,8 +113,8 @@ void TstCatalogueRows::addThenDelete()
             QCOMPARE(row.at(it.key()), it.value());
         QCOMPARE(row.at(d.createColumn), QStringLiteral("active"));
 
-        deleteRow(d, index);
-        const Rows after = readTable(d);
+        DeleteRow(d, index);
+        const Rows after = ReadTable(d);
         QVERIFY(!after.contains(key));
         QCOMPARE(after, before);
     } catch (const CvException &e) {
@@ -200,21 +126,21 @@ void TstCatalogueRows::addThenDelete()
 // gets a mask row with the defaults, and loses it with the target.
 void TstCatalogueRows::targetMasksFollowTargets()
 {
-    const CvFormDescriptor &targets = form(targetAddresses);
-    const CvFormDescriptor &masks = form(targetMasks);
+    const CvFormDescriptor &targets = DescriptorAt(targetAddresses);
+    const CvFormDescriptor &masks = DescriptorAt(targetMasks);
     try {
-        const Rows before = readTable(masks);
-        QCOMPARE(QStringList(before.keys()), QStringList(readTable(targets).keys()));
+        const Rows before = ReadTable(masks);
+        QCOMPARE(QStringList(before.keys()), QStringList(ReadTable(targets).keys()));
         QVERIFY(!before.contains("nms-lab"));
 
-        addRow(targets, {"nms-lab"}, {{1, "1.3.6.1.6.1.1"}, {2, "7F00000100A2"}, {6, "v3-params"}});
-        const Rows added = readTable(masks);
+        AddRow(targets, {"nms-lab"}, {{1, "1.3.6.1.6.1.1"}, {2, "7F00000100A2"}, {6, "v3-params"}});
+        const Rows added = ReadTable(masks);
         QCOMPARE(added.size(), before.size() + 1);
         QVERIFY(added.contains("nms-lab"));
         QCOMPARE(added.value("nms-lab").at(1), QString()); // no mask: exact address
 
-        deleteRow(targets, {"nms-lab"});
-        QCOMPARE(readTable(masks), before);
+        DeleteRow(targets, {"nms-lab"});
+        QCOMPARE(ReadTable(masks), before);
     } catch (const CvException &e) {
         QFAIL(qPrintable(QStringLiteral("%1 (%2)").arg(e.message()).arg(e.code())));
     }
@@ -226,13 +152,13 @@ void TstCatalogueRows::usersAreKeyedByTheAgentsEngineId()
 {
     try {
         CvSNMPRequest r;
-        const CvFormDescriptor &e = form(engine);
+        const CvFormDescriptor &e = DescriptorAt(engine);
         r.SetVarList(e.variables, e.listKind, e.indexCount);
         r.Get(true);
         const QString engineId = r.varList.Var(0).value;
         QVERIFY2(engineId.size() >= 10 && engineId.size() <= 64, qPrintable(engineId));
 
-        const Rows rows = readTable(form(users));
+        const Rows rows = ReadTable(DescriptorAt(users));
         QStringList names;
         for (const QStringList &row : rows) {
             QCOMPARE(row.at(0), engineId);

@@ -1,6 +1,7 @@
 // Rows made and removed through the Layer 3 windows that create rows: the
 // writes are those of the windows' Add and Delete (status column and value
 // from the descriptor), checked by a second read of the table.
+#include "CatalogueRows.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
 #include "CvFormDescriptor.h"
@@ -14,78 +15,17 @@
 #include <memory>
 
 namespace {
-using Rows = QMap<QString, QStringList>; // index key -> values of every variable
-
 // The key of the row the list's variables name, as the index columns show it.
-QString indexKey(const CvSNMPVarList &list)
-{
-    QStringList parts;
-    for (int i = 0; i < list.indexCount; ++i)
-        parts.append(list.Var(i).value);
-    return parts.join(QLatin1Char('|'));
-}
-
 // A fresh request walks the whole table, as the window's Refresh does.
-Rows readTable(const CvFormDescriptor &d)
-{
-    CvSNMPRequest r;
-    r.SetVarList(d.variables, d.listKind, d.indexCount);
-    Rows rows;
-    for (bool more = r.Get(true); more; more = r.Get(false)) {
-        QStringList values;
-        for (int i = 0; i < r.varList.Count(); ++i)
-            values.append(r.varList.Var(i).value);
-        rows.insert(indexKey(r.varList), values);
-    }
-    return rows;
-}
-
 // The add dialog with every field the operator filled in ticked: the index
 // values, the given columns and the create value in the status column. The
 // fields left empty are unticked and not sent.
-void addRow(const CvFormDescriptor &d, const QStringList &index, const QMap<int, QString> &values)
-{
-    CvSNMPRequest r;
-    r.SetVarList(d.variables, d.listKind, d.indexCount);
-    for (int i = 0; i < r.varList.Count(); ++i) {
-        CvSNMPVariable &v = r.varList.Var(i);
-        if (i < d.indexCount)
-            v.value = index.at(i);
-        else if (i == d.createColumn)
-            v.value = QString::fromLatin1(d.createValue);
-        else if (values.contains(i))
-            v.value = values.value(i);
-        else
-            v.access = AccessInvalid;
-    }
-    r.Set(false);
-}
-
 // Delete: the index addresses the row, only the status column is written.
-void deleteRow(const CvFormDescriptor &d, const QStringList &index)
-{
-    CvSNMPRequest r;
-    r.SetVarList(d.variables, d.listKind, d.indexCount);
-    for (int i = 0; i < r.varList.Count(); ++i) {
-        CvSNMPVariable &v = r.varList.Var(i);
-        if (i < d.indexCount)
-            v.value = index.at(i);
-        else if (i == d.deleteColumn)
-            v.value = QString::fromLatin1(d.deleteValue);
-        else
-            v.access = AccessInvalid;
-    }
-    r.Set(false);
-}
-
 const char staticRoutes[] = "Layer 3 Management > IP Management > IP Static Routing Table";
 const char dnsTable[] = "Layer 3 Management > DNS Ctrl Table";
 const char hostTable[] = "Layer 3 Management > OSPF (RFC1850) > Host Table";
 const char vrrpAddresses[] = "Layer 3 Management > VRRP (RFC2787) > Virtual Route Address";
 } // namespace
-
-using ColumnValues = QMap<int, QString>;
-Q_DECLARE_METATYPE(ColumnValues)
 
 class TstCatalogueRowsLayer3 : public QObject
 {
@@ -115,13 +55,7 @@ void TstCatalogueRowsLayer3::initTestCase()
 
 void TstCatalogueRowsLayer3::init()
 {
-    CvSNMPSessionDefaults &s = SessionDefaults();
-    s = InitialSessionDefaults();
-    s.device.address = m_sim->address();
-    s.device.port = m_sim->port();
-    s.security.version = 1;
-    s.security.readCommunity = QStringLiteral("kestra");
-    s.security.writeCommunity = QStringLiteral("marlowe");
+    PointSessionAt(*m_sim);
 }
 
 // clang-format off
@@ -159,12 +93,12 @@ void TstCatalogueRowsLayer3::addThenDelete()
     const QString key = index.join(QLatin1Char('|'));
 
     try {
-        const Rows before = readTable(*d);
+        const Rows before = ReadTable(*d);
         QVERIFY(!before.isEmpty());
         QVERIFY(!before.contains(key));
 
-        addRow(*d, index, values);
-        const Rows added = readTable(*d);
+        AddRow(*d, index, values);
+        const Rows added = ReadTable(*d);
         QCOMPARE(added.size(), before.size() + 1);
         QVERIFY2(added.contains(key), qPrintable(QStringList(added.keys()).join(", ")));
         const QStringList row = added.value(key);
@@ -172,8 +106,8 @@ void TstCatalogueRowsLayer3::addThenDelete()
             QCOMPARE(row.at(it.key()), it.value());
         QCOMPARE(row.at(d->createColumn), statusAfterAdd);
 
-        deleteRow(*d, index);
-        const Rows after = readTable(*d);
+        DeleteRow(*d, index);
+        const Rows after = ReadTable(*d);
         QVERIFY(!after.contains(key));
         QCOMPARE(after, before); // the other rows are untouched
     } catch (const CvException &e) {
@@ -204,9 +138,9 @@ void TstCatalogueRowsLayer3::deleteOfMissingRowCreatesNothing()
     const CvFormDescriptor *d = FindFormDescriptor(menuPath);
     QVERIFY(d);
     try {
-        const Rows before = readTable(*d);
-        deleteRow(*d, index);
-        QCOMPARE(readTable(*d), before);
+        const Rows before = ReadTable(*d);
+        DeleteRow(*d, index);
+        QCOMPARE(ReadTable(*d), before);
     } catch (const CvException &e) {
         QFAIL(qPrintable(QStringLiteral("%1 (%2)").arg(e.message()).arg(e.code())));
     }
@@ -237,7 +171,7 @@ void TstCatalogueRowsLayer3::columnWithoutCreateValueMakesNoRow()
     const CvFormDescriptor *d = FindFormDescriptor(menuPath);
     QVERIFY(d);
 
-    const Rows before = readTable(*d);
+    const Rows before = ReadTable(*d);
     CvSNMPRequest r;
     r.SetVarList(d->variables, d->listKind, d->indexCount);
     for (int i = 0; i < r.varList.Count(); ++i) {
@@ -256,7 +190,7 @@ void TstCatalogueRowsLayer3::columnWithoutCreateValueMakesNoRow()
         code = e.code();
     }
     QVERIFY(code != 0);
-    QCOMPARE(readTable(*d), before);
+    QCOMPARE(ReadTable(*d), before);
 }
 
 QTEST_GUILESS_MAIN(TstCatalogueRowsLayer3)

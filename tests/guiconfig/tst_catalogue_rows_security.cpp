@@ -2,6 +2,7 @@
 // server groups (a RowStatus table) and the servers of each group (a table
 // whose status column takes "add" and "delete"). The writes are those of
 // the windows' Add, Delete and Edit, checked by a second read.
+#include "CatalogueRows.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
 #include "CvFormDescriptor.h"
@@ -15,55 +16,9 @@
 #include <memory>
 
 namespace {
-using Rows = QMap<QString, QStringList>; // index key -> values of every variable
-
-QString indexKey(const CvSNMPVarList &list)
-{
-    QStringList parts;
-    for (int i = 0; i < list.indexCount; ++i)
-        parts.append(list.Var(i).value);
-    return parts.join(QLatin1Char('|'));
-}
-
 // A fresh request walks the whole table, as the window's Refresh does.
-Rows readTable(const CvFormDescriptor &d)
-{
-    CvSNMPRequest r;
-    r.SetVarList(d.variables, d.listKind, d.indexCount);
-    Rows rows;
-    for (bool more = r.Get(true); more; more = r.Get(false)) {
-        QStringList values;
-        for (int i = 0; i < r.varList.Count(); ++i)
-            values.append(r.varList.Var(i).value);
-        rows.insert(indexKey(r.varList), values);
-    }
-    return rows;
-}
-
 // The row the index names gets the given column values; every other
 // non-index variable is left out of the write.
-void writeRow(const CvFormDescriptor &d, const QStringList &index, const QMap<int, QString> &values)
-{
-    CvSNMPRequest r;
-    r.SetVarList(d.variables, d.listKind, d.indexCount);
-    for (int i = 0; i < r.varList.Count(); ++i) {
-        CvSNMPVariable &v = r.varList.Var(i);
-        if (i < d.indexCount)
-            v.value = index.at(i);
-        else if (values.contains(i))
-            v.value = values.value(i);
-        else
-            v.access = AccessInvalid;
-    }
-    r.Set(false);
-}
-
-// The add dialog: index values and the create value in the status column.
-void addRow(const CvFormDescriptor &d, const QStringList &index)
-{
-    writeRow(d, index, {{d.createColumn, QString::fromLatin1(d.createValue)}});
-}
-
 const char serverGroups[] = "Security Management > TACACS+ > Server Group";
 const char serverControl[] = "Security Management > TACACS+ > Server Control";
 } // namespace
@@ -98,13 +53,7 @@ void TstCatalogueRowsSecurity::initTestCase()
 
 void TstCatalogueRowsSecurity::init()
 {
-    CvSNMPSessionDefaults &s = SessionDefaults();
-    s = InitialSessionDefaults();
-    s.device.address = m_sim->address();
-    s.device.port = m_sim->port();
-    s.security.version = 1;
-    s.security.readCommunity = QStringLiteral("kestra");
-    s.security.writeCommunity = QStringLiteral("marlowe");
+    PointSessionAt(*m_sim);
 }
 
 // The descriptor of a window that creates rows; null for any other.
@@ -130,12 +79,12 @@ void TstCatalogueRowsSecurity::serverGroupAddThenDelete()
     QVERIFY(d);
     QCOMPARE(d->deleteValue, "destroy");
     try {
-        const Rows before = readTable(*d);
+        const Rows before = ReadTable(*d);
         QVERIFY(before.contains(QStringLiteral("radius")));
         QVERIFY(!before.contains(name));
 
-        addRow(*d, {name});
-        const Rows added = readTable(*d);
+        AddRow(*d, {name});
+        const Rows added = ReadTable(*d);
         QCOMPARE(added.size(), before.size() + 1);
         QVERIFY2(added.contains(name), qPrintable(QStringList(added.keys()).join(", ")));
         const QStringList row = added.value(name);
@@ -146,8 +95,8 @@ void TstCatalogueRowsSecurity::serverGroupAddThenDelete()
         }
         QCOMPARE(row.at(d->createColumn), QStringLiteral("active"));
 
-        writeRow(*d, {name}, {{d->deleteColumn, QString::fromLatin1(d->deleteValue)}});
-        QCOMPARE(readTable(*d), before); // the other groups are untouched
+        WriteRow(*d, {name}, {{d->deleteColumn, QString::fromLatin1(d->deleteValue)}});
+        QCOMPARE(ReadTable(*d), before); // the other groups are untouched
     } catch (const CvException &e) {
         QFAIL(qPrintable(QStringLiteral("%1 (%2)").arg(e.message()).arg(e.code())));
     }
@@ -159,10 +108,10 @@ void TstCatalogueRowsSecurity::serverGroupDeleteOfMissingRowCreatesNothing()
     const CvFormDescriptor *d = descriptor(serverGroups);
     QVERIFY(d);
     try {
-        const Rows before = readTable(*d);
-        writeRow(
+        const Rows before = ReadTable(*d);
+        WriteRow(
             *d, {QStringLiteral("gone")}, {{d->deleteColumn, QString::fromLatin1(d->deleteValue)}});
-        QCOMPARE(readTable(*d), before);
+        QCOMPARE(ReadTable(*d), before);
     } catch (const CvException &e) {
         QFAIL(qPrintable(QStringLiteral("%1 (%2)").arg(e.message()).arg(e.code())));
     }
@@ -173,15 +122,15 @@ void TstCatalogueRowsSecurity::serverGroupActivateOfMissingRowIsRefused()
 {
     const CvFormDescriptor *d = descriptor(serverGroups);
     QVERIFY(d);
-    const Rows before = readTable(*d);
+    const Rows before = ReadTable(*d);
     int code = 0;
     try {
-        writeRow(*d, {QStringLiteral("stray")}, {{d->createColumn, QStringLiteral("active")}});
+        WriteRow(*d, {QStringLiteral("stray")}, {{d->createColumn, QStringLiteral("active")}});
     } catch (const CvException &e) {
         code = e.code();
     }
     QVERIFY(code != 0);
-    QCOMPARE(readTable(*d), before);
+    QCOMPARE(ReadTable(*d), before);
 }
 
 void TstCatalogueRowsSecurity::serverControlAddThenDelete_data()
@@ -205,18 +154,18 @@ void TstCatalogueRowsSecurity::serverControlAddThenDelete()
     QVERIFY(!d->deleteValue);
     const QString key = index.join(QLatin1Char('|'));
     try {
-        const Rows before = readTable(*d);
+        const Rows before = ReadTable(*d);
         QVERIFY(before.contains(QStringLiteral("tacacs+|10.90.90.8|tacacs-plus")));
         QVERIFY(!before.contains(key));
 
-        addRow(*d, index);
-        const Rows added = readTable(*d);
+        AddRow(*d, index);
+        const Rows added = ReadTable(*d);
         QCOMPARE(added.size(), before.size() + 1);
         QVERIFY2(added.contains(key), qPrintable(QStringList(added.keys()).join(", ")));
         QCOMPARE(added.value(key), index + QStringList {QStringLiteral("add")});
 
-        writeRow(*d, index, {{d->createColumn, QStringLiteral("delete")}});
-        QCOMPARE(readTable(*d), before);
+        WriteRow(*d, index, {{d->createColumn, QStringLiteral("delete")}});
+        QCOMPARE(ReadTable(*d), before);
     } catch (const CvException &e) {
         QFAIL(qPrintable(QStringLiteral("%1 (%2)").arg(e.message()).arg(e.code())));
     }
@@ -227,11 +176,11 @@ void TstCatalogueRowsSecurity::serverControlDeleteOfMissingRowCreatesNothing()
     const CvFormDescriptor *d = descriptor(serverControl);
     QVERIFY(d);
     try {
-        const Rows before = readTable(*d);
-        writeRow(*d,
+        const Rows before = ReadTable(*d);
+        WriteRow(*d,
             {QStringLiteral("radius"), QStringLiteral("10.90.90.77"), QStringLiteral("radius")},
             {{d->createColumn, QStringLiteral("delete")}});
-        QCOMPARE(readTable(*d), before);
+        QCOMPARE(ReadTable(*d), before);
     } catch (const CvException &e) {
         QFAIL(qPrintable(QStringLiteral("%1 (%2)").arg(e.message()).arg(e.code())));
     }

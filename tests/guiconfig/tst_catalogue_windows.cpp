@@ -1,5 +1,6 @@
 // Every window of the catalogue opened as its menu command opens it,
 // against the simulator, and the behaviours its adjustments give it.
+#include "CatalogueRows.h"
 #include "CvSNMPRequest.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
@@ -49,14 +50,6 @@ bool waitIdle(TConfigForm &form, int ms = 20000)
     return false;
 }
 
-const CvFormDescriptor &byPath(const char *path)
-{
-    const CvFormDescriptor *d = FindFormDescriptor(QString::fromUtf8(path));
-    if (!d)
-        qFatal("no descriptor %s", path);
-    return *d;
-}
-
 // A point inside the row's first cell: the middle of a wide row may lie
 // beyond the visible part of the list.
 QPoint rowPoint(QTreeWidget *list, QTreeWidgetItem *row)
@@ -83,20 +76,6 @@ QStringList memoLines(TConfigForm &form)
     return form.Body()->messagePanel->memo->toPlainText().split('\n', Qt::SkipEmptyParts);
 }
 
-// The rows of a table as the agent holds them now, by their index texts.
-QStringList rowKeys(const CvFormDescriptor &d)
-{
-    CvSNMPRequest r;
-    r.SetVarList(d.variables, d.listKind, d.indexCount);
-    QStringList keys;
-    for (bool more = r.Get(true); more; more = r.Get(false)) {
-        QStringList key;
-        for (int i = 0; i < d.indexCount; ++i)
-            key.append(r.varList.Var(i).value);
-        keys.append(key.join('|'));
-    }
-    return keys;
-}
 } // namespace
 
 class TstCatalogueWindows : public QObject
@@ -133,13 +112,7 @@ void TstCatalogueWindows::initTestCase()
 void TstCatalogueWindows::init()
 {
     MainWindowState::setInstance(&m_main);
-    CvSNMPSessionDefaults &s = SessionDefaults();
-    s = InitialSessionDefaults();
-    s.device.address = m_sim->address();
-    s.device.port = m_sim->port();
-    s.security.version = 1;
-    s.security.readCommunity = QStringLiteral("kestra");
-    s.security.writeCommunity = QStringLiteral("marlowe");
+    PointSessionAt(*m_sim);
 }
 
 void TstCatalogueWindows::everyWindowReads_data()
@@ -241,7 +214,7 @@ void TstCatalogueWindows::rmonControlCloseHook()
 
 void TstCatalogueWindows::spanningTreeNoteLabel()
 {
-    const CvFormDescriptor &d = byPath("Bridge > Spanning Tree > STP Control");
+    const CvFormDescriptor &d = DescriptorAt("Bridge > Spanning Tree > STP Control");
     auto plain = BuildGeneratedWindow(d);
     const int height = plain->Body()->containerHeight;
     auto *note = plain->findChild<QLabel *>("noteLabel");
@@ -281,7 +254,7 @@ void TstCatalogueWindows::rowEditingAdjustments()
     QFETCH(QString, path);
     QFETCH(bool, editShown);
     QFETCH(bool, doubleClickEdits);
-    auto form = BuildGeneratedWindow(byPath(path.toUtf8().constData()));
+    auto form = BuildGeneratedWindow(DescriptorAt(path.toUtf8().constData()));
     form->show();
     QVERIFY(waitIdle(*form));
     QCOMPARE(!form->Body()->buttonBar->setButton->isHidden(), editShown);
@@ -352,8 +325,8 @@ void TstCatalogueWindows::rowsMadeAndDeletedThroughDialogs()
     QFETCH(QStringList, values);
     QFETCH(QString, key);
     QFETCH(bool, deletes);
-    const CvFormDescriptor &d = byPath(path.toUtf8().constData());
-    QVERIFY(!rowKeys(d).contains(key));
+    const CvFormDescriptor &d = DescriptorAt(path.toUtf8().constData());
+    QVERIFY(!ReadTable(d).contains(key));
     auto form = BuildGeneratedWindow(d);
     form->show();
     QVERIFY(waitIdle(*form));
@@ -382,7 +355,7 @@ void TstCatalogueWindows::rowsMadeAndDeletedThroughDialogs()
     });
     QTest::mouseClick(form->Body()->buttonBar->addButton, Qt::LeftButton);
     QVERIFY(added);
-    QVERIFY2(rowKeys(d).contains(key), qPrintable(rowKeys(d).join(", ")));
+    QVERIFY2(ReadTable(d).contains(key), qPrintable(ReadTable(d).keys().join(", ")));
     if (!deletes) {
         form->close();
         return;
@@ -403,7 +376,7 @@ void TstCatalogueWindows::rowsMadeAndDeletedThroughDialogs()
     QVERIFY(form->Body()->buttonBar->deleteButton->isEnabled());
     QTest::mouseClick(form->Body()->buttonBar->deleteButton, Qt::LeftButton);
     QVERIFY(waitIdle(*form));
-    QVERIFY(!rowKeys(d).contains(key));
+    QVERIFY(!ReadTable(d).contains(key));
     form->close();
 }
 

@@ -1,6 +1,7 @@
 // Generated windows driven through their buttons and dialogs against the
 // simulator; what the agent holds afterwards is checked with a second
 // request of its own.
+#include "CatalogueRows.h"
 #include "CvSNMPRequest.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
@@ -253,13 +254,7 @@ void TstConfigActions::initTestCase()
 
 void TstConfigActions::pointAt(SimulatorProcess &sim)
 {
-    CvSNMPSessionDefaults &s = SessionDefaults();
-    s = InitialSessionDefaults();
-    s.device.address = sim.address();
-    s.device.port = sim.port();
-    s.security.version = 1;
-    s.security.readCommunity = QStringLiteral("kestra");
-    s.security.writeCommunity = QStringLiteral("marlowe");
+    PointSessionAt(sim);
 }
 
 void TstConfigActions::init()
