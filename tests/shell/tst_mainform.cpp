@@ -1,10 +1,18 @@
 #include "CvSNMPRequest2Edits.h"
+#include "GeneratedWindows.h"
 #include "SimulatorProcess.h"
 #include "TAboutForm.h"
+#include "TConfigForm.h"
+#include "TCtrlBtnPanel.h"
 #include "TMainForm.h"
+#include "TPanelContainer.h"
+#include "TSNMPLayoutAdapter.h"
+#include "TSNMPPanel.h"
 #include "WindowCommands.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -323,6 +331,7 @@ private slots:
     void menuTreeAsDescribed();
     void rmonItemsFollowTheState_data();
     void rmonItemsFollowTheState();
+    void rmonControlWindowGreysTheRmonItems();
     void exitAsksFirst();
     void aboutShowsLongVersion();
     void noParameters();
@@ -420,6 +429,47 @@ void TstMainForm::rmonItemsFollowTheState()
     QCOMPARE(form->findChild<QLabel *>("ST_RmonState")->text(), label);
     for (const QString &item : items)
         QCOMPARE(findAction(form->menuBar(), {"RMON", item})->isEnabled(), enabledAfter);
+    setRmonState(3);
+}
+
+// The generated "RMON Control" window, opened from the menu: disabling RMON
+// there and closing the window greys the three RMON views.
+void TstMainForm::rmonControlWindowGreysTheRmonItems()
+{
+    setRmonState(3);
+    RegisterGeneratedWindows();
+    auto form = start();
+    const QStringList items {"Statistics", "History", "Alarm/Event"};
+    for (const QString &item : items)
+        QVERIFY(findAction(form->menuBar(), {"RMON", item})->isEnabled());
+    QAction *control = findAction(form->menuBar(), {"RMON", "RMON Control"});
+    QVERIFY(control && control->isEnabled());
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<TConfigForm *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        shown = true;
+        TSNMPLayoutAdapter *adapter = window->Body()->container->adapter.get();
+        auto idle = [&] {
+            QElapsedTimer t;
+            t.start();
+            while (t.elapsed() < 10000
+                && (!window->activated || !adapter->readComplete || !adapter->writeComplete))
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        };
+        idle();
+        auto *state = qobject_cast<QComboBox *>(window->Bindings()[0].control);
+        QCOMPARE(state->currentText(), QString("enabled"));
+        state->setCurrentIndex(state->findText("disabled"));
+        window->Body()->buttonBar->setCheckedButton->click();
+        idle();
+        window->close();
+    });
+    control->trigger();
+    QVERIFY(shown);
+    for (const QString &item : items)
+        QVERIFY(!findAction(form->menuBar(), {"RMON", item})->isEnabled());
     setRmonState(3);
 }
 
