@@ -61,7 +61,6 @@ void TConfigForm::ConfigureScalar(CvSNMPRequest2Edits *request, const CvBindingL
 
 void TConfigForm::ConfigureScalarAuto(CvSNMPRequest2Edits *request)
 {
-    checkUnconfigured();
     ConfigureScalar(request, AutomaticBindings(request->request.varList));
 }
 
@@ -100,7 +99,6 @@ void TConfigForm::ConfigureTable(CvSNMPRequest2Edits *request, const CvBindingLi
 void TConfigForm::ConfigureTableAuto(CvSNMPRequest2Edits *request, int createColumn,
     const QString &createValue, int deleteColumn, const QString &deleteValue)
 {
-    checkUnconfigured();
     ConfigureTable(request, AutomaticBindings(request->request.varList), createColumn, createValue,
         deleteColumn, deleteValue);
 }
@@ -180,11 +178,6 @@ void TConfigForm::FormActivate()
             m_body->container->adapter->readComplete = true;
         activeRequest->ShowError(e.message());
     }
-}
-
-void TConfigForm::closeEvent(QCloseEvent *event)
-{
-    QDialog::closeEvent(event);
 }
 
 void TConfigForm::done(int result)

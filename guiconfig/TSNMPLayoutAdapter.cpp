@@ -213,10 +213,7 @@ void TSNMPLayoutAdapter::WriteChecked()
     try {
         request->Write(false, true);
         restoreFlags(saved);
-        readComplete = false;
-        m_readAfterWrite = true;
-        if (!request->IsBusy())
-            readAfterWrite();
+        queueReadAfterWrite();
         if (deleteColumn != -1)
             CloseIfDestroyed();
     } catch (const CvException &e) {
@@ -226,6 +223,16 @@ void TSNMPLayoutAdapter::WriteChecked()
         restoreFlags(saved);
         request->ShowError(e.message());
     }
+}
+
+// The read that follows a write goes out once the write's answer is in
+// (at once when the write already ended).
+void TSNMPLayoutAdapter::queueReadAfterWrite()
+{
+    readComplete = false;
+    m_readAfterWrite = true;
+    if (!request->IsBusy())
+        readAfterWrite();
 }
 
 void TSNMPLayoutAdapter::readAfterWrite()
@@ -273,6 +280,27 @@ TSNMPLayoutAdapter::DialogParts TSNMPLayoutAdapter::makeDialog()
     return parts;
 }
 
+int TSNMPLayoutAdapter::controlsRightEdge() const
+{
+    int edge = 0;
+    for (const CvBoundControl &b : bindings)
+        if (b.control)
+            edge = std::max(edge, b.control->x() + b.control->width());
+    return edge;
+}
+
+// Puts the edit box into the dialog, its contents large enough for
+// controls widened after the build, and the dialog's memo takes the
+// messages.
+void TSNMPLayoutAdapter::lendEditBox(DialogParts &parts)
+{
+    if (QWidget *contents = editBox->widget())
+        contents->resize(std::max(contents->width(), controlsRightEdge() + 20),
+            std::max(contents->height(), layoutHeight + 20));
+    parts.body->SetClientWidget(editBox);
+    request->SetMessageTarget(parts.body->messagePanel->memo);
+}
+
 // Shows the dialog with the edit box, then gives the box back, hidden, to
 // the table window and the messages to the window's memo.
 void TSNMPLayoutAdapter::runDialog(DialogParts &parts)
@@ -280,7 +308,6 @@ void TSNMPLayoutAdapter::runDialog(DialogParts &parts)
     parts.form->exec();
     request->SetMessageTarget(messageMemo.data());
     if (editBox) {
-        editBox->hide();
         if (auto *splitter = qobject_cast<QSplitter *>(parts.editBoxParent.data()))
             splitter->insertWidget(1, editBox);
         else
@@ -296,28 +323,21 @@ void TSNMPLayoutAdapter::EditAction(QWidget *)
         return;
     DialogParts parts = makeDialog();
     TCtrlBtnPanel *bar = parts.body->buttonBar;
-    for (const CvBoundControl &b : bindings)
-        if (b.control)
-            layoutWidth = std::max(layoutWidth, b.control->x() + b.control->width());
+    layoutWidth = std::max(layoutWidth, controlsRightEdge());
     const int width = std::min(bar->width() + layoutWidth + 40, 800);
     const int height = std::min(TMsgPanel::PanelHeight + layoutHeight + 60, 550);
     parts.form->resize(width, height);
 
     attachDialogButtons(bar, parts.form, &TSNMPLayoutAdapter::CheckAllAction);
 
-    // Controls widened after the build still fit in the box.
-    if (QWidget *contents = editBox->widget())
-        contents->resize(std::max(contents->width(), layoutWidth + 20),
-            std::max(contents->height(), layoutHeight + 20));
-    parts.body->SetClientWidget(editBox);
-    request->SetMessageTarget(parts.body->messagePanel->memo);
+    lendEditBox(parts);
 
     int writable = 0;
     for (const CvBoundControl &b : bindings) {
-        const qint32 flags = b.access;
+        const bool readOnly = b.access == AccessNotAccessible || b.access == AccessReadOnly;
         if (b.includeBox)
-            b.includeBox->setChecked(!(flags == AccessNotAccessible || flags == AccessReadOnly));
-        if (!(flags == AccessNotAccessible || flags == AccessReadOnly))
+            b.includeBox->setChecked(!readOnly);
+        if (!readOnly)
             ++writable;
         if (b.control)
             b.control->setEnabled(true);
@@ -380,14 +400,7 @@ void TSNMPLayoutAdapter::AddAction(QWidget *)
         setButton->setEnabled(false);
     if (deleteButton)
         deleteButton->setEnabled(false);
-    for (const CvBoundControl &b : bindings)
-        if (b.control)
-            layoutWidth = std::max(layoutWidth, b.control->x() + b.control->width());
-    if (QWidget *contents = editBox->widget())
-        contents->resize(std::max(contents->width(), layoutWidth + 20),
-            std::max(contents->height(), layoutHeight + 20));
-    parts.body->SetClientWidget(editBox);
-    request->SetMessageTarget(parts.body->messagePanel->memo);
+    lendEditBox(parts);
     bar->ShowWriteMany();
     runDialog(parts);
 }
@@ -397,24 +410,19 @@ void TSNMPLayoutAdapter::AddAction(QWidget *)
 void TSNMPLayoutAdapter::DeleteAction(QWidget *)
 {
     request->request.running = true;
-    const QList<qint32> saved = saveFlags();
     CvSNMPVarList &vars = request->request.varList;
+    if (deleteColumn < 0 || deleteColumn >= vars.Count())
+        return;
+    const QList<qint32> saved = saveFlags();
     try {
         for (int i = indexCount; i < int(bindings.size()) && i < vars.Count(); ++i)
             vars.Var(i).access = AccessInvalid;
-        if (deleteColumn < 0 || deleteColumn >= vars.Count()) {
-            restoreFlags(saved);
-            return;
-        }
         vars.Var(deleteColumn).access = saved[deleteColumn];
         request->TakeControls(-1);
         vars.Var(deleteColumn).value = deleteValue;
         request->Write(false, false);
         restoreFlags(saved);
-        readComplete = false;
-        m_readAfterWrite = true;
-        if (!request->IsBusy())
-            readAfterWrite();
+        queueReadAfterWrite();
     } catch (const CvException &e) {
         restoreFlags(saved);
         request->ShowError(e.message());

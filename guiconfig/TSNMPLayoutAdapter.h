@@ -88,6 +88,7 @@ private:
     void WriteChecked();
     void CloseIfDestroyed();
     void ReselectRow();
+    void queueReadAfterWrite();
     void readAfterWrite();
     void showBusy(const QString &text);
     QList<qint32> saveFlags() const;
@@ -101,6 +102,8 @@ private:
         QPointer<QWidget> editBoxParent;
     };
     DialogParts makeDialog();
+    int controlsRightEdge() const;
+    void lendEditBox(DialogParts &parts);
     void runDialog(DialogParts &parts);
 
     bool m_readAfterWrite = false;
