@@ -14,6 +14,7 @@
 #include "TSNMPLayoutAdapter.h"
 #include "TSNMPPanel.h"
 #include "WindowCommands.h"
+#include "WindowWaits.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,18 +37,9 @@
 Q_DECLARE_METATYPE(const CvFormDescriptor *)
 
 namespace {
-bool waitIdle(TConfigForm &form, int ms = 20000)
+bool waitIdle(TConfigForm &form)
 {
-    QElapsedTimer t;
-    t.start();
-    TSNMPLayoutAdapter *a = form.Body()->container->adapter.get();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (form.activated && form.activeRequest && !form.activeRequest->IsBusy() && a->readComplete
-            && a->writeComplete)
-            return true;
-    }
-    return false;
+    return WaitIdle(form, 20000);
 }
 
 // A point inside the row's first cell: the middle of a wide row may lie

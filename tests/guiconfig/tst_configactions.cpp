@@ -13,6 +13,7 @@
 #include "TPanelContainer.h"
 #include "TSNMPLayoutAdapter.h"
 #include "TSNMPPanel.h"
+#include "WindowWaits.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -145,21 +146,6 @@ TCtrlBtnPanel *barOf(TConfigForm &form)
     return form.Body()->buttonBar;
 }
 
-// Spins the event loop until the window's request has nothing outstanding.
-bool waitIdle(TConfigForm &form, int ms = 15000)
-{
-    QElapsedTimer t;
-    t.start();
-    TSNMPLayoutAdapter *a = adapterOf(form);
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (form.activeRequest && !form.activeRequest->IsBusy() && a->readComplete
-            && a->writeComplete)
-            return true;
-    }
-    return false;
-}
-
 bool waitFor(const std::function<bool()> &condition, int ms = 15000)
 {
     QElapsedTimer t;
@@ -289,7 +275,7 @@ void TstConfigActions::scalarWindowWritesOnlyTickedVariables()
     auto form = BuildGeneratedWindow(descriptor("System", systemVars, systemBindings, SVT_SV, 0));
     QCOMPARE(form->windowTitle(), QString("System : 127.0.0.1"));
     form->show();
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     CvBindingList &b = form->Bindings();
     auto *name = qobject_cast<QLineEdit *>(b[1].control);
     auto *place = qobject_cast<QLineEdit *>(b[2].control);
@@ -302,7 +288,7 @@ void TstConfigActions::scalarWindowWritesOnlyTickedVariables()
     name->setText("core-7");
     place->setText("somewhere else");
     QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     QCOMPARE(readScalar("1.3.6.1.2.1.1.5"), QString("core-7"));
     QCOMPARE(readScalar("1.3.6.1.2.1.1.6"), location);
     // The flags words are as before: a Refresh reads Location again.
@@ -333,7 +319,7 @@ void TstConfigActions::busyFlagsRefuseSecondRequests()
     answerMessageBox(&text);
     QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
     QCOMPARE(text, QString("Get data not complete"));
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
 
     // Refresh twice: the second press is refused until the reply arrives.
     QTest::mouseClick(barOf(*form)->refreshButton, Qt::LeftButton);
@@ -341,7 +327,7 @@ void TstConfigActions::busyFlagsRefuseSecondRequests()
     answerMessageBox(&text);
     QTest::mouseClick(barOf(*form)->refreshButton, Qt::LeftButton);
     QCOMPARE(text, QString("Get data not complete"));
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
 
     // A value that does not convert: the error is in the memo and both
     // flags are free again, so a corrected value can be set at once.
@@ -352,25 +338,25 @@ void TstConfigActions::conversionErrorFreesTheFlags()
 {
     auto form = BuildGeneratedWindow(descriptor("RMON", rmonVars, rmonBindings, SVT_SV, 0));
     form->show();
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     auto *edit = qobject_cast<QLineEdit *>(form->Bindings()[0].control);
     QCOMPARE(edit->text(), QString("3"));
     // A value the agent refuses: the error is in the memo, both flags are
     // free again and a corrected value can be set at once.
     edit->setText("7");
     QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     QPlainTextEdit *memo = form->Body()->messagePanel->memo;
     QVERIFY2(memo->toPlainText().contains("Set: (SNMP"), qPrintable(memo->toPlainText()));
     QCOMPARE(form->activeRequest->request.varList.Var(0).access, qint32(AccessReadWrite));
     QCOMPARE(edit->text(), QString("3"));
     edit->setText("2");
     QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     QCOMPARE(readScalar(PEN_OID(".11.59.8.2.1.2.3"), {}, SyntaxInteger), QString("2"));
     edit->setText("3");
     QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     QCOMPARE(readScalar(PEN_OID(".11.59.8.2.1.2.3"), {}, SyntaxInteger), QString("3"));
     form->close();
 }
@@ -379,7 +365,7 @@ void TstConfigActions::tableEditDialogWritesTheSelectedRow()
 {
     auto form = BuildGeneratedWindow(descriptor("Interfaces", ifVars, ifBindings, MVT_FMV, 1));
     form->show();
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     QTreeWidget *list = form->tablePanel->listView;
     QVERIFY(list->topLevelItemCount() > 10);
     QCOMPARE(barOf(*form)->countText->text(), QString::number(list->topLevelItemCount()));
@@ -408,7 +394,7 @@ void TstConfigActions::tableEditDialogWritesTheSelectedRow()
         auto *set = dialog->findChild<QPushButton *>("setCheckedButton");
         QVERIFY(set && !set->isHidden());
         QTest::mouseClick(set, Qt::LeftButton);
-        QVERIFY(waitIdle(*form));
+        QVERIFY(WaitIdle(*form));
         QVERIFY2(
             !dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText().contains("rror"),
             "the write failed");
@@ -433,7 +419,7 @@ void TstConfigActions::addDialogCreatesAndEditDialogDestroys()
 {
     auto form = BuildGeneratedWindow(vlanDescriptor());
     form->show();
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     QTreeWidget *list = form->tablePanel->listView;
     QCOMPARE(column(list, 0), QStringList({"1"}));
 
@@ -448,7 +434,7 @@ void TstConfigActions::addDialogCreatesAndEditDialogDestroys()
         id->setText("300");
         qobject_cast<QLineEdit *>(b[1].control)->setText("lab");
         QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
-        QVERIFY(waitIdle(*form));
+        QVERIFY(WaitIdle(*form));
     });
     QTest::mouseClick(barOf(*form)->addButton, Qt::LeftButton);
     QVERIFY(shown);
@@ -467,7 +453,7 @@ void TstConfigActions::addDialogCreatesAndEditDialogDestroys()
         form->Bindings()[1].includeBox->setChecked(false);
         QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
         closedItself = !dialog->isVisible();
-        QVERIFY(waitIdle(*form));
+        QVERIFY(WaitIdle(*form));
     });
     QTest::mouseClick(barOf(*form)->setButton, Qt::LeftButton);
     QVERIFY(closedItself);
@@ -489,7 +475,7 @@ void TstConfigActions::deleteSendsIndexAndDeleteValueOnly()
     }
     auto form = BuildGeneratedWindow(vlanDescriptor());
     form->show();
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     QTreeWidget *list = form->tablePanel->listView;
     QTreeWidgetItem *row = rowWithCaption(list, "42");
     QVERIFY(row);
@@ -499,7 +485,7 @@ void TstConfigActions::deleteSendsIndexAndDeleteValueOnly()
     // A name the agent would refuse is not sent: only the status goes out.
     qobject_cast<QLineEdit *>(form->Bindings()[1].control)->setText(QString(40, 'x'));
     QTest::mouseClick(del, Qt::LeftButton);
-    QVERIFY(waitIdle(*form));
+    QVERIFY(WaitIdle(*form));
     const QString memo = form->Body()->messagePanel->memo->toPlainText();
     QVERIFY2(!memo.contains("rror"), qPrintable(memo));
     QCOMPARE(vlanIds(), QStringList({"1=default"}));

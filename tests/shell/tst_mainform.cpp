@@ -5,20 +5,19 @@
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "TMainForm.h"
-#include "TPanelContainer.h"
-#include "TSNMPLayoutAdapter.h"
 #include "TSNMPPanel.h"
 #include "WindowCommands.h"
+#include "WindowWaits.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -450,21 +449,14 @@ void TstMainForm::rmonControlWindowGreysTheRmonItems()
         if (!window)
             return;
         shown = true;
-        TSNMPLayoutAdapter *adapter = window->Body()->container->adapter.get();
-        auto idle = [&] {
-            QElapsedTimer t;
-            t.start();
-            while (t.elapsed() < 10000
-                && (!window->activated || !adapter->readComplete || !adapter->writeComplete))
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        };
-        idle();
+        // The window closes however the checks end, so the menu command returns.
+        const auto closeWindow = qScopeGuard([window] { window->close(); });
+        QVERIFY(WaitIdle(*window));
         auto *state = qobject_cast<QComboBox *>(window->Bindings()[0].control);
         QCOMPARE(state->currentText(), QString("enabled"));
         state->setCurrentIndex(state->findText("disabled"));
         window->Body()->buttonBar->setCheckedButton->click();
-        idle();
-        window->close();
+        QVERIFY(WaitIdle(*window));
     });
     control->trigger();
     QVERIFY(shown);
