@@ -3,12 +3,6 @@
 // Basic Configuration: device and equipment management, the agent, the
 // clock, and the IF-MIB ifXTable.
 namespace {
-template <const CvIntOption *table> const CvOptionList *options()
-{
-    static const CvOptionList list(table);
-    return &list;
-}
-
 const CvIntOption linkAggAlgorithms[]
     = {{1, "mac-source"}, {2, "mac-destination"}, {3, "mac-source-dest"}, {4, "ip-source"},
         {5, "ip-destination"}, {6, "ip-source-dest"}, {0, nullptr}};
@@ -81,7 +75,7 @@ const CvSNMPVar deviceControlVars[] = {
     {PEN_OID(".11.59.8.2.1.2.7"), "Web State", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
     {PEN_OID(".11.59.8.2.1.2.8"), "Link Aggregation Algorithm", SyntaxInteger, AccessReadWrite,
-        options<linkAggAlgorithms>()},
+        Options::Of<linkAggAlgorithms>()},
     {PEN_OID(".11.59.8.2.1.2.9"), "Asymmetric VLAN State", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
     {},
@@ -129,12 +123,12 @@ const CvControlBinding sysLogControlBindings[] = {
 #define UNIT_ENTRY(column) PEN_OID(".12.11.1.9.4.1." #column)
 const CvSNMPVar unitTableVars[] = {
     {UNIT_ENTRY(1), "Id", SyntaxInteger, AccessNotAccessible},
-    {UNIT_ENTRY(2), "Status", SyntaxInteger, AccessReadOnly, options<unitStates>()},
+    {UNIT_ENTRY(2), "Status", SyntaxInteger, AccessReadOnly, Options::Of<unitStates>()},
     {UNIT_ENTRY(3), "Mac Addr", SyntaxMacAddress, AccessReadOnly},
     {UNIT_ENTRY(4), "Start Port", SyntaxInteger, AccessReadOnly},
     {UNIT_ENTRY(5), "Port Range", SyntaxInteger, AccessReadOnly},
     {UNIT_ENTRY(6), "Front Panel Led Status", SyntaxOctetString, AccessReadOnly},
-    {UNIT_ENTRY(8), "Current Mode", SyntaxInteger, AccessReadOnly, options<unitModes>()},
+    {UNIT_ENTRY(8), "Current Mode", SyntaxInteger, AccessReadOnly, Options::Of<unitModes>()},
     {UNIT_ENTRY(9), "Version", SyntaxDisplayString, AccessReadOnly},
     {UNIT_ENTRY(10), "Module Name", SyntaxDisplayString, AccessReadOnly},
     {UNIT_ENTRY(11), "Prom Version", SyntaxDisplayString, AccessReadOnly},
@@ -164,9 +158,9 @@ const CvControlBinding unitTableBindings[] = {
 const CvSNMPVar powerTableVars[] = {
     {PEN_OID(".12.11.1.6.1.1"), "Unit Id", SyntaxInteger, AccessNotAccessible},
     {PEN_OID(".12.11.1.6.1.2"), "Power Status", SyntaxInteger, AccessReadOnly,
-        options<powerStates>()},
+        Options::Of<powerStates>()},
     {PEN_OID(".12.11.1.6.1.3"), "Redundant Power Status", SyntaxInteger, AccessReadOnly,
-        options<powerStates>()},
+        Options::Of<powerStates>()},
     {},
 };
 const CvControlBinding powerTableBindings[] = {
@@ -179,7 +173,8 @@ const CvControlBinding powerTableBindings[] = {
 const CvSNMPVar fanInfoVars[] = {
     {PEN_OID(".12.11.1.7.1.1"), "Unit Id", SyntaxInteger, AccessNotAccessible},
     {PEN_OID(".12.11.1.7.1.2"), "Fan Id", SyntaxInteger, AccessNotAccessible},
-    {PEN_OID(".12.11.1.7.1.3"), "Fan Status", SyntaxInteger, AccessReadOnly, options<fanStates>()},
+    {PEN_OID(".12.11.1.7.1.3"), "Fan Status", SyntaxInteger, AccessReadOnly,
+        Options::Of<fanStates>()},
     {},
 };
 
@@ -205,7 +200,7 @@ const CvSNMPVar agentBasicVars[] = {
     {PEN_OID(".12.1.1.4"), "Boot PROM Version", SyntaxDisplayString, AccessReadOnly},
     {PEN_OID(".12.1.1.5"), "Hardware Version", SyntaxDisplayString, AccessReadOnly},
     {PEN_OID(".12.1.2.2"), "Save Configuration", SyntaxInteger, AccessReadWrite,
-        options<saveActions>()},
+        Options::Of<saveActions>()},
     {PEN_OID(".12.1.2.3"), "Password Encryption", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
     {PEN_OID(".12.1.2.4"), "Login Timeout[1-30]", SyntaxInteger, AccessReadWrite},
@@ -230,14 +225,16 @@ const CvControlBinding agentBasicBindings[] = {
 const CvSNMPVar updateFileVars[] = {
     {UPDATE_FILE_ENTRY(1), "Index", SyntaxInteger, AccessNotAccessible},
     {UPDATE_FILE_ENTRY(2), "File Name", SyntaxDisplayString, AccessReadWrite},
-    {UPDATE_FILE_ENTRY(3), "File Type", SyntaxInteger, AccessReadOnly, options<fileTypes>()},
+    {UPDATE_FILE_ENTRY(3), "File Type", SyntaxInteger, AccessReadOnly, Options::Of<fileTypes>()},
     {UPDATE_FILE_ENTRY(4), "Server IP Address", SyntaxIpAddress, AccessReadWrite},
-    {UPDATE_FILE_ENTRY(5), "Protocol", SyntaxInteger, AccessReadWrite, options<fileProtocols>()},
-    {UPDATE_FILE_ENTRY(6), "Direction", SyntaxInteger, AccessReadWrite, options<fileDirections>()},
+    {UPDATE_FILE_ENTRY(5), "Protocol", SyntaxInteger, AccessReadWrite,
+        Options::Of<fileProtocols>()},
+    {UPDATE_FILE_ENTRY(6), "Direction", SyntaxInteger, AccessReadWrite,
+        Options::Of<fileDirections>()},
     {UPDATE_FILE_ENTRY(7), "Unit[1-12]", SyntaxInteger, AccessReadWrite},
     {UPDATE_FILE_ENTRY(8), "Image Id[1-2]", SyntaxInteger, AccessReadWrite},
-    {UPDATE_FILE_ENTRY(9), "Status", SyntaxInteger, AccessReadOnly, options<fileStates>()},
-    {UPDATE_FILE_ENTRY(10), "Action", SyntaxInteger, AccessReadWrite, options<fileActions>()},
+    {UPDATE_FILE_ENTRY(9), "Status", SyntaxInteger, AccessReadOnly, Options::Of<fileStates>()},
+    {UPDATE_FILE_ENTRY(10), "Action", SyntaxInteger, AccessReadWrite, Options::Of<fileActions>()},
     {},
 };
 #undef UPDATE_FILE_ENTRY
@@ -274,7 +271,8 @@ const CvSNMPVar firmwareInfoVars[] = {
     {PEN_OID(".12.1.2.7.1.3"), "Size (bytes)", SyntaxInteger, AccessReadOnly},
     {PEN_OID(".12.1.2.7.1.4"), "Update Time", SyntaxDisplayString, AccessReadOnly},
     {PEN_OID(".12.1.2.7.1.5"), "From", SyntaxDisplayString, AccessReadOnly},
-    {PEN_OID(".12.1.2.7.1.6"), "Boot Image", SyntaxInteger, AccessReadOnly, options<bootImages>()},
+    {PEN_OID(".12.1.2.7.1.6"), "Boot Image", SyntaxInteger, AccessReadOnly,
+        Options::Of<bootImages>()},
     {},
 };
 const CvControlBinding firmwareInfoBindings[] = {
@@ -289,8 +287,9 @@ const CvControlBinding firmwareInfoBindings[] = {
 
 const CvSNMPVar severityVars[] = {
     {PEN_OID(".12.1.2.8.1"), "Trap Severity", SyntaxInteger, AccessReadWrite,
-        options<severities>()},
-    {PEN_OID(".12.1.2.8.2"), "Log Severity", SyntaxInteger, AccessReadWrite, options<severities>()},
+        Options::Of<severities>()},
+    {PEN_OID(".12.1.2.8.2"), "Log Severity", SyntaxInteger, AccessReadWrite,
+        Options::Of<severities>()},
     {},
 };
 const CvControlBinding severityBindings[] = {
@@ -303,9 +302,10 @@ const CvControlBinding severityBindings[] = {
 const CvSNMPVar currentTimeVars[] = {
     {PEN_OID(".12.10.1"), "Current Time", SyntaxDateTime, AccessReadOnly},
     {PEN_OID(".12.10.2"), "Boot Time", SyntaxDateTime, AccessReadOnly},
-    {PEN_OID(".12.10.3"), "Time Source", SyntaxInteger, AccessReadOnly, options<timeSources>()},
+    {PEN_OID(".12.10.3"), "Time Source", SyntaxInteger, AccessReadOnly, Options::Of<timeSources>()},
     {PEN_OID(".12.10.4"), "Time Zone Offset(+hh:mm)", SyntaxDisplayString, AccessReadWrite},
-    {PEN_OID(".12.10.5"), "Clock Format", SyntaxInteger, AccessReadWrite, options<clockFormats>()},
+    {PEN_OID(".12.10.5"), "Clock Format", SyntaxInteger, AccessReadWrite,
+        Options::Of<clockFormats>()},
     {},
 };
 const CvControlBinding currentTimeBindings[] = {
@@ -324,7 +324,7 @@ const CvSNMPVar networkTimeVars[] = {
     {PEN_OID(".12.10.11.3"), "Secondary Server", SyntaxIpAddress, AccessReadWrite},
     {PEN_OID(".12.10.11.4"), "Poll Interval[30-99999]", SyntaxInteger, AccessReadWrite},
     {PEN_OID(".12.10.11.5"), "Synchronisation", SyntaxInteger, AccessReadOnly,
-        options<syncStates>()},
+        Options::Of<syncStates>()},
     {},
 };
 const CvControlBinding networkTimeBindings[] = {

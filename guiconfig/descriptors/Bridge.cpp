@@ -3,12 +3,6 @@
 // Bridge: spanning tree of the stack (common and multiple instances) and the
 // BRIDGE-MIB base group.
 namespace {
-template <const CvIntOption *table> const CvOptionList *options()
-{
-    static const CvOptionList list(table);
-    return &list;
-}
-
 const CvIntOption stpVersions[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}, {0, nullptr}};
 const CvIntOption instanceTypes[] = {{1, "cist"}, {2, "msti"}, {0, nullptr}};
 const CvIntOption p2pModes[] = {{1, "true"}, {2, "false"}, {3, "auto"}, {0, nullptr}};
@@ -42,7 +36,8 @@ const CvControlBinding dot1dInfoBindings[] = {
 };
 
 const CvSNMPVar stpControlVars[] = {
-    {PEN_OID(".12.15.1.2"), "STP Version", SyntaxInteger, AccessReadWrite, options<stpVersions>()},
+    {PEN_OID(".12.15.1.2"), "STP Version", SyntaxInteger, AccessReadWrite,
+        Options::Of<stpVersions>()},
     {PEN_OID(".12.15.1.3"), "Max Age[600-4000]", SyntaxInteger, AccessReadWrite},
     {PEN_OID(".12.15.1.4"), "Hello Time[100-1000]", SyntaxInteger, AccessReadWrite},
     {PEN_OID(".12.15.1.5"), "Forward Delay[400-3000]", SyntaxInteger, AccessReadWrite},
@@ -83,7 +78,7 @@ const CvSNMPVar mstpInstanceVars[] = {
     {INSTANCE_ENTRY(3), "VLANs 1025-2048", SyntaxBitString, AccessReadWrite},
     {INSTANCE_ENTRY(4), "VLANs 2049-3072", SyntaxBitString, AccessReadWrite},
     {INSTANCE_ENTRY(5), "VLANs 3073-4094", SyntaxBitString, AccessReadWrite},
-    {INSTANCE_ENTRY(6), "Type", SyntaxInteger, AccessReadOnly, options<instanceTypes>()},
+    {INSTANCE_ENTRY(6), "Type", SyntaxInteger, AccessReadOnly, Options::Of<instanceTypes>()},
     {INSTANCE_ENTRY(7), "Status", SyntaxInteger, AccessReadOnly, &Options::EnabledDisabled()},
     {INSTANCE_ENTRY(8), "Bridge Priority[0-61440]", SyntaxInteger, AccessReadWrite},
     {INSTANCE_ENTRY(9), "Designated Root Bridge", SyntaxOctetString, AccessReadOnly},
@@ -141,7 +136,8 @@ const CvSNMPVar mstpPortStateVars[] = {
     {PORT_STATE_ENTRY(4), "Edge Port", SyntaxInteger, AccessReadWrite, &Options::TrueFalse()},
     {PORT_STATE_ENTRY(5), "Operating Edge Port", SyntaxInteger, AccessReadOnly,
         &Options::TrueFalse()},
-    {PORT_STATE_ENTRY(6), "Point To Point", SyntaxInteger, AccessReadWrite, options<p2pModes>()},
+    {PORT_STATE_ENTRY(6), "Point To Point", SyntaxInteger, AccessReadWrite,
+        Options::Of<p2pModes>()},
     {PORT_STATE_ENTRY(7), "Operating Point To Point", SyntaxInteger, AccessReadOnly,
         &Options::TrueFalse()},
     {PORT_STATE_ENTRY(8), "Port STP State", SyntaxInteger, AccessReadWrite,
@@ -175,8 +171,8 @@ const CvSNMPVar mstpPortInstanceVars[] = {
     {PORT_INSTANCE_ENTRY(3), "Designated Bridge", SyntaxOctetString, AccessReadOnly},
     {PORT_INSTANCE_ENTRY(4), "Internal Path Cost[1-200000000]", SyntaxInteger, AccessReadWrite},
     {PORT_INSTANCE_ENTRY(5), "Priority[0-240]", SyntaxInteger, AccessReadWrite},
-    {PORT_INSTANCE_ENTRY(6), "Status", SyntaxInteger, AccessReadOnly, options<portStates>()},
-    {PORT_INSTANCE_ENTRY(7), "Role", SyntaxInteger, AccessReadOnly, options<portRoles>()},
+    {PORT_INSTANCE_ENTRY(6), "Status", SyntaxInteger, AccessReadOnly, Options::Of<portStates>()},
+    {PORT_INSTANCE_ENTRY(7), "Role", SyntaxInteger, AccessReadOnly, Options::Of<portRoles>()},
     {},
 };
 #undef PORT_INSTANCE_ENTRY

@@ -11,6 +11,19 @@
 #define PEN_OID(rest) "1.3.6.1.4.1." QT_STRINGIFY(TRV_PEN) rest
 
 namespace Options {
+// The option list of a static table, built on first use:
+// Options::Of<unitModes>() for {value, text} pairs, OfTexts for text values.
+template <const CvIntOption *Table> const CvOptionList *Of()
+{
+    static const CvOptionList list(Table);
+    return &list;
+}
+template <const CvTextOption *Table> const CvOptionList *OfTexts()
+{
+    static const CvOptionList list(Table, CvOptionList::TextValues);
+    return &list;
+}
+
 const CvOptionList &EnabledDisabled(); // 2 disabled, 3 enabled
 const CvOptionList &Other123(); // 1 other, 2 disabled, 3 enabled
 const CvOptionList &TrueFalse(); // 1 true, 2 false

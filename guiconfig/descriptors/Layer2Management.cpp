@@ -17,42 +17,6 @@ const CvIntOption schedulingMechanisms[] = {{1, "strict"}, {2, "round-robin"}, {
 const CvIntOption querierRoles[] = {{1, "other"}, {2, "non-querier"}, {3, "querier"}, {0, nullptr}};
 const CvIntOption stormActions[] = {{1, "drop"}, {2, "shutdown"}, {0, nullptr}};
 
-const CvOptionList &trunkAlgorithmOptions()
-{
-    static const CvOptionList list(trunkAlgorithms);
-    return list;
-}
-
-const CvOptionList &lockModeOptions()
-{
-    static const CvOptionList list(lockModes);
-    return list;
-}
-
-const CvOptionList &deleteActionOptions()
-{
-    static const CvOptionList list(deleteActions);
-    return list;
-}
-
-const CvOptionList &schedulingOptions()
-{
-    static const CvOptionList list(schedulingMechanisms);
-    return list;
-}
-
-const CvOptionList &querierRoleOptions()
-{
-    static const CvOptionList list(querierRoles);
-    return list;
-}
-
-const CvOptionList &stormActionOptions()
-{
-    static const CvOptionList list(stormActions);
-    return list;
-}
-
 // Port Management
 
 const CvSNMPVar jumboFrameVars[] = {
@@ -65,7 +29,7 @@ const CvSNMPVar trunkInfoVars[] = {
     {L2_OID(".9.1"), "Max Supported Trunk Groups", SyntaxInteger, AccessReadOnly},
     {L2_OID(".9.2"), "Max Ports Per Trunk Group", SyntaxInteger, AccessReadOnly},
     {L2_OID(".9.4"), "Load Sharing Algorithm", SyntaxInteger, AccessReadWrite,
-        &trunkAlgorithmOptions()},
+        Options::Of<trunkAlgorithms>()},
     {},
 };
 const CvControlBinding trunkInfoBindings[] = {
@@ -80,7 +44,7 @@ const CvSNMPVar portSecurityVars[] = {
     {L2_OID(".7.1.1.2"), "Admin State", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
     {L2_OID(".7.1.1.3"), "Max Learning Address[0-64]", SyntaxInteger, AccessReadWrite},
-    {L2_OID(".7.1.1.4"), "Mode", SyntaxInteger, AccessReadWrite, &lockModeOptions()},
+    {L2_OID(".7.1.1.4"), "Mode", SyntaxInteger, AccessReadWrite, Options::Of<lockModes>()},
     {},
 };
 const CvControlBinding portSecurityBindings[] = {
@@ -95,7 +59,7 @@ const CvSNMPVar portSecurityDeleteVars[] = {
     {L2_OID(".7.2.1"), "Port[1-768]", SyntaxInteger, AccessReadWrite},
     {L2_OID(".7.2.2"), "VLAN Name", SyntaxDisplayString, AccessReadWrite},
     {L2_OID(".7.2.3"), "MAC Address", SyntaxMacAddress, AccessReadWrite},
-    {L2_OID(".7.2.4"), "Action", SyntaxInteger, AccessReadWrite, &deleteActionOptions()},
+    {L2_OID(".7.2.4"), "Action", SyntaxInteger, AccessReadWrite, Options::Of<deleteActions>()},
     {},
 };
 const CvControlBinding portSecurityDeleteBindings[] = {
@@ -109,7 +73,8 @@ const CvControlBinding portSecurityDeleteBindings[] = {
 // QoS Management
 
 const CvSNMPVar qosBasicVars[] = {
-    {L2_OID(".6.5"), "Scheduling Mechanism", SyntaxInteger, AccessReadWrite, &schedulingOptions()},
+    {L2_OID(".6.5"), "Scheduling Mechanism", SyntaxInteger, AccessReadWrite,
+        Options::Of<schedulingMechanisms>()},
     {L2_OID(".6.6"), "Number Of Traffic Classes", SyntaxInteger, AccessReadOnly},
     {},
 };
@@ -187,7 +152,7 @@ const CvSNMPVar igmpControlVars[] = {
     {L2_OID(".11.3.1.9"), "Querier State", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
     {L2_OID(".11.3.1.10"), "Querier Router Behavior", SyntaxInteger, AccessReadOnly,
-        &querierRoleOptions()},
+        Options::Of<querierRoles>()},
     {L2_OID(".11.3.1.11"), "State", SyntaxInteger, AccessReadWrite, &Options::EnabledDisabled()},
     {L2_OID(".11.3.1.12"), "Fast Leave", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
@@ -250,7 +215,7 @@ const CvSNMPVar trafficControlVars[] = {
     {L2_OID(".13.1.1.4"), "Destination Lookup Fail", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
     {L2_OID(".13.1.1.5"), "Threshold (packets/s)[0-255000]", SyntaxInteger, AccessReadWrite},
-    {L2_OID(".13.1.1.6"), "Action", SyntaxInteger, AccessReadWrite, &stormActionOptions()},
+    {L2_OID(".13.1.1.6"), "Action", SyntaxInteger, AccessReadWrite, Options::Of<stormActions>()},
     {},
 };
 const CvControlBinding trafficControlBindings[] = {

@@ -24,24 +24,6 @@ const CvIntOption vrrpProtocols[]
     = {{1, "ip"}, {2, "bridge"}, {3, "decnet"}, {4, "other"}, {0, nullptr}};
 const CvIntOption igmpFilterModes[] = {{1, "include"}, {2, "exclude"}, {0, nullptr}};
 
-#define TRV_LOCAL_OPTIONS(name, table)                                                             \
-    const CvOptionList &name()                                                                     \
-    {                                                                                              \
-        static const CvOptionList list(table);                                                     \
-        return list;                                                                               \
-    }
-TRV_LOCAL_OPTIONS(ipModeOptions, ipModes)
-TRV_LOCAL_OPTIONS(forwardingTypeOptions, forwardingTypes)
-TRV_LOCAL_OPTIONS(backupStateOptions, backupStates)
-TRV_LOCAL_OPTIONS(virtualLinkStateOptions, virtualLinkStates)
-TRV_LOCAL_OPTIONS(ospfAuthTypeOptions, ospfAuthTypes)
-TRV_LOCAL_OPTIONS(vrrpStateOptions, vrrpStates)
-TRV_LOCAL_OPTIONS(vrrpAdminStateOptions, vrrpAdminStates)
-TRV_LOCAL_OPTIONS(vrrpAuthTypeOptions, vrrpAuthTypes)
-TRV_LOCAL_OPTIONS(vrrpProtocolOptions, vrrpProtocols)
-TRV_LOCAL_OPTIONS(igmpFilterModeOptions, igmpFilterModes)
-#undef TRV_LOCAL_OPTIONS
-
 const CvSNMPVar deviceControlVars[] = {
     {L3_OID(".1.1.1"), "RIP State", SyntaxInteger, AccessReadWrite, &Options::EnabledDisabled()},
     {L3_OID(".1.1.2"), "OSPF State", SyntaxInteger, AccessReadWrite, &Options::EnabledDisabled()},
@@ -80,7 +62,7 @@ const CvSNMPVar ipControlVars[] = {
         &Options::EnabledDisabled()},
     {L3_OID(".2.1.1.1.6"), "Secondary", SyntaxInteger, AccessReadWrite, &Options::TrueFalse()},
     {L3_OID(".2.1.1.1.7"), "Row Status", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},
-    {L3_OID(".2.1.1.1.8"), "Get IP From", SyntaxInteger, AccessReadWrite, &ipModeOptions()},
+    {L3_OID(".2.1.1.1.8"), "Get IP From", SyntaxInteger, AccessReadWrite, Options::Of<ipModes>()},
     {},
 };
 const CvControlBinding ipControlBindings[] = {
@@ -99,14 +81,15 @@ const CvSNMPVar ipForwardingVars[] = {
     {L3_OID(".2.2.1.1.1"), "IP Address", SyntaxIpAddress, AccessReadOnly},
     {L3_OID(".2.2.1.1.2"), "Interface Name", SyntaxDisplayString, AccessReadOnly},
     {L3_OID(".2.2.1.1.3"), "Port", SyntaxInteger, AccessReadOnly},
-    {L3_OID(".2.2.1.1.4"), "Type", SyntaxInteger, AccessReadOnly, &forwardingTypeOptions()},
+    {L3_OID(".2.2.1.1.4"), "Type", SyntaxInteger, AccessReadOnly, Options::Of<forwardingTypes>()},
     {},
 };
 
 const CvSNMPVar staticRouteVars[] = {
     {L3_OID(".2.5.1.1"), "Destination", SyntaxIpAddress, AccessReadOnly},
     {L3_OID(".2.5.1.2"), "Mask", SyntaxIpAddress, AccessReadOnly},
-    {L3_OID(".2.5.1.3"), "Backup State", SyntaxInteger, AccessReadWrite, &backupStateOptions()},
+    {L3_OID(".2.5.1.3"), "Backup State", SyntaxInteger, AccessReadWrite,
+        Options::Of<backupStates>()},
     {L3_OID(".2.5.1.4"), "Next Hop", SyntaxIpAddress, AccessReadWrite},
     {L3_OID(".2.5.1.5"), "Metric", SyntaxInteger, AccessReadWrite},
     {L3_OID(".2.5.1.6"), "Status", SyntaxInteger, AccessReadWrite, &Options::ValidInvalid()},
@@ -151,9 +134,9 @@ const CvSNMPVar virtualInterfaceVars[] = {
     {L3_OID(".7.1.4"), "Retransmit Interval[0-3600]", SyntaxInteger, AccessReadWrite},
     {L3_OID(".7.1.5"), "Hello Interval[1-65535]", SyntaxInteger, AccessReadWrite},
     {L3_OID(".7.1.6"), "Dead Interval[0-2147483647]", SyntaxInteger, AccessReadWrite},
-    {L3_OID(".7.1.7"), "State", SyntaxInteger, AccessReadOnly, &virtualLinkStateOptions()},
+    {L3_OID(".7.1.7"), "State", SyntaxInteger, AccessReadOnly, Options::Of<virtualLinkStates>()},
     {L3_OID(".7.1.8"), "Events", SyntaxCounter, AccessReadOnly},
-    {L3_OID(".7.1.9"), "Auth Type", SyntaxInteger, AccessReadWrite, &ospfAuthTypeOptions()},
+    {L3_OID(".7.1.9"), "Auth Type", SyntaxInteger, AccessReadWrite, Options::Of<ospfAuthTypes>()},
     {L3_OID(".7.1.10"), "Auth Key", SyntaxDisplayString, AccessReadWrite},
     {L3_OID(".7.1.11"), "Auth Key ID[1-255]", SyntaxInteger, AccessReadWrite},
     {L3_OID(".7.1.12"), "Status", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},
@@ -223,22 +206,23 @@ const CvSNMPVar vrrpOperVars[] = {
     {IF_INDEX_OID, "ifIndex", SyntaxInteger, AccessNotAccessible},
     {VRRP_OID(".1.3.1.1"), "vrrpOperVrId", SyntaxInteger, AccessNotAccessible},
     {VRRP_OID(".1.3.1.2"), "vrrpOperVirtualMacAddr", SyntaxMacAddress, AccessReadOnly},
-    {VRRP_OID(".1.3.1.3"), "vrrpOperState", SyntaxInteger, AccessReadOnly, &vrrpStateOptions()},
+    {VRRP_OID(".1.3.1.3"), "vrrpOperState", SyntaxInteger, AccessReadOnly,
+        Options::Of<vrrpStates>()},
     {VRRP_OID(".1.3.1.4"), "vrrpOperAdminState", SyntaxInteger, AccessReadWrite,
-        &vrrpAdminStateOptions()},
+        Options::Of<vrrpAdminStates>()},
     {VRRP_OID(".1.3.1.5"), "vrrpOperPriority", SyntaxInteger, AccessReadWrite},
     {VRRP_OID(".1.3.1.6"), "vrrpOperIpAddrCount", SyntaxInteger, AccessReadOnly},
     {VRRP_OID(".1.3.1.7"), "vrrpOperMasterIpAddr", SyntaxIpAddress, AccessReadOnly},
     {VRRP_OID(".1.3.1.8"), "vrrpOperPrimaryIpAddr", SyntaxIpAddress, AccessReadWrite},
     {VRRP_OID(".1.3.1.9"), "vrrpOperAuthType", SyntaxInteger, AccessReadWrite,
-        &vrrpAuthTypeOptions()},
+        Options::Of<vrrpAuthTypes>()},
     {VRRP_OID(".1.3.1.10"), "vrrpOperAuthKey", SyntaxOctetString, AccessReadWrite},
     {VRRP_OID(".1.3.1.11"), "vrrpOperAdvertisementInterval", SyntaxInteger, AccessReadWrite},
     {VRRP_OID(".1.3.1.12"), "vrrpOperPreemptMode", SyntaxInteger, AccessReadWrite,
         &Options::TrueFalse()},
     {VRRP_OID(".1.3.1.13"), "vrrpOperVirtualRouterUpTime", SyntaxTimeTicks, AccessReadOnly},
     {VRRP_OID(".1.3.1.14"), "vrrpOperProtocol", SyntaxInteger, AccessReadWrite,
-        &vrrpProtocolOptions()},
+        Options::Of<vrrpProtocols>()},
     {VRRP_OID(".1.3.1.15"), "vrrpOperRowStatus", SyntaxInteger, AccessReadWrite,
         &Options::RowStatus()},
     {},
@@ -363,7 +347,8 @@ const CvSNMPVar igmpCacheVars[] = {
     {IGMP_OID(".6.1.4"), "Last Reporter", SyntaxIpAddress, AccessReadOnly},
     {IGMP_OID(".6.1.5"), "Up Time", SyntaxTimeTicks, AccessReadOnly},
     {IGMP_OID(".6.1.6"), "Expiry Time", SyntaxTimeTicks, AccessReadOnly},
-    {IGMP_OID(".6.1.7"), "Filter Mode", SyntaxInteger, AccessReadOnly, &igmpFilterModeOptions()},
+    {IGMP_OID(".6.1.7"), "Filter Mode", SyntaxInteger, AccessReadOnly,
+        Options::Of<igmpFilterModes>()},
     {IGMP_OID(".6.1.8"), "Version", SyntaxInteger, AccessReadOnly},
     {},
 };

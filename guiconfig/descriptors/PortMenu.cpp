@@ -4,12 +4,6 @@
 // port control tables, named by the port the menu was opened on. The Layer 2
 // port windows show the same tables whole.
 namespace {
-template <const CvIntOption *table> const CvOptionList *options()
-{
-    static const CvOptionList list(table);
-    return &list;
-}
-
 const CvIntOption linkStates[] = {{1, "other"}, {2, "link-pass"}, {3, "link-fail"}, {0, nullptr}};
 const CvIntOption nwayStates[]
     = {{1, "link-down"}, {2, "half-10Mbps"}, {3, "full-10Mbps"}, {4, "half-100Mbps"},
@@ -27,9 +21,9 @@ const CvIntOption nwaySettings[]
 const CvSNMPVar PortInformationVars[] = {
     {PORT_INFO_ENTRY(1), "Index", SyntaxInteger, AccessReadOnly},
     {PORT_INFO_ENTRY(2), "Unit Index", SyntaxInteger, AccessReadOnly},
-    {PORT_INFO_ENTRY(3), "Link Status", SyntaxInteger, AccessReadOnly, options<linkStates>()},
-    {PORT_INFO_ENTRY(4), "Nway Status", SyntaxInteger, AccessReadOnly, options<nwayStates>()},
-    {PORT_INFO_ENTRY(5), "Medium Type", SyntaxInteger, AccessReadOnly, options<mediumTypes>()},
+    {PORT_INFO_ENTRY(3), "Link Status", SyntaxInteger, AccessReadOnly, Options::Of<linkStates>()},
+    {PORT_INFO_ENTRY(4), "Nway Status", SyntaxInteger, AccessReadOnly, Options::Of<nwayStates>()},
+    {PORT_INFO_ENTRY(5), "Medium Type", SyntaxInteger, AccessReadOnly, Options::Of<mediumTypes>()},
     {},
 };
 #undef PORT_INFO_ENTRY
@@ -48,7 +42,7 @@ const CvSNMPVar PortControlVars[] = {
     {PORT_CTRL_ENTRY(2), "Unit Index", SyntaxInteger, AccessReadOnly},
     {PORT_CTRL_ENTRY(3), "Admin State", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
-    {PORT_CTRL_ENTRY(4), "Nway State", SyntaxInteger, AccessReadWrite, options<nwaySettings>()},
+    {PORT_CTRL_ENTRY(4), "Nway State", SyntaxInteger, AccessReadWrite, Options::Of<nwaySettings>()},
     {PORT_CTRL_ENTRY(5), "Flow Control State", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
     {PORT_CTRL_ENTRY(6), "Lock State", SyntaxInteger, AccessReadWrite, &Options::EnabledDisabled()},

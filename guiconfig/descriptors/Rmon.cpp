@@ -2,12 +2,6 @@
 
 // RMON: the switch's RMON state and the RMON2 probe configuration group.
 namespace {
-template <const CvIntOption *table> const CvOptionList *options()
-{
-    static const CvOptionList list(table);
-    return &list;
-}
-
 const CvIntOption resetControls[]
     = {{1, "running"}, {2, "warmBoot"}, {3, "coldBoot"}, {0, nullptr}};
 const CvIntOption downloadActions[]
@@ -34,13 +28,13 @@ const CvSNMPVar probeConfigVars[] = {
     {"1.3.6.1.2.1.16.19.3", "Hardware Revision", SyntaxDisplayString, AccessReadOnly},
     {"1.3.6.1.2.1.16.19.4", "Date and Time", SyntaxDateTime, AccessReadWrite},
     {"1.3.6.1.2.1.16.19.5", "Reset Control", SyntaxInteger, AccessReadWrite,
-        options<resetControls>()},
+        Options::Of<resetControls>()},
     {"1.3.6.1.2.1.16.19.6", "Download File", SyntaxDisplayString, AccessReadWrite},
     {"1.3.6.1.2.1.16.19.7", "Download TFTP Server", SyntaxIpAddress, AccessReadWrite},
     {"1.3.6.1.2.1.16.19.8", "Download Action", SyntaxInteger, AccessReadWrite,
-        options<downloadActions>()},
+        Options::Of<downloadActions>()},
     {"1.3.6.1.2.1.16.19.9", "Download Status", SyntaxInteger, AccessReadOnly,
-        options<downloadStates>()},
+        Options::Of<downloadStates>()},
     {},
 };
 const CvControlBinding probeConfigBindings[] = {

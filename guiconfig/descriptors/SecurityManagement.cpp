@@ -45,33 +45,11 @@ const CvIntOption certificateLoads[] = {{1, "other"}, {2, "load"}, {0, nullptr}}
 const CvIntOption certificateStates[]
     = {{1, "none"}, {2, "in-progress"}, {3, "success"}, {4, "fail"}, {0, nullptr}};
 
-#define TRV_LOCAL_OPTIONS(name, table)                                                             \
-    const CvOptionList &name()                                                                     \
-    {                                                                                              \
-        static const CvOptionList list(table);                                                     \
-        return list;                                                                               \
-    }
-TRV_LOCAL_OPTIONS(authModeOptions, authModes)
-TRV_LOCAL_OPTIONS(authProtocolOptions, authProtocols)
-TRV_LOCAL_OPTIONS(paeStateOptions, paeStates)
-TRV_LOCAL_OPTIONS(backendStateOptions, backendStates)
-TRV_LOCAL_OPTIONS(controlledDirectionOptions, controlledDirections)
-TRV_LOCAL_OPTIONS(controlledPortStateOptions, controlledPortStates)
-TRV_LOCAL_OPTIONS(controlledPortControlOptions, controlledPortControls)
-TRV_LOCAL_OPTIONS(authenticMethodOptions, authenticMethods)
-TRV_LOCAL_OPTIONS(terminateCauseOptions, terminateCauses)
-TRV_LOCAL_OPTIONS(serverProtocolOptions, serverProtocols)
-TRV_LOCAL_OPTIONS(serverSlotProtocolOptions, serverSlotProtocols)
-TRV_LOCAL_OPTIONS(serverRowStateOptions, serverRowStates)
-TRV_LOCAL_OPTIONS(certificateLoadOptions, certificateLoads)
-TRV_LOCAL_OPTIONS(certificateStateOptions, certificateStates)
-#undef TRV_LOCAL_OPTIONS
-
 const CvSNMPVar authModeVars[] = {
     {SEC_OID(".1.1"), "802.1X Authentication Mode", SyntaxInteger, AccessReadWrite,
-        &authModeOptions()},
+        Options::Of<authModes>()},
     {SEC_OID(".1.2"), "Authentication Protocol", SyntaxInteger, AccessReadWrite,
-        &authProtocolOptions()},
+        Options::Of<authProtocols>()},
     {},
 };
 const CvControlBinding authModeBindings[] = {
@@ -94,17 +72,18 @@ const CvControlBinding paeSystemBindings[] = {
 
 const CvSNMPVar authConfigVars[] = {
     {PAE_PORT_NUMBER_OID, "dot1xPaePortNumber", SyntaxInteger, AccessNotAccessible},
-    {PAE_OID(".2.1.1.1"), "dot1xAuthPaeState", SyntaxInteger, AccessReadOnly, &paeStateOptions()},
+    {PAE_OID(".2.1.1.1"), "dot1xAuthPaeState", SyntaxInteger, AccessReadOnly,
+        Options::Of<paeStates>()},
     {PAE_OID(".2.1.1.2"), "dot1xAuthBackendAuthState", SyntaxInteger, AccessReadOnly,
-        &backendStateOptions()},
+        Options::Of<backendStates>()},
     {PAE_OID(".2.1.1.3"), "dot1xAuthAdminControlledDirections", SyntaxInteger, AccessReadWrite,
-        &controlledDirectionOptions()},
+        Options::Of<controlledDirections>()},
     {PAE_OID(".2.1.1.4"), "dot1xAuthOperControlledDirections", SyntaxInteger, AccessReadOnly,
-        &controlledDirectionOptions()},
+        Options::Of<controlledDirections>()},
     {PAE_OID(".2.1.1.5"), "dot1xAuthAuthControlledPortStatus", SyntaxInteger, AccessReadOnly,
-        &controlledPortStateOptions()},
+        Options::Of<controlledPortStates>()},
     {PAE_OID(".2.1.1.6"), "dot1xAuthAuthControlledPortControl", SyntaxInteger, AccessReadWrite,
-        &controlledPortControlOptions()},
+        Options::Of<controlledPortControls>()},
     {PAE_OID(".2.1.1.7"), "dot1xAuthQuietPeriod", SyntaxUInteger, AccessReadWrite},
     {PAE_OID(".2.1.1.8"), "dot1xAuthTxPeriod", SyntaxUInteger, AccessReadWrite},
     {PAE_OID(".2.1.1.9"), "dot1xAuthSuppTimeout", SyntaxUInteger, AccessReadWrite},
@@ -234,10 +213,10 @@ const CvSNMPVar authSessionVars[] = {
     {PAE_OID(".2.4.1.4"), "dot1xAuthSessionFramesTx", SyntaxCounter, AccessReadOnly},
     {PAE_OID(".2.4.1.5"), "dot1xAuthSessionId", SyntaxDisplayString, AccessReadOnly},
     {PAE_OID(".2.4.1.6"), "dot1xAuthSessionAuthenticMethod", SyntaxInteger, AccessReadOnly,
-        &authenticMethodOptions()},
+        Options::Of<authenticMethods>()},
     {PAE_OID(".2.4.1.7"), "dot1xAuthSessionTime", SyntaxTimeTicks, AccessReadOnly},
     {PAE_OID(".2.4.1.8"), "dot1xAuthSessionTerminateCause", SyntaxInteger, AccessReadOnly,
-        &terminateCauseOptions()},
+        Options::Of<terminateCauses>()},
     {PAE_OID(".2.4.1.9"), "dot1xAuthSessionUserName", SyntaxDisplayString, AccessReadOnly},
     {},
 };
@@ -264,11 +243,12 @@ const CvControlBinding authSessionBindings[] = {
 const CvSNMPVar macStateVars[] = {
     {MAC_AUTH_MAC_OID, "Port Access Entity Mac Address", SyntaxMacAddress, AccessNotAccessible},
     {MAC_AUTH_PORT_OID, "Port Number", SyntaxUInteger, AccessNotAccessible},
-    {SEC_OID(".6.1.1.3"), "Auth PAE State", SyntaxInteger, AccessReadOnly, &paeStateOptions()},
+    {SEC_OID(".6.1.1.3"), "Auth PAE State", SyntaxInteger, AccessReadOnly,
+        Options::Of<paeStates>()},
     {SEC_OID(".6.1.1.4"), "Backend Auth State", SyntaxInteger, AccessReadOnly,
-        &backendStateOptions()},
+        Options::Of<backendStates>()},
     {SEC_OID(".6.1.1.5"), "Port Status", SyntaxInteger, AccessReadOnly,
-        &controlledPortStateOptions()},
+        Options::Of<controlledPortStates>()},
     {},
 };
 const CvControlBinding macStateBindings[] = {
@@ -289,10 +269,10 @@ const CvSNMPVar macSessionVars[] = {
     {SEC_OID(".6.4.1.4"), "Session Frames Tx", SyntaxCounter, AccessReadOnly},
     {SEC_OID(".6.4.1.5"), "Session Id", SyntaxDisplayString, AccessReadOnly},
     {SEC_OID(".6.4.1.6"), "Session Authentic Method", SyntaxInteger, AccessReadOnly,
-        &authenticMethodOptions()},
+        Options::Of<authenticMethods>()},
     {SEC_OID(".6.4.1.7"), "Session Time", SyntaxTimeTicks, AccessReadOnly},
     {SEC_OID(".6.4.1.8"), "Session Terminate Cause", SyntaxInteger, AccessReadOnly,
-        &terminateCauseOptions()},
+        Options::Of<terminateCauses>()},
     {SEC_OID(".6.4.1.9"), "Session User Name", SyntaxDisplayString, AccessReadOnly},
     {},
 };
@@ -495,28 +475,28 @@ const CvSNMPVar serverGroupVars[] = {
     {TACACS_OID(".9.1.1"), "Group Name", SyntaxDisplayString, AccessNotAccessible},
     {TACACS_OID(".9.1.2"), "Server1 IP", SyntaxIpAddress, AccessReadOnly},
     {TACACS_OID(".9.1.3"), "Server1 Protocol", SyntaxInteger, AccessReadOnly,
-        &serverSlotProtocolOptions()},
+        Options::Of<serverSlotProtocols>()},
     {TACACS_OID(".9.1.4"), "Server2 IP", SyntaxIpAddress, AccessReadOnly},
     {TACACS_OID(".9.1.5"), "Server2 Protocol", SyntaxInteger, AccessReadOnly,
-        &serverSlotProtocolOptions()},
+        Options::Of<serverSlotProtocols>()},
     {TACACS_OID(".9.1.6"), "Server3 IP", SyntaxIpAddress, AccessReadOnly},
     {TACACS_OID(".9.1.7"), "Server3 Protocol", SyntaxInteger, AccessReadOnly,
-        &serverSlotProtocolOptions()},
+        Options::Of<serverSlotProtocols>()},
     {TACACS_OID(".9.1.8"), "Server4 IP", SyntaxIpAddress, AccessReadOnly},
     {TACACS_OID(".9.1.9"), "Server4 Protocol", SyntaxInteger, AccessReadOnly,
-        &serverSlotProtocolOptions()},
+        Options::Of<serverSlotProtocols>()},
     {TACACS_OID(".9.1.10"), "Server5 IP", SyntaxIpAddress, AccessReadOnly},
     {TACACS_OID(".9.1.11"), "Server5 Protocol", SyntaxInteger, AccessReadOnly,
-        &serverSlotProtocolOptions()},
+        Options::Of<serverSlotProtocols>()},
     {TACACS_OID(".9.1.12"), "Server6 IP", SyntaxIpAddress, AccessReadOnly},
     {TACACS_OID(".9.1.13"), "Server6 Protocol", SyntaxInteger, AccessReadOnly,
-        &serverSlotProtocolOptions()},
+        Options::Of<serverSlotProtocols>()},
     {TACACS_OID(".9.1.14"), "Server7 IP", SyntaxIpAddress, AccessReadOnly},
     {TACACS_OID(".9.1.15"), "Server7 Protocol", SyntaxInteger, AccessReadOnly,
-        &serverSlotProtocolOptions()},
+        Options::Of<serverSlotProtocols>()},
     {TACACS_OID(".9.1.16"), "Server8 IP", SyntaxIpAddress, AccessReadOnly},
     {TACACS_OID(".9.1.17"), "Server8 Protocol", SyntaxInteger, AccessReadOnly,
-        &serverSlotProtocolOptions()},
+        Options::Of<serverSlotProtocols>()},
     {TACACS_OID(".9.1.18"), "Row Status", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},
     {},
 };
@@ -547,9 +527,9 @@ const CvSNMPVar serverControlVars[] = {
     {TACACS_OID(".12.1.1"), "Server Group Name", SyntaxDisplayString, AccessNotAccessible},
     {TACACS_OID(".12.1.2"), "Server IP Address", SyntaxIpAddress, AccessNotAccessible},
     {TACACS_OID(".12.1.3"), "Server Authentication Protocol", SyntaxInteger, AccessNotAccessible,
-        &serverProtocolOptions()},
+        Options::Of<serverProtocols>()},
     {TACACS_OID(".12.1.4"), "Server Row State", SyntaxInteger, AccessReadWrite,
-        &serverRowStateOptions()},
+        Options::Of<serverRowStates>()},
     {},
 };
 const CvControlBinding serverControlBindings[] = {
@@ -666,8 +646,9 @@ const CvSNMPVar certificateVars[] = {
     {SSL_OID(".2.2"), "Certificate File Name", SyntaxDisplayString, AccessReadWrite},
     {SSL_OID(".2.3"), "Key File Name", SyntaxDisplayString, AccessReadWrite},
     {SSL_OID(".2.4"), "Load Certificate", SyntaxInteger, AccessReadWrite,
-        &certificateLoadOptions()},
-    {SSL_OID(".2.5"), "Load Status", SyntaxInteger, AccessReadOnly, &certificateStateOptions()},
+        Options::Of<certificateLoads>()},
+    {SSL_OID(".2.5"), "Load Status", SyntaxInteger, AccessReadOnly,
+        Options::Of<certificateStates>()},
     {},
 };
 const CvControlBinding certificateBindings[] = {

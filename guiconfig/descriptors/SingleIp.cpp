@@ -10,16 +10,10 @@ namespace {
 
 const CvIntOption roles[] = {{1, "candidate"}, {2, "member"}, {3, "commander"}, {0, nullptr}};
 
-const CvOptionList &roleOptions()
-{
-    static const CvOptionList list(roles);
-    return list;
-}
-
 const CvSNMPVar controlVars[] = {
     {SIM_OID(".2.1"), "Single IP State", SyntaxInteger, AccessReadWrite,
         &Options::EnabledDisabled()},
-    {SIM_OID(".2.2"), "Role State", SyntaxInteger, AccessReadWrite, &roleOptions()},
+    {SIM_OID(".2.2"), "Role State", SyntaxInteger, AccessReadWrite, Options::Of<roles>()},
     {SIM_OID(".2.3"), "Discovery Interval (sec)[30-90]", SyntaxInteger, AccessReadWrite},
     {SIM_OID(".2.4"), "Hold Time (sec)[100-255]", SyntaxInteger, AccessReadWrite},
     {},
@@ -96,7 +90,7 @@ const CvControlBinding groupBindings[] = {
 const CvSNMPVar neighborVars[] = {
     {SIM_OID(".6.1.1"), "Neighbor MAC Addr", SyntaxMacAddress, AccessReadOnly},
     {SIM_OID(".6.1.2"), "Port", SyntaxInteger, AccessReadOnly},
-    {SIM_OID(".6.1.3"), "Role", SyntaxInteger, AccessReadOnly, &roleOptions()},
+    {SIM_OID(".6.1.3"), "Role", SyntaxInteger, AccessReadOnly, Options::Of<roles>()},
     {},
 };
 const CvControlBinding neighborBindings[] = {

@@ -4,18 +4,6 @@
 // (RFC 3412), targets and notifications (RFC 3413), users (RFC 3414), access
 // control (RFC 3415) and the source masks of targets (RFC 3584).
 namespace {
-template <const CvIntOption *table> const CvOptionList *options()
-{
-    static const CvOptionList list(table);
-    return &list;
-}
-
-template <const CvTextOption *table> const CvOptionList *textOptions()
-{
-    static const CvOptionList list(table, CvOptionList::TextValues);
-    return &list;
-}
-
 // SnmpSecurityModel: 0 any, then the models of RFC 3411.
 const CvIntOption securityModels[]
     = {{0, "any"}, {1, "SNMPv1"}, {2, "SNMPv2c"}, {3, "USM"}, {0, nullptr}};
@@ -116,11 +104,11 @@ const CvSNMPVar targetParamsVars[] = {
     {"1.3.6.1.6.3.12.1.3.1.1", "snmpTargetParamsName", SyntaxDisplayString,
         AccessNotAccessible | AccessImplied},
     {"1.3.6.1.6.3.12.1.3.1.3", "snmpTargetParamsSecurityModel", SyntaxInteger, AccessReadWrite,
-        options<securityModels>()},
+        Options::Of<securityModels>()},
     {"1.3.6.1.6.3.12.1.3.1.4", "snmpTargetParamsSecurityName", SyntaxDisplayString,
         AccessReadWrite},
     {"1.3.6.1.6.3.12.1.3.1.5", "snmpTargetParamsSecurityLevel", SyntaxInteger, AccessReadWrite,
-        options<securityLevels>()},
+        Options::Of<securityLevels>()},
     {"1.3.6.1.6.3.12.1.3.1.7", "snmpTargetParamsRowStatus", SyntaxInteger, AccessReadWrite,
         &Options::RowStatus()},
     {},
@@ -161,9 +149,9 @@ const CvSNMPVar userVars[] = {
     {USER_ENTRY(2), "usmUserName", SyntaxDisplayString, AccessNotAccessible},
     {USER_ENTRY(3), "usmUserSecurityName", SyntaxDisplayString, AccessReadOnly},
     {USER_ENTRY(5), "usmUserAuthProtocol", SyntaxObjectId, AccessReadWrite,
-        textOptions<authProtocols>()},
+        Options::OfTexts<authProtocols>()},
     {USER_ENTRY(8), "usmUserPrivProtocol", SyntaxObjectId, AccessReadWrite,
-        textOptions<privProtocols>()},
+        Options::OfTexts<privProtocols>()},
     {USER_ENTRY(13), "usmUserStatus", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},
     {},
 };
@@ -181,7 +169,7 @@ const CvControlBinding userBindings[] = {
 // vacmSecurityToGroupTable, INDEX { vacmSecurityModel, vacmSecurityName }.
 const CvSNMPVar securityGroupVars[] = {
     {"1.3.6.1.6.3.16.1.2.1.1", "vacmSecurityModel", SyntaxInteger, AccessNotAccessible,
-        options<securityModels>()},
+        Options::Of<securityModels>()},
     {"1.3.6.1.6.3.16.1.2.1.2", "vacmSecurityName", SyntaxDisplayString, AccessNotAccessible},
     {"1.3.6.1.6.3.16.1.2.1.3", "vacmGroupName", SyntaxDisplayString, AccessReadWrite},
     {"1.3.6.1.6.3.16.1.2.1.5", "vacmSecurityToGroupStatus", SyntaxInteger, AccessReadWrite,
@@ -204,9 +192,9 @@ const CvSNMPVar accessVars[] = {
     {"1.3.6.1.6.3.16.1.2.1.3", "vacmGroupName", SyntaxDisplayString, AccessNotAccessible},
     {ACCESS_ENTRY(1), "vacmAccessContextPrefix", SyntaxDisplayString, AccessNotAccessible},
     {ACCESS_ENTRY(2), "vacmAccessSecurityModel", SyntaxInteger, AccessNotAccessible,
-        options<securityModels>()},
+        Options::Of<securityModels>()},
     {ACCESS_ENTRY(3), "vacmAccessSecurityLevel", SyntaxInteger, AccessNotAccessible,
-        options<securityLevels>()},
+        Options::Of<securityLevels>()},
     {ACCESS_ENTRY(5), "vacmAccessReadViewName", SyntaxDisplayString, AccessReadWrite},
     {ACCESS_ENTRY(6), "vacmAccessWriteViewName", SyntaxDisplayString, AccessReadWrite},
     {ACCESS_ENTRY(7), "vacmAccessNotifyViewName", SyntaxDisplayString, AccessReadWrite},
@@ -232,7 +220,8 @@ const CvControlBinding accessBindings[] = {
 const CvSNMPVar viewTreeVars[] = {
     {VIEW_ENTRY(1), "vacmViewTreeFamilyViewName", SyntaxDisplayString, AccessNotAccessible},
     {VIEW_ENTRY(2), "vacmViewTreeFamilySubtree", SyntaxObjectId, AccessNotAccessible},
-    {VIEW_ENTRY(4), "vacmViewTreeFamilyType", SyntaxInteger, AccessReadWrite, options<viewTypes>()},
+    {VIEW_ENTRY(4), "vacmViewTreeFamilyType", SyntaxInteger, AccessReadWrite,
+        Options::Of<viewTypes>()},
     {VIEW_ENTRY(6), "vacmViewTreeFamilyStatus", SyntaxInteger, AccessReadWrite,
         &Options::RowStatus()},
     {},
@@ -251,7 +240,7 @@ const CvControlBinding viewTreeBindings[] = {
 const CvSNMPVar notifyVars[] = {
     {NOTIFY_ENTRY(1), "snmpNotifyName", SyntaxDisplayString, AccessNotAccessible | AccessImplied},
     {NOTIFY_ENTRY(2), "snmpNotifyTag", SyntaxDisplayString, AccessReadWrite},
-    {NOTIFY_ENTRY(3), "snmpNotifyType", SyntaxInteger, AccessReadWrite, options<notifyTypes>()},
+    {NOTIFY_ENTRY(3), "snmpNotifyType", SyntaxInteger, AccessReadWrite, Options::Of<notifyTypes>()},
     {NOTIFY_ENTRY(4), "snmpNotifyStorageType", SyntaxInteger, AccessReadWrite,
         &Options::StorageType()},
     {NOTIFY_ENTRY(5), "snmpNotifyRowStatus", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},

@@ -3,12 +3,6 @@
 // VLAN: the P-BRIDGE-MIB priority tables (RFC 2674) and the learned unicast
 // entries of the Q-BRIDGE-MIB filtering database.
 namespace {
-template <const CvIntOption *table> const CvOptionList *options()
-{
-    static const CvOptionList list(table);
-    return &list;
-}
-
 const CvIntOption fdbStates[]
     = {{1, "other"}, {2, "invalid"}, {3, "learned"}, {4, "self"}, {5, "mgmt"}, {0, nullptr}};
 
@@ -79,7 +73,8 @@ const CvSNMPVar unicastForwardingVars[] = {
     {"1.3.6.1.2.1.17.7.1.2.1.1.1", "FDB Id", SyntaxGauge, AccessNotAccessible},
     {"1.3.6.1.2.1.17.7.1.2.2.1.1", "MAC Address", SyntaxMacAddress, AccessNotAccessible},
     {"1.3.6.1.2.1.17.7.1.2.2.1.2", "Port", SyntaxInteger, AccessReadOnly},
-    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessReadOnly, options<fdbStates>()},
+    {"1.3.6.1.2.1.17.7.1.2.2.1.3", "Status", SyntaxInteger, AccessReadOnly,
+        Options::Of<fdbStates>()},
     {},
 };
 const CvControlBinding unicastForwardingBindings[] = {
