@@ -207,9 +207,13 @@ void TSNMPLayoutAdapter::WriteChecked()
 {
     const QList<qint32> saved = saveFlags();
     CvSNMPVarList &vars = request->request.varList;
-    for (int i = 0; i < int(bindings.size()) && i < vars.Count(); ++i)
+    // The index variables of a table address the row whatever their boxes
+    // say, and the excluded bit is added to a flags word, never put in its
+    // place: the word also says whether an index is IMPLIED.
+    const int firstMasked = vars.IsTableKind() ? std::max(0, vars.indexCount) : 0;
+    for (int i = firstMasked; i < int(bindings.size()) && i < vars.Count(); ++i)
         if (!bindings[i].includeBox || !bindings[i].includeBox->isChecked())
-            vars.Var(i).access = AccessInvalid;
+            vars.Var(i).access |= AccessInvalid;
     try {
         request->Write(false, true);
         restoreFlags(saved);
@@ -416,7 +420,7 @@ void TSNMPLayoutAdapter::DeleteAction(QWidget *)
     const QList<qint32> saved = saveFlags();
     try {
         for (int i = indexCount; i < int(bindings.size()) && i < vars.Count(); ++i)
-            vars.Var(i).access = AccessInvalid;
+            vars.Var(i).access |= AccessInvalid;
         vars.Var(deleteColumn).access = saved[deleteColumn];
         request->TakeControls(-1);
         vars.Var(deleteColumn).value = deleteValue;

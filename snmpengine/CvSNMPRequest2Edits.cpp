@@ -195,7 +195,10 @@ void CvSNMPRequest2Edits::takeSelectedRow()
     if (selected.isEmpty())
         return;
     const QTreeWidgetItem *item = selected.first();
-    const QList<int> vars = columnVariables();
+    // The columns as the rows were read: a write may have masked variables
+    // since, and masked variables count as hidden columns, which would
+    // shift every column after them onto the wrong variable.
+    const QList<int> vars = m_rowColumns.isEmpty() ? columnVariables() : m_rowColumns;
     for (int c = 0; c < vars.size(); ++c)
         request.varList.Var(vars.at(c)).value = item->text(c);
 }

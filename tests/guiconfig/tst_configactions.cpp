@@ -197,7 +197,9 @@ QTreeWidgetItem *rowWithCaption(QTreeWidget *list, const QString &caption)
 
 void clickRow(QTreeWidget *list, QTreeWidgetItem *item, bool twice = false)
 {
-    const QPoint at = list->visualItemRect(item).center();
+    // Inside the viewport also when the row is wider than the list.
+    const QRect rect = list->visualItemRect(item);
+    const QPoint at(std::min(rect.center().x(), list->viewport()->width() / 2), rect.center().y());
     if (twice)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     else
@@ -219,6 +221,7 @@ private slots:
     void addDialogCreatesAndEditDialogDestroys();
     void deleteSendsIndexAndDeleteValueOnly();
     void stopAndCloseDuringAWalk();
+    void uncheckedIndexStillAddressesTheRow();
 
 private:
     QString readScalar(
@@ -525,6 +528,68 @@ void TstConfigActions::stopAndCloseDuringAWalk()
     QVERIFY(!request);
     QVERIFY(t.elapsed() < 3000);
     QVERIFY(!form->isVisible());
+}
+
+// The index of a row is sent whatever its include box says, with its
+// IMPLIED form kept: an edit that ticks one column changes that column of
+// that row, and an add whose index box is unticked still makes the row it
+// names.
+void TstConfigActions::uncheckedIndexStillAddressesTheRow()
+{
+    const CvFormDescriptor &d = DescriptorAt("SNMP V3 > SNMP Target MIB > Target Address Table");
+    const Rows before = ReadTable(d);
+    QVERIFY(!before.isEmpty());
+    const QString name = before.firstKey();
+    auto form = BuildGeneratedWindow(d);
+    form->show();
+    QVERIFY(WaitIdle(*form));
+    QTreeWidget *list = form->tablePanel->listView;
+    QTreeWidgetItem *row = rowWithCaption(list, name);
+    QVERIFY(row);
+    clickRow(list, row);
+    bool shown = false;
+    inNextDialog([&](QDialog *dialog) {
+        shown = true;
+        QTest::mouseClick(dialog->findChild<QPushButton *>("clearChecksButton"), Qt::LeftButton);
+        CvBindingList &b = form->Bindings();
+        b[3].includeBox->setChecked(true);
+        qobject_cast<QLineEdit *>(b[3].control)->setText("4321");
+        QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+        QVERIFY(WaitIdle(*form));
+        const QString memo = dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText();
+        QVERIFY2(!memo.contains("rror"), qPrintable(memo));
+    });
+    clickRow(list, row, true);
+    QVERIFY(shown);
+    Rows after = ReadTable(d);
+    QCOMPARE(after.keys(), before.keys());
+    QCOMPARE(after[name].value(3), QString("4321"));
+    for (int c = 0; c < after[name].size(); ++c)
+        if (c != 3)
+            QCOMPARE(after[name].value(c), before[name].value(c));
+
+    inNextDialog([&](QDialog *dialog) {
+        CvBindingList &b = form->Bindings();
+        qobject_cast<QLineEdit *>(b[0].control)->setText("lab-nms");
+        b[0].includeBox->setChecked(false);
+        qobject_cast<QLineEdit *>(b[1].control)->setText("1.3.6.1.6.1.1");
+        qobject_cast<QLineEdit *>(b[2].control)->setText("0A5A5A0400A2");
+        qobject_cast<QLineEdit *>(b[3].control)->setText("1500");
+        qobject_cast<QLineEdit *>(b[4].control)->setText("3");
+        qobject_cast<QLineEdit *>(b[5].control)->setText("trap");
+        qobject_cast<QLineEdit *>(b[6].control)->setText("v2c-params");
+        auto *storage = qobject_cast<QComboBox *>(b[7].control);
+        storage->setCurrentIndex(storage->findText("nonVolatile"));
+        QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+        QVERIFY(WaitIdle(*form));
+    });
+    QTest::mouseClick(barOf(*form)->addButton, Qt::LeftButton);
+    after = ReadTable(d);
+    QCOMPARE(after.size(), before.size() + 1);
+    QVERIFY(after.contains("lab-nms"));
+    QCOMPARE(after["lab-nms"].value(3), QString("1500"));
+    form->close();
+    DeleteRow(d, {"lab-nms"});
 }
 
 QTEST_MAIN(TstConfigActions)
