@@ -230,20 +230,23 @@ void TSNMPLayoutAdapter::WriteChecked()
 }
 
 // The read that follows a write goes out once the write's answer is in
-// (at once when the write already ended).
+// and no walk runs any more (at once when both have ended): a second walk
+// started beside a running one would mix their rows in the list.
 void TSNMPLayoutAdapter::queueReadAfterWrite()
 {
     readComplete = false;
     m_readAfterWrite = true;
-    if (!request->IsBusy())
-        readAfterWrite();
+    readAfterWrite();
 }
 
+// Runs the queued read when the binding is idle; otherwise the end of the
+// write or of the walk still in flight calls it again.
 void TSNMPLayoutAdapter::readAfterWrite()
 {
-    if (!m_readAfterWrite)
+    if (!m_readAfterWrite || request->IsBusy())
         return;
     m_readAfterWrite = false;
+    readComplete = false;
     try {
         if (!request->Read())
             readComplete = true;
@@ -472,6 +475,7 @@ void TSNMPLayoutAdapter::ReadDone()
 {
     readComplete = true;
     ReselectRow();
+    readAfterWrite();
 }
 
 void TSNMPLayoutAdapter::WriteDone()

@@ -58,24 +58,24 @@ void CvSNMPRequest2Controls::rowStep(const QString &filter)
 
 bool CvSNMPRequest2Controls::Read()
 {
-    if (busy)
+    if (IsBusy())
         return false;
     lastOperation = 0;
     BeginRead();
     const QString filter = filterText();
     rowCount = 0;
     const QPointer<CvSNMPRequest2Controls> self(this);
-    busy = true;
+    reading = true;
     if (asynchronous) {
         if (!request.running) {
-            busy = false;
+            reading = false;
             return true;
         }
         m_filter = filter;
         try {
             startAsyncRead(true);
         } catch (const CvException &) {
-            busy = false;
+            reading = false;
             throw;
         }
         return true;
@@ -93,13 +93,13 @@ bool CvSNMPRequest2Controls::Read()
         }
     } catch (const CvException &) {
         if (self)
-            busy = false;
+            reading = false;
         throw;
     }
     if (!self)
         return true;
     EndRead();
-    busy = false;
+    reading = false;
     if (messageTarget)
         ShowError(MessageOf(EngineCode::Ok));
     return true;
@@ -115,7 +115,7 @@ void CvSNMPRequest2Controls::readStep(const CvSNMPError &error)
 {
     const QPointer<CvSNMPRequest2Controls> self(this);
     if (error.code != 0) {
-        busy = false;
+        reading = false;
         ReportReadError(error);
         if (self)
             emit OnReadDone(this, error);
@@ -141,7 +141,7 @@ void CvSNMPRequest2Controls::readStep(const CvSNMPError &error)
     if (!self)
         return;
     EndRead();
-    busy = false;
+    reading = false;
     if (!messageTarget)
         return;
     lastOperation = 0;
@@ -151,7 +151,7 @@ void CvSNMPRequest2Controls::readStep(const CvSNMPError &error)
 
 void CvSNMPRequest2Controls::failRead(const CvException &e)
 {
-    busy = false;
+    reading = false;
     lastOperation = 0;
     CvSNMPError error;
     error.code = e.code();
@@ -168,10 +168,10 @@ void CvSNMPRequest2Controls::Write(
     BeforeWrite();
     if (takeControls)
         TakeControls();
-    busy = true;
+    ++writing;
     if (asynchronous) {
         if (!request.running) {
-            busy = false;
+            --writing;
             return;
         }
         try {
@@ -179,7 +179,7 @@ void CvSNMPRequest2Controls::Write(
                 [this](const CvSNMPError &error, CvSNMPVarList &) { writeStep(error); }, this,
                 false, indexList, values);
         } catch (const CvException &) {
-            busy = false;
+            --writing;
             throw;
         }
         return;
@@ -189,13 +189,13 @@ void CvSNMPRequest2Controls::Write(
         request.Set(false, indexList, values);
     } catch (const CvException &) {
         if (self)
-            busy = false;
+            --writing;
         throw;
     }
     if (!self)
         return;
     AfterWrite();
-    busy = false;
+    --writing;
     if (messageTarget)
         ShowError(MessageOf(EngineCode::Ok));
     if (request.varList.IsTableKind() && rereadAfterWrite)
@@ -206,14 +206,14 @@ void CvSNMPRequest2Controls::writeStep(const CvSNMPError &error)
 {
     const QPointer<CvSNMPRequest2Controls> self(this);
     if (error.code != 0) {
-        busy = false;
+        --writing;
         ReportWriteError(error);
         if (self)
             emit OnWriteDone(this, error);
         return;
     }
     AfterWrite();
-    busy = false;
+    --writing;
     lastOperation = 1;
     if (messageTarget)
         ShowError(MessageOf(EngineCode::Ok));

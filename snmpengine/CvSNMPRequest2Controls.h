@@ -60,7 +60,10 @@ public:
     // list's name and writes it to the message target, if any.
     void ShowError(const QString &text);
 
-    bool IsBusy() const { return busy; }
+    // A read, or a write, still waits for its answer. A write may be sent
+    // while a walk runs; the object is busy until both have ended.
+    bool IsBusy() const { return reading || writing > 0; }
+    bool IsReading() const { return reading; }
     // Ends an asynchronous walk after its current step.
     void Stop() { request.running = false; }
 
@@ -68,7 +71,8 @@ public:
     QPointer<QWidget> owner;
     QPointer<QWidget> messageTarget; // a QPlainTextEdit, QStatusBar or QLabel
     bool asynchronous = true;
-    bool busy = false;
+    bool reading = false;
+    int writing = 0; // writes sent and not yet answered
     qint32 rowCount = 0; // rows added by the last read
     qint32 lastOperation = 0; // 0 read, 1 write: picks the status-line template
     bool rereadAfterWrite = true;
