@@ -5,11 +5,14 @@
 #include <net-snmp/net-snmp-includes.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QHash>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -24,11 +27,13 @@ namespace {
 struct Session
 {
     QString key;
+    QString peer; // "udp:a.b.c.d:port", the agent's engine is known under it
     void *handle = nullptr; // from snmp_sess_open
     std::unique_ptr<QSocketNotifier> notifier;
-    CvSnmpTarget target;
+    CvSnmpTarget target; // without its pass phrases: the library holds the keys
     QByteArray engineId; // SNMPv3: the agent's engine
     quint64 serial = 0; // never reused, unlike the address of a closed session
+    bool retired = false; // out of the key map, closed once nothing waits on it
 };
 
 // A request waiting for its answer.
@@ -39,6 +44,14 @@ struct Context
     quint16 agentPort = 0;
     bool cancelled = false;
     bool done = false;
+    void *session = nullptr; // the library session it went out on
+    // SNMPv3: what is needed to send it once more after the agent's engine
+    // changed, and whether that was done.
+    CvSnmpTarget target;
+    CvPduType type = CvPduType::Get;
+    QList<CvSnmpBinding> bindings;
+    bool resent = false;
+    bool awaitingResend = false; // a notInTimeWindow report came; the library resends
 };
 
 // An SNMPv3 request waiting for the agent's engine to be found.
@@ -52,9 +65,29 @@ struct Queued
 
 struct Discovery
 {
-    Session probe;
     std::deque<Queued> waiting;
 };
+
+// A host name being resolved, or resolved: requests to it wait for the
+// answer of one lookup, and the address is kept for a while.
+struct HostEntry
+{
+    QHostAddress address; // null when the name does not resolve
+    QDeadlineTimer expiry;
+    int lookupId = -1; // while the lookup runs
+    std::deque<Queued> waiting;
+};
+
+// How long a resolved host name, or a failed lookup, is kept.
+constexpr int HostLifetimeMs = 60000;
+constexpr int HostFailureLifetimeMs = 5000;
+
+// Overwrites a buffer that held a pass phrase before it is freed.
+void wipe(QByteArray &bytes)
+{
+    if (!bytes.isEmpty())
+        std::fill(bytes.begin(), bytes.end(), '\0');
+}
 
 const oid *authProtocolOid(int code, size_t &len)
 {
@@ -261,22 +294,35 @@ struct CvSnmpTransport::Private
     QHash<QString, Discovery *> discoveries; // "address:port" -> probe under way
     std::vector<std::unique_ptr<Session>> owned; // every open session, closed at the end
     QHash<quint64, std::pair<QString, Session *>> probeAgents; // probe id -> agent, probe session
+    QHash<QString, HostEntry> hosts; // host name -> its address
+    quint64 hostLookups = 0;
     bool closing = false;
     int pumping = 0; // inside a library read or time-out pass
     std::function<void()> sendHook;
     std::vector<std::pair<quint64, CvSnmpResponse>> ready;
     // The peer name and session key of the last target with a numeric
     // address: a walk sends to one target step after step, and both are
-    // functions of the target alone. Host names resolve on every send.
+    // functions of the target alone. The target is kept without its pass
+    // phrases; their digest stands for them.
     struct
     {
         bool valid = false;
         CvSnmpTarget target;
+        QByteArray secrets;
         QString peer;
         QString key;
     } lastTarget;
 
     void closeLater(void *handle);
+    void retire(Session *session);
+    void closeIfIdle(void *handle);
+    void forgetEngine(const QString &peer, const QByteArray &engineId);
+    bool resendAfterEngineChange(quint64 handle);
+    void expectResend(quint64 handle);
+    void doubtEngine(void *handle);
+    int sendToHost(quint64 handle, const CvSnmpTarget &t, CvPduType type,
+        const QList<CvSnmpBinding> &bindings);
+    void hostResolved(const QString &name, const QHostInfo &info);
     void deliver(quint64 handle, const CvSnmpResponse &response);
     void drain();
 
@@ -291,6 +337,7 @@ struct CvSnmpTransport::Private
     int sendPdu(quint64 handle, const CvSnmpTarget &t, CvPduType type,
         const QList<CvSnmpBinding> &bindings, const QString &peer, const QString &key);
     void startDiscovery(const QString &agent, const QString &peer, const CvSnmpTarget &t);
+    void queueForDiscovery(const QString &peer, Queued queued);
     void finishDiscovery(const QString &agent, const QByteArray &engineId, int failure);
     void complete(quint64 handle, CvSnmpResponse response);
     void ensureUser(Session *s);
@@ -340,65 +387,69 @@ void CvSnmpTransport::Initialise(const QByteArray &localEngineId, quint32 boots)
     }
     init_snmp("trv8170ql");
     setup_engineID(nullptr, localEngineId.constData());
-    QByteArray bootsText = QByteArray::number(boots);
+    // The library's handler of the "engineBoots" line counts one start
+    // itself; it is handed the count before this start, so that the value
+    // in use is the one the counter file holds.
+    QByteArray bootsText = QByteArray::number(boots > 0 ? boots - 1 : 0);
     engineBoots_conf("engineBoots", bootsText.data());
     d->initialised = true;
 }
 
 namespace {
-// PeerName, and whether the address was numeric (its peer name can never
-// change) rather than a host name resolved now.
-QString peerName(const QString &address, quint16 port, bool &numeric)
+// The peer name of an address: "udp:a.b.c.d:port" or "udp6:[..]:port";
+// empty for an address that is neither.
+QString peerOf(const QHostAddress &host, quint16 port)
 {
-    QHostAddress host;
-    numeric = host.setAddress(address);
-    if (!numeric) {
-        // Host names resolve through the system resolver.
-        const QHostInfo info = QHostInfo::fromName(address);
-        const QList<QHostAddress> found = info.addresses();
-        if (info.error() != QHostInfo::NoError || found.isEmpty())
-            return {};
-        host = found.first();
-        for (const QHostAddress &a : found) {
-            if (a.protocol() == QAbstractSocket::IPv4Protocol) {
-                host = a;
-                break;
-            }
-        }
-    }
     if (host.protocol() == QAbstractSocket::IPv6Protocol)
         return QStringLiteral("udp6:[%1]:%2").arg(host.toString()).arg(port);
     if (host.protocol() != QAbstractSocket::IPv4Protocol)
         return {};
     return QStringLiteral("udp:%1:%2").arg(host.toString()).arg(port);
 }
-} // namespace
 
-QString CvSnmpTransport::PeerName(const QString &address, quint16 port)
+// A digest of a target's pass phrases: sessions are told apart by them
+// without keeping them in the session map.
+QByteArray secretsDigest(const CvSnmpTarget &t)
 {
-    bool numeric = false;
-    return peerName(address, port, numeric);
+    if (t.version != 3 || (t.authPassword.isEmpty() && t.privPassword.isEmpty()))
+        return {};
+    QByteArray auth = t.authPassword.toUtf8();
+    QByteArray priv = t.privPassword.toUtf8();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(QByteArray::number(auth.size()));
+    hash.addData(auth);
+    hash.addData(priv);
+    wipe(auth);
+    wipe(priv);
+    return hash.result();
 }
 
-namespace {
+CvSnmpTarget withoutSecrets(CvSnmpTarget t)
+{
+    t.authPassword.clear();
+    t.privPassword.clear();
+    return t;
+}
+
+// Everything but the pass phrases, which secretsDigest compares.
 bool sameTarget(const CvSnmpTarget &a, const CvSnmpTarget &b)
 {
     return a.port == b.port && a.version == b.version && a.securityModel == b.securityModel
         && a.securityLevel == b.securityLevel && a.authProtocol == b.authProtocol
         && a.privProtocol == b.privProtocol && a.timeoutCs == b.timeoutCs && a.retries == b.retries
         && a.address == b.address && a.community == b.community && a.securityName == b.securityName
-        && a.authPassword == b.authPassword && a.privPassword == b.privPassword
         && a.contextName == b.contextName && a.contextEngineId == b.contextEngineId;
 }
+} // namespace
 
-QString sessionKey(const CvSnmpTarget &t, const QString &peer)
+QString CvSnmpTransport::SessionKey(const CvSnmpTarget &t, const QString &peer)
 {
     QStringList parts {
         peer, QString::number(t.version), QString::number(t.timeoutCs), QString::number(t.retries)};
     if (t.version == 3) {
         parts << QString::number(t.securityModel) << QString::number(t.securityLevel)
               << t.securityName << QString::number(t.authProtocol)
-              << QString::number(t.privProtocol) << t.authPassword << t.privPassword
+              << QString::number(t.privProtocol) << QString::fromLatin1(secretsDigest(t).toHex())
               << t.contextName << t.contextEngineId;
     } else {
         parts << t.community;
@@ -407,6 +458,12 @@ QString sessionKey(const CvSnmpTarget &t, const QString &peer)
         p.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
             .replace(QLatin1Char('|'), QLatin1String("\\|"));
     return parts.join(QLatin1Char('|'));
+}
+
+namespace {
+QString sessionKey(const CvSnmpTarget &t, const QString &peer)
+{
+    return CvSnmpTransport::SessionKey(t, peer);
 }
 
 // A context engine ID is given as hexadecimal text.
@@ -491,10 +548,11 @@ Session *CvSnmpTransport::Private::openSession(
             s.securityAuthProtoLen = authLen;
             s.securityAuthKeyLen = USM_AUTH_KU_LEN;
             QByteArray pass = t.authPassword.toUtf8();
-            if (generate_Ku(auth, u_int(authLen),
-                    reinterpret_cast<const u_char *>(pass.constData()), size_t(pass.size()),
-                    s.securityAuthKey, &s.securityAuthKeyLen)
-                != SNMPERR_SUCCESS) {
+            const int made = generate_Ku(auth, u_int(authLen),
+                reinterpret_cast<const u_char *>(pass.constData()), size_t(pass.size()),
+                s.securityAuthKey, &s.securityAuthKeyLen);
+            wipe(pass);
+            if (made != SNMPERR_SUCCESS) {
                 *result = CvSnmpResult::UsmError;
                 return nullptr;
             }
@@ -510,10 +568,11 @@ Session *CvSnmpTransport::Private::openSession(
                 s.securityPrivKeyLen = USM_PRIV_KU_LEN;
                 QByteArray privPass = t.privPassword.toUtf8();
                 // The privacy key is made with the authentication protocol.
-                if (generate_Ku(auth, u_int(authLen),
-                        reinterpret_cast<const u_char *>(privPass.constData()),
-                        size_t(privPass.size()), s.securityPrivKey, &s.securityPrivKeyLen)
-                    != SNMPERR_SUCCESS) {
+                const int madePriv = generate_Ku(auth, u_int(authLen),
+                    reinterpret_cast<const u_char *>(privPass.constData()), size_t(privPass.size()),
+                    s.securityPrivKey, &s.securityPrivKeyLen);
+                wipe(privPass);
+                if (madePriv != SNMPERR_SUCCESS) {
                     *result = CvSnmpResult::UsmError;
                     return nullptr;
                 }
@@ -525,6 +584,9 @@ Session *CvSnmpTransport::Private::openSession(
         s.community_len = size_t(community.size());
     }
     void *handle = snmp_sess_open(&s);
+    // The open copied the keys; the local copies of them go now.
+    std::fill(std::begin(s.securityAuthKey), std::end(s.securityAuthKey), u_char(0));
+    std::fill(std::begin(s.securityPrivKey), std::end(s.securityPrivKey), u_char(0));
     if (!handle) {
         *result = fromLibraryError(s.s_snmp_errno);
         return nullptr;
@@ -534,8 +596,9 @@ Session *CvSnmpTransport::Private::openSession(
     snmp_sess_session(handle)->flags |= SNMP_FLAGS_DONT_PROBE;
     auto owned = std::make_unique<Session>();
     owned->key = probe ? QString() : sessionKey(t, peer);
+    owned->peer = peer;
     owned->handle = handle;
-    owned->target = t;
+    owned->target = withoutSecrets(t);
     owned->engineId = engineId;
     static quint64 serial = 0;
     owned->serial = ++serial;
@@ -573,15 +636,16 @@ void CvSnmpTransport::Private::ensureUser(Session *s)
 int CvSnmpTransport::Private::dispatch(
     quint64 handle, const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings)
 {
-    if (!lastTarget.valid || !sameTarget(lastTarget.target, t)) {
-        bool numeric = false;
-        const QString peer = peerName(t.address, t.port, numeric);
+    if (!lastTarget.valid || !sameTarget(lastTarget.target, t)
+        || lastTarget.secrets != secretsDigest(t)) {
+        QHostAddress host;
+        if (!host.setAddress(t.address))
+            return sendToHost(handle, t, type, bindings);
+        const QString peer = peerOf(host, t.port);
         if (peer.isEmpty())
             return CvSnmpResult::InvalidAddress;
-        lastTarget.valid = false;
-        if (!numeric)
-            return sendPdu(handle, t, type, bindings, peer, sessionKey(t, peer));
-        lastTarget.target = t;
+        lastTarget.target = withoutSecrets(t);
+        lastTarget.secrets = secretsDigest(t);
         lastTarget.peer = peer;
         lastTarget.key = sessionKey(t, peer);
         lastTarget.valid = true;
@@ -592,6 +656,83 @@ int CvSnmpTransport::Private::dispatch(
     return sendPdu(handle, t, type, bindings, peer, key);
 }
 
+// A host name is looked up once, without blocking, and its address kept
+// for a while; requests to it wait for the lookup.
+int CvSnmpTransport::Private::sendToHost(
+    quint64 handle, const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings)
+{
+    // A text that cannot be a host name fails at once, as a bad address.
+    static const QRegularExpression hostName(
+        QStringLiteral("^[A-Za-z0-9_]([A-Za-z0-9_.-]{0,252}[A-Za-z0-9_.])?$"));
+    if (!hostName.match(t.address).hasMatch())
+        return CvSnmpResult::InvalidAddress;
+    HostEntry &entry = hosts[t.address];
+    if (entry.lookupId < 0 && !entry.expiry.hasExpired() && !entry.expiry.isForever()) {
+        const QString peer = peerOf(entry.address, t.port);
+        if (peer.isEmpty())
+            return CvSnmpResult::InvalidAddress;
+        return sendPdu(handle, t, type, bindings, peer, sessionKey(t, peer));
+    }
+    entry.waiting.push_back(Queued {handle, t, type, bindings});
+    if (entry.lookupId < 0) {
+        ++hostLookups;
+        const QString name = t.address;
+        entry.lookupId = QHostInfo::lookupHost(name, QCoreApplication::instance(),
+            [this, name](const QHostInfo &info) { hostResolved(name, info); });
+    }
+    return 0;
+}
+
+void CvSnmpTransport::Private::hostResolved(const QString &name, const QHostInfo &info)
+{
+    const auto found = hosts.find(name);
+    if (found == hosts.end())
+        return;
+    HostEntry &entry = *found;
+    entry.lookupId = -1;
+    entry.address = QHostAddress();
+    const QList<QHostAddress> addresses = info.addresses();
+    if (info.error() == QHostInfo::NoError && !addresses.isEmpty()) {
+        entry.address = addresses.first();
+        for (const QHostAddress &a : addresses) {
+            if (a.protocol() == QAbstractSocket::IPv4Protocol) {
+                entry.address = a;
+                break;
+            }
+        }
+    }
+    entry.expiry.setRemainingTime(entry.address.isNull() ? HostFailureLifetimeMs : HostLifetimeMs);
+    std::deque<Queued> waiting;
+    waiting.swap(entry.waiting);
+    for (Queued &q : waiting) {
+        const auto it = contexts.find(q.handle);
+        if (it == contexts.end() || it->done)
+            continue;
+        if (it->cancelled) {
+            contexts.erase(it);
+            continue;
+        }
+        const int result = dispatch(q.handle, q.target, q.type, q.bindings);
+        if (result != 0) {
+            CvSnmpResponse response;
+            response.result = result;
+            complete(q.handle, std::move(response));
+        }
+    }
+}
+
+void CvSnmpTransport::Private::queueForDiscovery(const QString &peer, Queued queued)
+{
+    Discovery *&discovery = discoveries[peer];
+    const bool start = discovery == nullptr;
+    if (start)
+        discovery = new Discovery;
+    const CvSnmpTarget target = queued.target;
+    discovery->waiting.push_back(std::move(queued));
+    if (start)
+        startDiscovery(peer, peer, target);
+}
+
 int CvSnmpTransport::Private::sendPdu(quint64 handle, const CvSnmpTarget &t, CvPduType type,
     const QList<CvSnmpBinding> &bindings, const QString &peer, const QString &key)
 {
@@ -599,18 +740,16 @@ int CvSnmpTransport::Private::sendPdu(quint64 handle, const CvSnmpTarget &t, CvP
     if (t.version == 3) {
         const auto known = engines.constFind(peer);
         if (known == engines.cend()) {
-            Discovery *&discovery = discoveries[peer];
-            const bool start = discovery == nullptr;
-            if (start)
-                discovery = new Discovery;
-            discovery->waiting.push_back(Queued {handle, t, type, bindings});
-            if (start)
-                startDiscovery(peer, peer, t);
+            queueForDiscovery(peer, Queued {handle, t, type, bindings});
             return 0;
         }
         engineId = *known;
     }
     Session *session = sessions.value(key);
+    if (session && session->engineId != engineId) {
+        retire(session); // the agent's engine changed under it
+        session = nullptr;
+    }
     if (!session) {
         int result = 0;
         session = openSession(t, peer, engineId, false, &result);
@@ -619,6 +758,17 @@ int CvSnmpTransport::Private::sendPdu(quint64 handle, const CvSnmpTarget &t, CvP
         sessions.insert(key, session);
     }
     ensureUser(session);
+    const auto context = contexts.find(handle);
+    if (context != contexts.end()) {
+        context->session = session->handle;
+        if (t.version == 3 && !context->resent) {
+            // Kept so that the request can go once more when the agent
+            // turns out to have another engine now.
+            context->target = t;
+            context->type = type;
+            context->bindings = bindings;
+        }
+    }
 
     const int command = type == CvPduType::Get ? SNMP_MSG_GET
         : type == CvPduType::GetNext           ? SNMP_MSG_GETNEXT
@@ -668,8 +818,14 @@ void CvSnmpTransport::Private::startDiscovery(
         == 0) {
         snmp_free_pdu(pdu);
         if (probeAgents.contains(id)) {
+            // No callback came and none will: the probe session is closed
+            // here, the requests waiting for it fail.
             probeAgents.remove(id);
             const int err = snmp_sess_session(probe->handle)->s_snmp_errno;
+            void *handle = probe->handle;
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [this, handle] { closeLater(handle); },
+                Qt::QueuedConnection);
             finishDiscovery(
                 agent, QByteArray(), err ? fromLibraryError(err) : CvSnmpResult::TransportFailed);
         }
@@ -709,6 +865,17 @@ void CvSnmpTransport::Private::complete(quint64 handle, CvSnmpResponse response)
     if (it == contexts.end() || it->done)
         return;
     it->done = true;
+    it->target = CvSnmpTarget(); // its pass phrases go with it
+    it->bindings.clear();
+    if (it->session) {
+        void *handle = it->session;
+        const bool retired = std::any_of(owned.begin(), owned.end(),
+            [handle](const auto &s) { return s->handle == handle && s->retired; });
+        if (retired)
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [this, handle] { closeIfIdle(handle); },
+                Qt::QueuedConnection);
+    }
     response.agentAddress = it->agentAddress;
     response.agentPort = it->agentPort;
     // Answers are handed over once the library call that produced them has
@@ -782,6 +949,8 @@ int CvSnmpTransport::Private::onEvent(
         break;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
         response.result = CvSnmpResult::Timeout;
+        if (!d.closing)
+            d.doubtEngine(it->session);
         break;
     case NETSNMP_CALLBACK_OP_SEND_FAILED:
         response.result = session && session->s_snmp_errno ? fromLibraryError(session->s_snmp_errno)
@@ -799,24 +968,134 @@ int CvSnmpTransport::Private::onEvent(
     default:
         return 1; // resends and connection notices are not the end of a request
     }
-    if (d.closing)
+    if (d.closing) {
         response.result = CvSnmpResult::SessionClosed;
-    if (response.result == 1411) {
-        // The agent restarted with other boots: forget its engine and time so
-        // the next request finds them again.
-        for (auto s = d.sessions.begin(); s != d.sessions.end();) {
-            if ((*s)->engineId.size() && session && snmp_sess_session((*s)->handle) == session) {
-                free_enginetime(reinterpret_cast<u_char *>((*s)->engineId.data()),
-                    size_t((*s)->engineId.size()));
-                d.engines.remove(PeerName((*s)->target.address, (*s)->target.port));
-                s = d.sessions.erase(s);
-            } else {
-                ++s;
-            }
-        }
+    } else if (response.result == 1411) {
+        // The agent restarted and counts other boots. Its authenticated
+        // report has set the library's copy of its boots and time, and the
+        // library sends the request again by itself: its answer ends the
+        // request.
+        d.expectResend(handle);
+        return 1;
+    } else if (response.result == 1410 && d.resendAfterEngineChange(handle)) {
+        return 1; // the agent has another engine now; found again, then sent
     }
     d.complete(handle, std::move(response));
     return 1;
+}
+
+// After a notInTimeWindow report the library resends the request, unless
+// it has no tries left; then nothing more comes for it, so the request ends
+// with the report's error once its tries could have run out.
+void CvSnmpTransport::Private::expectResend(quint64 handle)
+{
+    const auto it = contexts.find(handle);
+    if (it == contexts.end() || it->awaitingResend)
+        return;
+    it->awaitingResend = true;
+    const qint64 allTries = qint64(std::max<quint32>(it->target.timeoutCs, 1)) * 10
+        * (std::max(it->target.retries, 0) + 1);
+    QTimer::singleShot(allTries + 1000, QCoreApplication::instance(), [this, handle] {
+        const auto late = contexts.find(handle);
+        if (late == contexts.end() || late->done)
+            return;
+        CvSnmpResponse response;
+        response.result = 1411;
+        complete(handle, std::move(response));
+    });
+}
+
+// An unknownEngineID report to a request sent under a known engine: the
+// agent was replaced or its engine ID changed. Its engine is forgotten and
+// the request goes again, once, through a new discovery; the agent has not
+// acted on it. False when it cannot go again.
+bool CvSnmpTransport::Private::resendAfterEngineChange(quint64 handle)
+{
+    const auto it = contexts.find(handle);
+    if (it == contexts.end() || it->done || it->resent || it->target.version != 3)
+        return false;
+    Session *session = nullptr;
+    for (const auto &s : owned)
+        if (s->handle == it->session)
+            session = s.get();
+    if (!session || session->engineId.isEmpty())
+        return false;
+    it->resent = true;
+    forgetEngine(session->peer, session->engineId);
+    const quint64 h = handle;
+    Queued again {h, std::move(it->target), it->type, std::move(it->bindings)};
+    it->session = nullptr;
+    // Not from inside the library's callback: the old session is retired
+    // and a probe is sent.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [this, again = std::move(again)]() mutable {
+            const auto c = contexts.find(again.handle);
+            if (c == contexts.end() || c->done)
+                return;
+            if (c->cancelled) {
+                contexts.erase(c);
+                return;
+            }
+            const int result = dispatch(again.handle, again.target, again.type, again.bindings);
+            if (result != 0) {
+                CvSnmpResponse response;
+                response.result = result;
+                complete(again.handle, std::move(response));
+            }
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+// An SNMPv3 request that drew no answer: the agent may be another one
+// now, whose engine ID is not the one known (its unknownEngineID report
+// names a user the library does not have under the new engine and is
+// dropped unread). The next request finds the engine again; sessions under
+// an engine that turns out to have changed are retired when next used.
+void CvSnmpTransport::Private::doubtEngine(void *handle)
+{
+    for (const auto &s : owned) {
+        if (s->handle != handle)
+            continue;
+        if (!s->engineId.isEmpty() && engines.value(s->peer) == s->engineId)
+            engines.remove(s->peer);
+        return;
+    }
+}
+
+// Every session under the agent's old engine leaves the key map and is
+// closed once no request waits on it; its time is forgotten too.
+void CvSnmpTransport::Private::forgetEngine(const QString &peer, const QByteArray &engineId)
+{
+    if (engines.value(peer) == engineId)
+        engines.remove(peer);
+    QByteArray id = engineId;
+    free_enginetime(reinterpret_cast<u_char *>(id.data()), size_t(id.size()));
+    for (const auto &s : owned)
+        if (!s->retired && !s->key.isEmpty() && s->peer == peer && s->engineId == engineId)
+            retire(s.get());
+}
+
+void CvSnmpTransport::Private::retire(Session *session)
+{
+    session->retired = true;
+    if (sessions.value(session->key) == session)
+        sessions.remove(session->key);
+    if (lastTarget.key == session->key)
+        lastTarget.valid = false;
+    void *handle = session->handle;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [this, handle] { closeIfIdle(handle); },
+        Qt::QueuedConnection);
+}
+
+void CvSnmpTransport::Private::closeIfIdle(void *handle)
+{
+    for (const Context &c : std::as_const(contexts))
+        if (!c.done && c.session == handle)
+            return;
+    closeLater(handle);
 }
 
 int CvSnmpTransport::Private::onProbe(
@@ -929,6 +1208,16 @@ void CvSnmpTransport::CloseAll()
 {
     d->closing = true;
     d->probeAgents.clear();
+    for (auto h = d->hosts.begin(); h != d->hosts.end(); ++h) {
+        if (h->lookupId >= 0)
+            QHostInfo::abortHostLookup(h->lookupId);
+        for (const Queued &q : h->waiting) {
+            CvSnmpResponse response;
+            response.result = CvSnmpResult::SessionClosed;
+            d->complete(q.handle, std::move(response));
+        }
+    }
+    d->hosts.clear();
     for (const QString &agent : d->discoveries.keys())
         d->finishDiscovery(agent, QByteArray(), CvSnmpResult::SessionClosed);
     while (!d->owned.empty())
@@ -941,4 +1230,14 @@ void CvSnmpTransport::CloseAll()
 void CvSnmpTransport::SetSendHook(std::function<void()> hook)
 {
     d->sendHook = std::move(hook);
+}
+
+quint64 CvSnmpTransport::HostLookups() const
+{
+    return d->hostLookups;
+}
+
+quint32 CvSnmpTransport::LocalEngineBoots() const
+{
+    return d->initialised ? quint32(snmpv3_local_snmpEngineBoots()) : 0;
 }

@@ -10,8 +10,9 @@
 #include <memory>
 
 // The only door to the SNMP library. It keeps one library session per
-// (agent, version, credentials, time-out), opened on first use, finds the
-// SNMPv3 engine of an agent without blocking, sends PDUs asynchronously and
+// (agent, version, credentials, time-out), opened on first use, resolves
+// host names and finds the SNMPv3 engine of an agent without blocking (and
+// again when the agent's engine changes), sends PDUs asynchronously and
 // hands every answer back through the Qt event loop. Results use the
 // numbering the catalogues map: 0, PDU error status 1..18, class errors
 // -1..-23, message processing -1402..-1418, user-based security 1401..1414.
@@ -80,7 +81,8 @@ public:
     // once, unless the request is cancelled first. Returns a handle, or
     // throws nothing: a target that cannot be reached at once (bad address,
     // unsupported protocol) is returned as a nonzero result in *immediate
-    // and the callback is not called.
+    // and the callback is not called. A host name that turns out not to
+    // resolve ends its requests through the callback with InvalidAddress.
     quint64 Send(const CvSnmpTarget &target, CvPduType type, const QList<CvSnmpBinding> &bindings,
         CvSnmpCallback callback, int *immediate);
 
@@ -101,9 +103,16 @@ public:
     // reaches no callback). For tests and the end of the program.
     void CloseAll();
 
-    // Resolves an address text, numeric or host name, to "udp:a.b.c.d" or
-    // "udp6:[..]" form; empty when it does not resolve.
-    static QString PeerName(const QString &address, quint16 port);
+    // The key of the library session a target is sent on: the peer name,
+    // version, time-out and credentials, the pass phrases only as a digest.
+    static QString SessionKey(const CvSnmpTarget &target, const QString &peer);
+
+    // How many host-name lookups were started: a host name is looked up
+    // once, without blocking, and its address kept for a minute.
+    quint64 HostLookups() const;
+
+    // The boots count of this manager's engine as the library uses it.
+    quint32 LocalEngineBoots() const;
 
     ~CvSnmpTransport();
 

@@ -1,12 +1,15 @@
 #include "CvBootCounter.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
+#include "CvSNMPRequest.h"
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
 #include "SimulatorProcess.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,6 +41,9 @@ private slots:
     void cancelledRequestReachesNothing();
     void errorStatusAndEndOfMib();
     void bootsCounter();
+    void agentRestartAndNewEngine();
+    void hostNameLookedUpOnce();
+    void passPhrasesStayOutOfSessionKeys();
 
 private:
     CvSnmpTarget target(quint8 version) const;
@@ -50,6 +56,9 @@ void TstTransport::initTestCase()
 {
     QTemporaryDir dir;
     StartSession(dir.path());
+    // A first start in an empty folder runs with boots 1, as the file says.
+    QCOMPARE(CvBootCounter::Load(dir.filePath(CvBootCounter::FileName), LocalEngineId), 1u);
+    QCOMPARE(CvSnmpTransport::instance().LocalEngineBoots(), 1u);
     m_sim = std::make_unique<SimulatorProcess>();
     QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
 }
@@ -356,6 +365,95 @@ void TstTransport::bootsCounter()
     QCOMPARE(CvBootCounter::Load(file, id), 1u);
     StartSession(dir.path());
     QCOMPARE(CvBootCounter::Load(file, id), 2u);
+}
+
+// An agent that restarts counts its boots up: the first SNMPv3 request
+// after it draws a notInTimeWindow report, which the library answers by
+// sending again. An agent that comes back with another engine ID is found
+// again. Neither may reach the operator as an error.
+void TstTransport::agentRestartAndNewEngine()
+{
+    QTemporaryDir runtime;
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const auto restoreRuntime = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", oldRuntime); });
+    const quint16 port = SimulatorProcess::silentPort();
+    CvSnmpTarget t = target(3);
+    t.port = port;
+    t.securityName = QStringLiteral("shaaesuser");
+    t.securityLevel = 3;
+    t.authProtocol = 3;
+    t.privProtocol = 4;
+    t.authPassword = QStringLiteral("authpass123");
+    t.privPassword = QStringLiteral("privpass123");
+    const auto getUnit = [&] {
+        const auto r = exchange(t, CvPduType::Get, {{unitId(), {}}});
+        return r ? r->result : -999;
+    };
+    {
+        SimulatorProcess first({}, port);
+        QVERIFY2(first.isReady(), qPrintable(first.errorText()));
+        QCOMPARE(getUnit(), 0);
+    }
+    {
+        SimulatorProcess restarted({}, port);
+        QVERIFY2(restarted.isReady(), qPrintable(restarted.errorText()));
+        QCOMPARE(getUnit(), 0);
+        QCOMPARE(getUnit(), 0);
+    }
+    // The agent's engine directory goes: it comes back with a new engine
+    // ID. Its report to the old one is unreadable, so the first request
+    // times out; the next one finds the new engine.
+    QVERIFY(QDir(runtime.path()).removeRecursively());
+    SimulatorProcess replaced({}, port);
+    QVERIFY2(replaced.isReady(), qPrintable(replaced.errorText()));
+    const int first = getUnit();
+    QVERIFY2(first == 0 || first == CvSnmpResult::Timeout, qPrintable(QString::number(first)));
+    QCOMPARE(getUnit(), 0);
+    QCOMPARE(getUnit(), 0);
+}
+
+// A host name is resolved once for many requests, and a name that does
+// not resolve ends the request with the catalogued address error.
+void TstTransport::hostNameLookedUpOnce()
+{
+    CvSnmpTransport &transport = CvSnmpTransport::instance();
+    CvSnmpTarget t = target(1);
+    t.address = QStringLiteral("localhost");
+    const quint64 before = transport.HostLookups();
+    for (int k = 0; k < 20; ++k) {
+        const auto r = exchange(t, CvPduType::Get, {{unitId(), {}}});
+        QVERIFY(r.has_value());
+        QCOMPARE(r->result, 0);
+        QCOMPARE(r->agentAddress, QStringLiteral("localhost"));
+    }
+    QCOMPARE(transport.HostLookups() - before, 1u);
+
+    t.address = QStringLiteral("no-such-switch.invalid");
+    int immediate = 0;
+    const auto r = exchange(t, CvPduType::Get, {{unitId(), {}}}, &immediate);
+    const int code = immediate ? immediate : (r ? r->result : 0);
+    QCOMPARE(MessageOf(RequestCode(code)), QString("(CvSNMP++) Invalid IP Address or DNS name!"));
+}
+
+void TstTransport::passPhrasesStayOutOfSessionKeys()
+{
+    CvSnmpTarget t = target(3);
+    t.securityName = QStringLiteral("shaaesuser");
+    t.securityLevel = 3;
+    t.authPassword = QStringLiteral("authpass123");
+    t.privPassword = QStringLiteral("privpass123");
+    const QString key = CvSnmpTransport::SessionKey(t, QStringLiteral("udp:127.0.0.1:161"));
+    QVERIFY(!key.contains(t.authPassword));
+    QVERIFY(!key.contains(t.privPassword));
+    // Other pass phrases are another session.
+    CvSnmpTarget other = t;
+    other.privPassword = QStringLiteral("privpass124");
+    QVERIFY(key != CvSnmpTransport::SessionKey(other, QStringLiteral("udp:127.0.0.1:161")));
+    other = t;
+    other.authPassword = QStringLiteral("authpass12");
+    other.privPassword = QStringLiteral("3privpass123");
+    QVERIFY(key != CvSnmpTransport::SessionKey(other, QStringLiteral("udp:127.0.0.1:161")));
 }
 
 QTEST_GUILESS_MAIN(TstTransport)

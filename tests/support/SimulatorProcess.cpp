@@ -18,11 +18,11 @@ quint16 SimulatorProcess::silentPort()
     return freeUdpPort();
 }
 
-SimulatorProcess::SimulatorProcess(const QStringList &extraArguments)
+SimulatorProcess::SimulatorProcess(const QStringList &extraArguments, quint16 port)
 {
     const QString bin = qEnvironmentVariable("TRV_BIN_DIR") + QStringLiteral("/trvsim");
-    for (int attempt = 0; attempt < 5 && !m_ready; ++attempt) {
-        m_port = freeUdpPort();
+    for (int attempt = 0; attempt < (port ? 1 : 5) && !m_ready; ++attempt) {
+        m_port = port ? port : freeUdpPort();
         QStringList args {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(m_port)};
         args += extraArguments;
         // The simulator ends with the test, even when the test crashes.

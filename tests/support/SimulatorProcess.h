@@ -9,7 +9,9 @@
 class SimulatorProcess
 {
 public:
-    explicit SimulatorProcess(const QStringList &extraArguments = {});
+    // port 0 takes a free port; another port is taken as it is (a restart
+    // on the same address keeps the agent's engine ID and counts its boots).
+    explicit SimulatorProcess(const QStringList &extraArguments = {}, quint16 port = 0);
     ~SimulatorProcess();
 
     bool isReady() const { return m_ready; }
