@@ -10,7 +10,7 @@
 #include "UnitTable.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTreeWidget>
@@ -57,9 +57,11 @@ void readUnitTable(MainWindowState &main)
         if (!unitList)
             return;
         unitList->Read();
-        // Answers and time-outs of the walk arrive as events: the wait ends.
-        while (unitList && unitList->IsBusy())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        // Every step of the walk ends with its answer or time-out, and the
+        // next one is sent before the last answer is done with: once nothing
+        // is outstanding, the walk has ended.
+        if (unitList)
+            unitList->request.WaitIdle(QDeadlineTimer(QDeadlineTimer::Forever));
     } catch (const CvException &) {
         main.StatusPanel()->setText(QString::fromLatin1(UnitInformationFailed));
     }
