@@ -77,11 +77,14 @@ private:
     QAction *addCommand(QMenu *menu, const MenuEntry &entry);
     void showHelp();
     void showAbout();
+    void endTraffic();
+    static void releaseBinding(std::unique_ptr<CvSNMPRequest2Edits> &binding, bool detach);
 
     StartupState m_state;
     QString m_moduleDirectory;
     QString m_configDirectory;
     bool m_startupEnded = false;
+    bool m_closing = false; // the exit was confirmed
     bool m_largeFonts = false;
     double m_scaleFactor = 1.0;
     QString m_windowTitle;

@@ -5,12 +5,14 @@
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "TMainForm.h"
+#include "TPanelForm.h"
 #include "TSNMPPanel.h"
 #include "WindowCommands.h"
 #include "WindowWaits.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,6 +28,10 @@
 #include <memory>
 
 namespace {
+
+// The requests discovery of the silent stack sends: the unit-table walk,
+// one LED read per panel and the RMON state.
+constexpr int SilentStackRequests = 10;
 
 // The menu as the operator sees it: two blanks of indent per level, "-"
 // for a separator. Trailing and double blanks in captions are meant.
@@ -332,12 +338,15 @@ private slots:
     void rmonItemsFollowTheState();
     void rmonControlWindowGreysTheRmonItems();
     void exitAsksFirst();
+    void closeDuringTheRmonRead();
+    void exitFromASilentStackEndsInTime();
     void aboutShowsLongVersion();
     void noParameters();
 
 private:
     std::unique_ptr<TMainForm> start();
     void setRmonState(int value);
+    bool writeConfig(quint16 port);
     QTemporaryDir m_dir;
     std::unique_ptr<SimulatorProcess> m_sim;
 };
@@ -356,13 +365,20 @@ void TstMainForm::initTestCase()
                     .toUtf8());
     store.close();
     qputenv("TRV_REGISTRY", m_dir.filePath("registry.ini").toLocal8Bit());
+    QVERIFY(writeConfig(m_sim->port()));
+}
+
+bool TstMainForm::writeConfig(quint16 port)
+{
     QFile cfg(m_dir.filePath("conf/127.0.0.1.cfg"));
-    QVERIFY(cfg.open(QIODevice::WriteOnly));
+    if (!cfg.open(QIODevice::WriteOnly))
+        return false;
     cfg.write(QStringLiteral(
         "[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\nSecurityLevel=0\n"
         "AuthProtocol=0\nPrivProtocol=0\n")
-                  .arg(m_sim->port())
+                  .arg(port)
                   .toUtf8());
+    return true;
 }
 
 std::unique_ptr<TMainForm> TstMainForm::start()
@@ -481,6 +497,60 @@ void TstMainForm::exitAsksFirst()
     exit->trigger();
     QVERIFY(!form->isVisible());
     QVERIFY(!form->UnitListBinding());
+}
+
+// Closing the window while its synchronous RMON read waits for a silent
+// agent: the binding stays until the read has returned, then goes.
+void TstMainForm::closeDuringTheRmonRead()
+{
+    auto form = start();
+    form->show();
+    auto *binding = form->findChild<CvSNMPRequest2Edits *>("RmonStateBinding");
+    QVERIFY(binding);
+    binding->request.device.port = SimulatorProcess::silentPort();
+    const QPointer<CvSNMPRequest2Edits> guard(binding);
+    bool reading = true;
+    bool goneWhileReading = false;
+    connect(binding, &QObject::destroyed, [&] { goneWhileReading = reading; });
+    answerNextMessageBox(QMessageBox::Ok, nullptr);
+    QTimer::singleShot(300, form.get(), [&] { form->close(); });
+    form->ReadRmonState();
+    reading = false;
+    QVERIFY(!goneWhileReading);
+    QVERIFY(!form->isVisible());
+    form.reset();
+    QVERIFY(!guard);
+}
+
+// Four units, and the agent goes silent after discovery: when Exit is
+// confirmed every panel waits for an answer to its poll. The panels stop
+// together and share one bounded wait instead of waiting one after the
+// other while the rest keep polling.
+void TstMainForm::exitFromASilentStackEndsInTime()
+{
+    SimulatorProcess silent({"--stack", "1:TRV-8170QL,2:TRM6140QL*,3:TRV-8140PQL,4:TRM-6040QL",
+        "--silent-after", QString::number(SilentStackRequests)});
+    QVERIFY2(silent.isReady(), qPrintable(silent.errorText()));
+    QVERIFY(writeConfig(silent.port()));
+    const auto restore = qScopeGuard([this] { writeConfig(m_sim->port()); });
+    auto form = start();
+    QCOMPARE(form->PanelWindows().size(), 4);
+    form->show();
+
+    // Exit once every panel has polled again, from within whatever wait
+    // runs then, as a click would.
+    QElapsedTimer clock;
+    bool closed = false;
+    QTimer::singleShot(TPanelForm::PollInterval * 10 + 500, form.get(), [&] {
+        answerNextMessageBox(QMessageBox::Ok, nullptr);
+        clock.start();
+        closed = form->close();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(closed, 60000);
+    form.reset();
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(elapsed < CvSNMPRequest::DestroyWaitMs + 2000,
+        qPrintable(QString("closing took %1 ms").arg(elapsed)));
 }
 
 void TstMainForm::aboutShowsLongVersion()
