@@ -86,7 +86,11 @@ void place(MainWindowState &main, TPanelForm &panel, const QWidget *previous)
     const int top = previous ? previous->y() + previous->height() + PanelSpacing : 0;
     panel.setGeometry(0, top, panel.Layout().width, panel.ClientHeight());
     QWidget *window = main.MainWindow();
-    window->setFixedHeight(top + panel.ClientHeight() + MainWindowExtraHeight);
+    if (window->width() < panel.width())
+        window->setFixedWidth(panel.width() + MainWindowExtraWidth);
+    // At its width the menu may wrap into more rows.
+    window->setFixedHeight(
+        top + panel.ClientHeight() + MainWindowExtraHeight + main.MenuExtraHeight());
 
     // The scroll box's content grows with the stack so no panel is cut off.
     QWidget *parent = main.PanelParent();
@@ -94,8 +98,6 @@ void place(MainWindowState &main, TPanelForm &panel, const QWidget *previous)
         std::max(parent->height(), panel.geometry().bottom() + 1));
 
     panel.show();
-    if (window->width() < panel.width())
-        window->setFixedWidth(panel.width() + MainWindowExtraWidth);
 }
 
 // One panel per row from the first up to a "not-exist" row. False when a

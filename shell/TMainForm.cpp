@@ -12,6 +12,7 @@
 #include "TAboutForm.h"
 #include "UnitBadges.h"
 #include "WindowCommands.h"
+#include "WrappingMenuBar.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,7 +22,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
@@ -66,8 +67,9 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent)
     m_largeFonts = screen && qRound(screen->logicalDotsPerInch()) != 96;
     m_scaleFactor = m_largeFonts ? 1.25 : 1.0;
 
-    // 3. Width 792.
-    setFixedSize(792, height());
+    // 3. Width 792; the menu may take more than one row at that width.
+    setFixedSize(
+        792, ClientHeight + m_menu->heightForWidth(792) + statusBar()->sizeHint().height());
 
     // 4. The request engine's session, its boots counter in the current folder.
     StartSession(QString());
@@ -152,14 +154,14 @@ void TMainForm::createComponents()
 
     m_badges = MakeUnitBadges(14);
 
-    // The layout's client area is 785 x 135 below the menu.
-    resize(792, 135 + menuBar()->sizeHint().height() + bar->sizeHint().height());
+    // Never menuBar(): it would put a plain menu bar in place of this one.
+    m_menu = new WrappingMenuBar(this);
+    m_menu->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuWidget(m_menu);
 }
 
 void TMainForm::buildMenu()
 {
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
     // The open submenu at each depth while the table is read in order.
     QList<QMenu *> open;
     for (std::size_t k = 0; k < MainMenuTableSize; ++k) {
@@ -168,7 +170,7 @@ void TMainForm::buildMenu()
         QMenu *parentMenu = entry.depth > 0 ? open.value(entry.depth - 1) : nullptr;
         if (entry.kind == MenuKind::Submenu) {
             const QString caption = QString::fromUtf8(entry.caption);
-            QMenu *menu = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
+            QMenu *menu = parentMenu ? parentMenu->addMenu(caption) : m_menu->addMenu(caption);
             menu->setObjectName(caption);
             open.append(menu);
             continue;
@@ -223,6 +225,11 @@ QAction *TMainForm::addCommand(QMenu *menu, const MenuEntry &entry)
         break;
     }
     return action;
+}
+
+int TMainForm::MenuExtraHeight() const
+{
+    return m_menu->heightForWidth(width()) - m_menu->RowHeight();
 }
 
 void TMainForm::SetUnitListBinding(std::unique_ptr<CvSNMPRequest2Edits> binding)

@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -338,6 +339,7 @@ private slots:
     void rmonItemsFollowTheState();
     void rmonControlWindowGreysTheRmonItems();
     void exitAsksFirst();
+    void everyMenuInSight();
     void closeDuringTheRmonRead();
     void exitFromASilentStackEndsInTime();
     void aboutShowsLongVersion();
@@ -398,7 +400,7 @@ void TstMainForm::menuTreeAsDescribed()
 {
     auto form = start();
     QStringList lines;
-    for (QAction *top : form->menuBar()->actions()) {
+    for (QAction *top : form->menuWidget()->actions()) {
         lines.append(top->text());
         walk(top->menu(), 1, lines);
     }
@@ -411,7 +413,7 @@ void TstMainForm::menuTreeAsDescribed()
     int opened = 0;
     WindowCommands::Register("TGARPForm", [&opened] { ++opened; });
     auto again = start();
-    QAction *garp = findAction(again->menuBar(), {"VLAN", "802.1P", "GARP"});
+    QAction *garp = findAction(again->menuWidget(), {"VLAN", "802.1P", "GARP"});
     QVERIFY(garp && garp->isEnabled());
     garp->trigger();
     QCOMPARE(opened, 1);
@@ -438,12 +440,12 @@ void TstMainForm::rmonItemsFollowTheState()
     auto form = start();
     const QStringList items {"Statistics", "History", "Alarm/Event"};
     for (const QString &item : items)
-        findAction(form->menuBar(), {"RMON", item})->setEnabled(enabledBefore);
+        findAction(form->menuWidget(), {"RMON", item})->setEnabled(enabledBefore);
     setRmonState(value);
     form->ReadRmonState();
     QCOMPARE(form->findChild<QLabel *>("ST_RmonState")->text(), label);
     for (const QString &item : items)
-        QCOMPARE(findAction(form->menuBar(), {"RMON", item})->isEnabled(), enabledAfter);
+        QCOMPARE(findAction(form->menuWidget(), {"RMON", item})->isEnabled(), enabledAfter);
     setRmonState(3);
 }
 
@@ -456,8 +458,8 @@ void TstMainForm::rmonControlWindowGreysTheRmonItems()
     auto form = start();
     const QStringList items {"Statistics", "History", "Alarm/Event"};
     for (const QString &item : items)
-        QVERIFY(findAction(form->menuBar(), {"RMON", item})->isEnabled());
-    QAction *control = findAction(form->menuBar(), {"RMON", "RMON Control"});
+        QVERIFY(findAction(form->menuWidget(), {"RMON", item})->isEnabled());
+    QAction *control = findAction(form->menuWidget(), {"RMON", "RMON Control"});
     QVERIFY(control && control->isEnabled());
     bool shown = false;
     QTimer::singleShot(0, [&] {
@@ -477,7 +479,7 @@ void TstMainForm::rmonControlWindowGreysTheRmonItems()
     control->trigger();
     QVERIFY(shown);
     for (const QString &item : items)
-        QVERIFY(!findAction(form->menuBar(), {"RMON", item})->isEnabled());
+        QVERIFY(!findAction(form->menuWidget(), {"RMON", item})->isEnabled());
     setRmonState(3);
 }
 
@@ -493,10 +495,46 @@ void TstMainForm::exitAsksFirst()
     QVERIFY(form->UnitListBinding());
 
     answerNextMessageBox(QMessageBox::Ok, &text);
-    QAction *exit = findAction(form->menuBar(), {"Basic Configuration", "Exit"});
+    QAction *exit = findAction(form->menuWidget(), {"Basic Configuration", "Exit"});
     exit->trigger();
     QVERIFY(!form->isVisible());
     QVERIFY(!form->UnitListBinding());
+}
+
+// At the window's width of 792 the menus wrap into more rows instead of
+// hiding behind an extension arrow; the client area below keeps its size.
+void TstMainForm::everyMenuInSight()
+{
+    auto form = start();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QCOMPARE(form->width(), 792);
+    QWidget *menu = form->menuWidget();
+    QCOMPARE(menu->width(), 792);
+    const QRect menuArea(menu->mapTo(form.get(), QPoint()), menu->size());
+    auto *scroll = form->findChild<QScrollArea *>("ScrollBox1");
+    QList<QMenuBar *> bars = menu->findChildren<QMenuBar *>();
+    if (auto *bar = qobject_cast<QMenuBar *>(menu))
+        bars.prepend(bar);
+    QCOMPARE(menu->actions().size(), 10);
+    for (QAction *top : menu->actions()) {
+        int shown = 0;
+        for (QMenuBar *bar : std::as_const(bars)) {
+            if (!bar->isVisible() || !bar->actions().contains(top))
+                continue;
+            ++shown;
+            const QRect item = bar->actionGeometry(top);
+            QVERIFY2(!item.isEmpty() && bar->rect().contains(item), qPrintable(top->text()));
+            const auto *extension = bar->findChild<QWidget *>("qt_menubar_ext_button");
+            QVERIFY2(!extension || !extension->isVisible(), qPrintable(top->text()));
+            QVERIFY(menuArea.contains(QRect(bar->mapTo(form.get(), QPoint()), bar->size())));
+        }
+        QCOMPARE(shown, 1);
+    }
+    // Every panel of the stack is in view under the menu.
+    QCOMPARE(scroll->y(), menuArea.bottom() + 1);
+    QVERIFY(!form->PanelWindows().isEmpty());
+    QVERIFY(form->PanelWindows().constLast()->geometry().bottom() < scroll->viewport()->height());
 }
 
 // Closing the window while its synchronous RMON read waits for a silent
