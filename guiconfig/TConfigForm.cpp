@@ -8,9 +8,9 @@
 #include "TSNMPLayoutAdapter.h"
 #include "TSNMPPanel.h"
 
-#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
-#include <QEventLoop>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -182,27 +182,42 @@ void TConfigForm::FormActivate()
 
 void TConfigForm::done(int result)
 {
+    // The close waits for answers with the event loop running.
+    const QPointer<TConfigForm> self(this);
     FormClose();
-    QDialog::done(result);
+    if (self)
+        QDialog::done(result);
 }
 
-// Stops every request, waits until its answer or time-out has come, then
-// destroys it. Nothing here may keep the window from closing.
+// Stops every request and waits, with one bound for all, until their
+// answers or time-outs have come, then destroys them. The window is
+// disabled meanwhile: a click would start a request again. A request still
+// inside a synchronous call further down the stack goes once that call has
+// returned. Nothing here may keep the window from closing.
 void TConfigForm::FormClose()
 {
     if (m_closed)
         return;
     m_closed = true;
+    setEnabled(false);
     const QList<CvSNMPRequest2Edits *> owned = std::exchange(requests, {});
     activeRequest = nullptr;
+    QList<QPointer<CvSNMPRequest2Edits>> stopping;
     for (CvSNMPRequest2Edits *request : owned) {
-        try {
-            request->request.running = false;
-            QCoreApplication::processEvents();
-            while (request->IsBusy())
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        } catch (...) {
-        }
-        delete request;
+        request->Stop();
+        stopping.append(request);
+    }
+    const QDeadlineTimer deadline(CvSNMPRequest::DestroyWaitMs);
+    for (const QPointer<CvSNMPRequest2Edits> &request : std::as_const(stopping))
+        if (request)
+            request->request.WaitIdle(deadline);
+    for (const QPointer<CvSNMPRequest2Edits> &request : std::as_const(stopping)) {
+        if (!request)
+            continue;
+        request->request.Abandon();
+        if (request->IsBusy())
+            request->deleteLater();
+        else
+            delete request.data();
     }
 }

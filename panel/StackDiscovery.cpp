@@ -10,7 +10,7 @@
 #include "UnitTable.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTreeWidget>
@@ -57,9 +57,11 @@ void readUnitTable(MainWindowState &main)
         if (!unitList)
             return;
         unitList->Read();
-        // Answers and time-outs of the walk arrive as events: the wait ends.
-        while (unitList && unitList->IsBusy())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        // Every step of the walk ends with its answer or time-out, and the
+        // next one is sent before the last answer is done with: once nothing
+        // is outstanding, the walk has ended.
+        if (unitList)
+            unitList->request.WaitIdle(QDeadlineTimer(QDeadlineTimer::Forever));
     } catch (const CvException &) {
         main.StatusPanel()->setText(QString::fromLatin1(UnitInformationFailed));
     }
@@ -84,7 +86,11 @@ void place(MainWindowState &main, TPanelForm &panel, const QWidget *previous)
     const int top = previous ? previous->y() + previous->height() + PanelSpacing : 0;
     panel.setGeometry(0, top, panel.Layout().width, panel.ClientHeight());
     QWidget *window = main.MainWindow();
-    window->setFixedHeight(top + panel.ClientHeight() + MainWindowExtraHeight);
+    if (window->width() < panel.width())
+        window->setFixedWidth(panel.width() + MainWindowExtraWidth);
+    // At its width the menu may wrap into more rows.
+    window->setFixedHeight(
+        top + panel.ClientHeight() + MainWindowExtraHeight + main.MenuExtraHeight());
 
     // The scroll box's content grows with the stack so no panel is cut off.
     QWidget *parent = main.PanelParent();
@@ -92,8 +98,6 @@ void place(MainWindowState &main, TPanelForm &panel, const QWidget *previous)
         std::max(parent->height(), panel.geometry().bottom() + 1));
 
     panel.show();
-    if (window->width() < panel.width())
-        window->setFixedWidth(panel.width() + MainWindowExtraWidth);
 }
 
 // One panel per row from the first up to a "not-exist" row. False when a

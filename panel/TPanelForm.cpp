@@ -36,10 +36,21 @@ TPanelForm::TPanelForm(const PanelLayout &layout, QWidget *parent, const QString
 }
 
 // The binding goes first, while the window is whole: its request may still
-// wait for an outstanding answer, and its timers paint the LEDs.
+// wait for an outstanding answer, and its timers paint the LEDs. A binding
+// inside a synchronous read further down the stack is given up and goes
+// once that read has returned; its LEDs are gone by then.
 TPanelForm::~TPanelForm()
 {
-    delete m_leds.data();
+    if (!m_leds)
+        return;
+    m_leds->StopPolling();
+    if (!m_leds->IsBusy()) {
+        delete m_leds.data();
+        return;
+    }
+    m_leds->request.Abandon();
+    m_leds->setParent(nullptr);
+    m_leds->deleteLater();
 }
 
 CvSNMPRequest2Leds *TPanelForm::LedBinding() const

@@ -64,4 +64,8 @@ public:
     // The main window's handling of a click on a port button.
     virtual void PortButtonClick(QAbstractButton *button) = 0;
     virtual void ReadRmonState() = 0;
+
+    // The height the main window's menu takes beyond one row: the window
+    // grows by it so its client area stays as laid out.
+    virtual int MenuExtraHeight() const { return 0; }
 };

@@ -4,6 +4,7 @@
 #include "CvException.h"
 #include "CvOptionList.h"
 #include "CvSNMPRequest2Edits.h"
+#include "CvSNMPRequest2Leds.h"
 #include "CvSNMPSession.h"
 #include "ExternalView.h"
 #include "ModuleDirectories.h"
@@ -11,15 +12,17 @@
 #include "TAboutForm.h"
 #include "UnitBadges.h"
 #include "WindowCommands.h"
+#include "WrappingMenuBar.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
@@ -64,8 +67,9 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent)
     m_largeFonts = screen && qRound(screen->logicalDotsPerInch()) != 96;
     m_scaleFactor = m_largeFonts ? 1.25 : 1.0;
 
-    // 3. Width 792.
-    setFixedSize(792, height());
+    // 3. Width 792; the menu may take more than one row at that width.
+    setFixedSize(
+        792, ClientHeight + m_menu->heightForWidth(792) + statusBar()->sizeHint().height());
 
     // 4. The request engine's session, its boots counter in the current folder.
     StartSession(QString());
@@ -94,8 +98,11 @@ TMainForm::~TMainForm()
 {
     if (MainWindowState::instance() == this)
         MainWindowState::setInstance(nullptr);
-    // Panels hold LED bindings whose requests wait for their answers; they
-    // go before the main window's own bindings.
+    // A window destroyed without being closed ends its traffic here;
+    // after a close this finds nothing left to wait for.
+    endTraffic();
+    releaseBinding(m_unitListBinding, true);
+    releaseBinding(m_rmonStateBinding, true);
     qDeleteAll(m_panelWindows);
     m_panelWindows.clear();
 }
@@ -147,14 +154,14 @@ void TMainForm::createComponents()
 
     m_badges = MakeUnitBadges(14);
 
-    // The layout's client area is 785 x 135 below the menu.
-    resize(792, 135 + menuBar()->sizeHint().height() + bar->sizeHint().height());
+    // Never menuBar(): it would put a plain menu bar in place of this one.
+    m_menu = new WrappingMenuBar(this);
+    m_menu->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuWidget(m_menu);
 }
 
 void TMainForm::buildMenu()
 {
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
     // The open submenu at each depth while the table is read in order.
     QList<QMenu *> open;
     for (std::size_t k = 0; k < MainMenuTableSize; ++k) {
@@ -163,7 +170,7 @@ void TMainForm::buildMenu()
         QMenu *parentMenu = entry.depth > 0 ? open.value(entry.depth - 1) : nullptr;
         if (entry.kind == MenuKind::Submenu) {
             const QString caption = QString::fromUtf8(entry.caption);
-            QMenu *menu = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);
+            QMenu *menu = parentMenu ? parentMenu->addMenu(caption) : m_menu->addMenu(caption);
             menu->setObjectName(caption);
             open.append(menu);
             continue;
@@ -220,6 +227,11 @@ QAction *TMainForm::addCommand(QMenu *menu, const MenuEntry &entry)
     return action;
 }
 
+int TMainForm::MenuExtraHeight() const
+{
+    return m_menu->heightForWidth(width()) - m_menu->RowHeight();
+}
+
 void TMainForm::SetUnitListBinding(std::unique_ptr<CvSNMPRequest2Edits> binding)
 {
     m_unitListBinding = std::move(binding);
@@ -235,9 +247,15 @@ void TMainForm::PortButtonClick(QAbstractButton *button)
 
 void TMainForm::ReadRmonState()
 {
+    if (m_closing)
+        return;
+    // The read waits with the event loop running: the window may be closed
+    // or destroyed meanwhile.
+    const QPointer<TMainForm> self(this);
     try {
         if (!m_rmonStateBinding) {
             auto binding = std::make_unique<CvSNMPRequest2Edits>(this);
+            binding->setObjectName(QStringLiteral("RmonStateBinding"));
             binding->SetVarList(rmonStateTable, SVT_SV, 0);
             binding->asynchronous = false;
             binding->BindStaticText(0, m_rmonStateLabel);
@@ -245,9 +263,12 @@ void TMainForm::ReadRmonState()
         }
         m_rmonStateBinding->Read();
     } catch (const CvException &e) {
-        m_statusPanel->setText(e.message());
+        if (self && !m_closing)
+            m_statusPanel->setText(e.message());
         return;
     }
+    if (!self || m_closing)
+        return;
     const QString state = m_rmonStateLabel->text();
     if (state == QLatin1String("disabled") || state == QLatin1String("enabled")) {
         for (QAction *action : std::as_const(m_rmonViewActions))
@@ -265,20 +286,63 @@ void TMainForm::ShowExternalView(const QString &view)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    if (m_closing) {
+        event->accept();
+        return;
+    }
     const auto answer = QMessageBox::question(nullptr, QStringLiteral("Confirm"),
         QString::fromLatin1(ExitQuestion), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
     if (answer != QMessageBox::Ok) {
         event->ignore();
         return;
     }
-    if (m_unitListBinding) {
-        m_unitListBinding->Stop();
-        while (m_unitListBinding->IsBusy())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    m_unitListBinding.reset();
-    m_rmonStateBinding.reset();
+    m_closing = true;
+    const QPointer<TMainForm> self(this);
+    endTraffic();
+    if (!self)
+        return;
+    releaseBinding(m_unitListBinding, false);
+    releaseBinding(m_rmonStateBinding, false);
     event->accept();
+}
+
+// Everything that talks to the agent stops at once: the panels' poll timers
+// and every binding's walk. Then one wait, bounded for all of them
+// together, lets the answers in flight arrive; whatever has not come by
+// then is given up, so no destructor waits for it again. The window is
+// disabled meanwhile so that nothing in it starts a request.
+void TMainForm::endTraffic()
+{
+    setEnabled(false);
+    for (CvSNMPRequest2Leds *leds : findChildren<CvSNMPRequest2Leds *>())
+        leds->StopPolling();
+    QList<QPointer<CvSNMPRequest2Controls>> bindings;
+    for (CvSNMPRequest2Controls *binding : findChildren<CvSNMPRequest2Controls *>()) {
+        binding->Stop();
+        bindings.append(binding);
+    }
+    const QDeadlineTimer deadline(CvSNMPRequest::DestroyWaitMs);
+    for (const QPointer<CvSNMPRequest2Controls> &binding : std::as_const(bindings))
+        if (binding)
+            binding->request.WaitIdle(deadline);
+    for (const QPointer<CvSNMPRequest2Controls> &binding : std::as_const(bindings))
+        if (binding)
+            binding->request.Abandon();
+}
+
+// A binding still inside its synchronous read (further down the stack) is
+// not destroyed under it: it goes once the read has returned, and with the
+// window at the latest unless detach says the window is going now.
+void TMainForm::releaseBinding(std::unique_ptr<CvSNMPRequest2Edits> &binding, bool detach)
+{
+    if (!binding || !binding->IsBusy()) {
+        binding.reset();
+        return;
+    }
+    CvSNMPRequest2Edits *busy = binding.release();
+    if (detach)
+        busy->setParent(nullptr);
+    busy->deleteLater();
 }
 
 void TMainForm::showHelp()

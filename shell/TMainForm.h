@@ -18,6 +18,7 @@ class QMenu;
 class QScrollArea;
 class QTreeWidget;
 class CvSNMPRequest2Edits;
+class WrappingMenuBar;
 
 // The main window: all of start-up runs in its construction, then it shows
 // the stack's front panels, carries the menu and keeps the state the other
@@ -57,6 +58,7 @@ public:
     QMenu *PortInfoPopupMenu() override { return m_portInfoPopupMenu; }
     void PortButtonClick(QAbstractButton *button) override;
     void ReadRmonState() override;
+    int MenuExtraHeight() const override;
 
     const StartupState &Startup() const { return m_state; }
     const QString &ModuleDirectory() const { return m_moduleDirectory; }
@@ -67,6 +69,8 @@ public:
 
     // Shown when the operator exits; answered OK or Cancel.
     static constexpr const char *ExitQuestion = "Exit TRV-8170QL Management Module";
+    // The layout's client area below the menu: 785 x 135.
+    static constexpr int ClientHeight = 135;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,16 +81,20 @@ private:
     QAction *addCommand(QMenu *menu, const MenuEntry &entry);
     void showHelp();
     void showAbout();
+    void endTraffic();
+    static void releaseBinding(std::unique_ptr<CvSNMPRequest2Edits> &binding, bool detach);
 
     StartupState m_state;
     QString m_moduleDirectory;
     QString m_configDirectory;
     bool m_startupEnded = false;
+    bool m_closing = false; // the exit was confirmed
     bool m_largeFonts = false;
     double m_scaleFactor = 1.0;
     QString m_windowTitle;
     QStringList m_modelNames;
 
+    WrappingMenuBar *m_menu = nullptr;
     QLabel *m_statusPanel = nullptr;
     QScrollArea *m_scrollBox = nullptr;
     QWidget *m_panelParent = nullptr;

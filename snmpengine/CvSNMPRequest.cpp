@@ -8,9 +8,8 @@
 #include "CvValueTexts.h"
 #include "CvVarBindings.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
 
 #include <cmath>
 #include <memory>
@@ -109,15 +108,49 @@ CvSNMPRequest::~CvSNMPRequest()
     // is being torn down with this request.
     m_destroying = true;
     running = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (outstanding > 0 && clock.elapsed() < DestroyWaitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    WaitIdle(QDeadlineTimer(DestroyWaitMs));
+    // Answers that come later must reach nothing, and a synchronous call
+    // of this request further down the stack must not wait for them.
+    Abandon();
     *m_alive = false;
-    // Answers that come later must reach nothing.
+}
+
+bool CvSNMPRequest::WaitIdle(QDeadlineTimer deadline)
+{
+    const std::shared_ptr<bool> alive = m_alive;
+    while (outstanding > 0 && !deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        if (!deadline.isForever())
+            timer.start(std::chrono::milliseconds(deadline.remainingTime()));
+        m_idleWaits.append(&loop);
+        loop.exec();
+        if (!*alive)
+            return true;
+        m_idleWaits.removeAll(&loop);
+    }
+    return outstanding == 0;
+}
+
+void CvSNMPRequest::Abandon()
+{
     CvSnmpTransport &transport = CvSnmpTransport::instance();
-    for (quint64 handle : std::as_const(m_pending))
+    for (quint64 handle : std::exchange(m_pending, {}))
         transport.Cancel(handle);
+    outstanding = 0;
+    for (const QPointer<QEventLoop> &loop : std::exchange(m_callWaits, {}))
+        if (loop)
+            loop->quit();
+    notifyIdle();
+}
+
+void CvSNMPRequest::notifyIdle()
+{
+    for (const QPointer<QEventLoop> &loop : std::exchange(m_idleWaits, {}))
+        if (loop)
+            loop->quit();
 }
 
 void CvSNMPRequest::SetVarList(const CvSNMPVar *table, quint8 kind, qint32 indexCount)
@@ -198,6 +231,10 @@ quint64 CvSNMPRequest::send(const CvSnmpTarget &t, CvPduType type,
             --outstanding;
             if (!m_destroying || waiter)
                 callback(response);
+            // The completion may have sent the next step, or destroyed the
+            // request.
+            if (*alive && outstanding == 0)
+                notifyIdle();
         },
         &immediate);
     if (immediate != 0)
@@ -224,8 +261,13 @@ CvSnmpResponse CvSNMPRequest::wait(
             loop->quit();
         },
         true);
+    // The request may be destroyed or abandon the answer while the loop
+    // runs: then only locals are touched.
     const std::shared_ptr<bool> alive = m_alive;
+    m_callWaits.append(loop.get());
     loop->exec();
+    if (*alive)
+        m_callWaits.removeAll(loop.get());
     if (!*alive || !got->has_value() || (*got)->result == CvSnmpResult::SessionClosed)
         RaiseEngine(MapLibraryResult(CvSnmpResult::SessionClosed));
     return **got;
@@ -329,6 +371,7 @@ bool CvSNMPRequest::Get(bool first)
     if (!running)
         return false;
     const CvSNMPVarList before = varList;
+    const std::shared_ptr<bool> alive = m_alive; // the request may go while it waits
     try {
         QList<QString> requested;
         const QList<CvSnmpBinding> bindings = readBindings(first, requested);
@@ -340,7 +383,7 @@ bool CvSNMPRequest::Get(bool first)
             throw CvException(out.error.message, out.error.code);
         return out.row;
     } catch (const CvException &) {
-        if (*m_alive)
+        if (*alive)
             varList = before;
         throw;
     }

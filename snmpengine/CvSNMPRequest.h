@@ -4,6 +4,8 @@
 #include "CvSNMPVarList.h"
 #include "CvSnmpTransport.h"
 
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -79,6 +81,15 @@ public:
     // How long the destructor waits for outstanding answers.
     static constexpr int DestroyWaitMs = 6000;
 
+    // Runs the event loop until no answer is outstanding or the deadline
+    // has passed; true when none is. The request may be destroyed while it
+    // waits, which ends the wait (true).
+    bool WaitIdle(QDeadlineTimer deadline);
+    // Gives up every outstanding answer: it reaches nothing when it comes,
+    // and a synchronous call waiting for one ends with the closed-session
+    // error. Those waiting in WaitIdle are woken.
+    void Abandon();
+
 private:
     struct Outcome
     {
@@ -105,8 +116,12 @@ private:
     Outcome readResponse(const CvSnmpResponse &response, const QList<QString> &requested);
     void storeWritten(const CvSnmpResponse &response, const QList<int> &sent);
     CvSNMPError errorOf(int code, const CvSnmpResponse &response) const;
+    // Wakes the loops of WaitIdle; called when outstanding drops to 0.
+    void notifyIdle();
 
     QSet<quint64> m_pending;
+    QList<QPointer<QEventLoop>> m_callWaits; // loops of synchronous calls in progress
+    QList<QPointer<QEventLoop>> m_idleWaits; // loops of WaitIdle
     std::vector<std::pair<QString, CvOid>> m_parsedOids; // by variable
     std::shared_ptr<bool> m_alive; // false once the destructor has waited
     bool m_destroying = false;

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,12 +264,10 @@ void CvSNMPRequest2Edits::AddRow()
     for (int i : std::as_const(m_rowColumns))
         texts.append(request.varList.Var(i).value);
     m_pendingRows.push_back(std::make_unique<QTreeWidgetItem>(texts));
+    // The batch timer fires from the event loop, which a synchronous walk
+    // runs while it waits for each next row.
     if (!m_rowTimer.isActive())
         m_rowTimer.start();
-    // A synchronous walk keeps the window alive between rows; an
-    // asynchronous one returns to the event loop after every row anyway.
-    if (!asynchronous)
-        QCoreApplication::processEvents();
 }
 
 void CvSNMPRequest2Edits::flushRows()

@@ -13,6 +13,7 @@
 #include "TPanelContainer.h"
 #include "TSNMPLayoutAdapter.h"
 #include "TSNMPPanel.h"
+#include "WakeCounter.h"
 #include "WindowWaits.h"
 
 #include <QApplication>
@@ -223,6 +224,7 @@ private slots:
     void stopAndCloseDuringAWalk();
     void uncheckedIndexStillAddressesTheRow();
     void deleteDuringAWalkRereadsAfterIt();
+    void closeWaitsAsleepAndDeaf();
 
 private:
     QString readScalar(
@@ -629,6 +631,54 @@ void TstConfigActions::deleteDuringAWalkRereadsAfterIt()
     QVERIFY2(!memo.contains("rror"), qPrintable(memo));
     QCOMPARE(column(list, 0), QStringList({"1", "42", "43", "45", "46", "47"}));
     form->close();
+}
+
+// Closing while a slow walk step is in flight: the window waits for that
+// answer asleep in the event loop, not spinning, and takes no clicks
+// meanwhile, so a Refresh pressed then starts nothing again.
+void TstConfigActions::closeWaitsAsleepAndDeaf()
+{
+    SimulatorProcess slow({"--delay-ms", "2000"});
+    QVERIFY(slow.isReady());
+    pointAt(slow);
+    auto form = BuildGeneratedWindow(descriptor("Addresses", fdbVars, nullptr, MVT_FMV, 1));
+    form->show();
+    QVERIFY(waitFor([&] { return form->activated && form->activeRequest->IsBusy(); }));
+    const QPointer<CvSNMPRequest2Edits> request = form->activeRequest;
+
+    QObject scope; // the timers below end with this test
+    bool pressed = false;
+    QString busyText;
+    QTimer::singleShot(300, &scope, [&] {
+        answerMessageBox(&busyText);
+        QTest::mouseClick(barOf(*form)->refreshButton, Qt::LeftButton);
+        pressed = true;
+    });
+    // A walk that went on again is stopped, so the close still ends.
+    bool resumed = false;
+    QTimer::singleShot(6000, &scope, [&] {
+        if (request) {
+            resumed = true;
+            request->Stop();
+        }
+    });
+    QElapsedTimer wall;
+    wall.start();
+    const qint64 cpuBefore = WakeCounter::cpuMs();
+    WakeCounter wakes;
+    form->close();
+    const qint64 cpu = WakeCounter::cpuMs() - cpuBefore;
+    const qint64 elapsed = wall.elapsed();
+
+    QVERIFY(pressed);
+    QVERIFY2(busyText.isEmpty(), qPrintable(busyText));
+    QVERIFY(!resumed);
+    QVERIFY(!request);
+    QVERIFY(!form->isVisible());
+    QVERIFY2(elapsed > 1000, "the close did not wait for the step in flight");
+    QVERIFY2(wakes.count() < 1000, qPrintable(QString("%1 wake-ups").arg(wakes.count())));
+    QVERIFY2(cpu < elapsed / 2,
+        qPrintable(QString("%1 ms of processor in %2 ms").arg(cpu).arg(elapsed)));
 }
 
 QTEST_MAIN(TstConfigActions)

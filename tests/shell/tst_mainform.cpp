@@ -5,12 +5,14 @@
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "TMainForm.h"
+#include "TPanelForm.h"
 #include "TSNMPPanel.h"
 #include "WindowCommands.h"
 #include "WindowWaits.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -26,6 +29,10 @@
 #include <memory>
 
 namespace {
+
+// The requests discovery of the silent stack sends: the unit-table walk,
+// one LED read per panel and the RMON state.
+constexpr int SilentStackRequests = 10;
 
 // The menu as the operator sees it: two blanks of indent per level, "-"
 // for a separator. Trailing and double blanks in captions are meant.
@@ -332,12 +339,16 @@ private slots:
     void rmonItemsFollowTheState();
     void rmonControlWindowGreysTheRmonItems();
     void exitAsksFirst();
+    void everyMenuInSight();
+    void closeDuringTheRmonRead();
+    void exitFromASilentStackEndsInTime();
     void aboutShowsLongVersion();
     void noParameters();
 
 private:
     std::unique_ptr<TMainForm> start();
     void setRmonState(int value);
+    bool writeConfig(quint16 port);
     QTemporaryDir m_dir;
     std::unique_ptr<SimulatorProcess> m_sim;
 };
@@ -356,13 +367,20 @@ void TstMainForm::initTestCase()
                     .toUtf8());
     store.close();
     qputenv("TRV_REGISTRY", m_dir.filePath("registry.ini").toLocal8Bit());
+    QVERIFY(writeConfig(m_sim->port()));
+}
+
+bool TstMainForm::writeConfig(quint16 port)
+{
     QFile cfg(m_dir.filePath("conf/127.0.0.1.cfg"));
-    QVERIFY(cfg.open(QIODevice::WriteOnly));
+    if (!cfg.open(QIODevice::WriteOnly))
+        return false;
     cfg.write(QStringLiteral(
         "[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\nSecurityLevel=0\n"
         "AuthProtocol=0\nPrivProtocol=0\n")
-                  .arg(m_sim->port())
+                  .arg(port)
                   .toUtf8());
+    return true;
 }
 
 std::unique_ptr<TMainForm> TstMainForm::start()
@@ -382,7 +400,7 @@ void TstMainForm::menuTreeAsDescribed()
 {
     auto form = start();
     QStringList lines;
-    for (QAction *top : form->menuBar()->actions()) {
+    for (QAction *top : form->menuWidget()->actions()) {
         lines.append(top->text());
         walk(top->menu(), 1, lines);
     }
@@ -395,7 +413,7 @@ void TstMainForm::menuTreeAsDescribed()
     int opened = 0;
     WindowCommands::Register("TGARPForm", [&opened] { ++opened; });
     auto again = start();
-    QAction *garp = findAction(again->menuBar(), {"VLAN", "802.1P", "GARP"});
+    QAction *garp = findAction(again->menuWidget(), {"VLAN", "802.1P", "GARP"});
     QVERIFY(garp && garp->isEnabled());
     garp->trigger();
     QCOMPARE(opened, 1);
@@ -422,12 +440,12 @@ void TstMainForm::rmonItemsFollowTheState()
     auto form = start();
     const QStringList items {"Statistics", "History", "Alarm/Event"};
     for (const QString &item : items)
-        findAction(form->menuBar(), {"RMON", item})->setEnabled(enabledBefore);
+        findAction(form->menuWidget(), {"RMON", item})->setEnabled(enabledBefore);
     setRmonState(value);
     form->ReadRmonState();
     QCOMPARE(form->findChild<QLabel *>("ST_RmonState")->text(), label);
     for (const QString &item : items)
-        QCOMPARE(findAction(form->menuBar(), {"RMON", item})->isEnabled(), enabledAfter);
+        QCOMPARE(findAction(form->menuWidget(), {"RMON", item})->isEnabled(), enabledAfter);
     setRmonState(3);
 }
 
@@ -440,8 +458,8 @@ void TstMainForm::rmonControlWindowGreysTheRmonItems()
     auto form = start();
     const QStringList items {"Statistics", "History", "Alarm/Event"};
     for (const QString &item : items)
-        QVERIFY(findAction(form->menuBar(), {"RMON", item})->isEnabled());
-    QAction *control = findAction(form->menuBar(), {"RMON", "RMON Control"});
+        QVERIFY(findAction(form->menuWidget(), {"RMON", item})->isEnabled());
+    QAction *control = findAction(form->menuWidget(), {"RMON", "RMON Control"});
     QVERIFY(control && control->isEnabled());
     bool shown = false;
     QTimer::singleShot(0, [&] {
@@ -461,7 +479,7 @@ void TstMainForm::rmonControlWindowGreysTheRmonItems()
     control->trigger();
     QVERIFY(shown);
     for (const QString &item : items)
-        QVERIFY(!findAction(form->menuBar(), {"RMON", item})->isEnabled());
+        QVERIFY(!findAction(form->menuWidget(), {"RMON", item})->isEnabled());
     setRmonState(3);
 }
 
@@ -477,10 +495,100 @@ void TstMainForm::exitAsksFirst()
     QVERIFY(form->UnitListBinding());
 
     answerNextMessageBox(QMessageBox::Ok, &text);
-    QAction *exit = findAction(form->menuBar(), {"Basic Configuration", "Exit"});
+    QAction *exit = findAction(form->menuWidget(), {"Basic Configuration", "Exit"});
     exit->trigger();
     QVERIFY(!form->isVisible());
     QVERIFY(!form->UnitListBinding());
+}
+
+// At the window's width of 792 the menus wrap into more rows instead of
+// hiding behind an extension arrow; the client area below keeps its size.
+void TstMainForm::everyMenuInSight()
+{
+    auto form = start();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QCOMPARE(form->width(), 792);
+    QWidget *menu = form->menuWidget();
+    QCOMPARE(menu->width(), 792);
+    const QRect menuArea(menu->mapTo(form.get(), QPoint()), menu->size());
+    auto *scroll = form->findChild<QScrollArea *>("ScrollBox1");
+    QList<QMenuBar *> bars = menu->findChildren<QMenuBar *>();
+    if (auto *bar = qobject_cast<QMenuBar *>(menu))
+        bars.prepend(bar);
+    QCOMPARE(menu->actions().size(), 10);
+    for (QAction *top : menu->actions()) {
+        int shown = 0;
+        for (QMenuBar *bar : std::as_const(bars)) {
+            if (!bar->isVisible() || !bar->actions().contains(top))
+                continue;
+            ++shown;
+            const QRect item = bar->actionGeometry(top);
+            QVERIFY2(!item.isEmpty() && bar->rect().contains(item), qPrintable(top->text()));
+            const auto *extension = bar->findChild<QWidget *>("qt_menubar_ext_button");
+            QVERIFY2(!extension || !extension->isVisible(), qPrintable(top->text()));
+            QVERIFY(menuArea.contains(QRect(bar->mapTo(form.get(), QPoint()), bar->size())));
+        }
+        QCOMPARE(shown, 1);
+    }
+    // Every panel of the stack is in view under the menu.
+    QCOMPARE(scroll->y(), menuArea.bottom() + 1);
+    QVERIFY(!form->PanelWindows().isEmpty());
+    QVERIFY(form->PanelWindows().constLast()->geometry().bottom() < scroll->viewport()->height());
+}
+
+// Closing the window while its synchronous RMON read waits for a silent
+// agent: the binding stays until the read has returned, then goes.
+void TstMainForm::closeDuringTheRmonRead()
+{
+    auto form = start();
+    form->show();
+    auto *binding = form->findChild<CvSNMPRequest2Edits *>("RmonStateBinding");
+    QVERIFY(binding);
+    binding->request.device.port = SimulatorProcess::silentPort();
+    const QPointer<CvSNMPRequest2Edits> guard(binding);
+    bool reading = true;
+    bool goneWhileReading = false;
+    connect(binding, &QObject::destroyed, [&] { goneWhileReading = reading; });
+    answerNextMessageBox(QMessageBox::Ok, nullptr);
+    QTimer::singleShot(300, form.get(), [&] { form->close(); });
+    form->ReadRmonState();
+    reading = false;
+    QVERIFY(!goneWhileReading);
+    QVERIFY(!form->isVisible());
+    form.reset();
+    QVERIFY(!guard);
+}
+
+// Four units, and the agent goes silent after discovery: when Exit is
+// confirmed every panel waits for an answer to its poll. The panels stop
+// together and share one bounded wait instead of waiting one after the
+// other while the rest keep polling.
+void TstMainForm::exitFromASilentStackEndsInTime()
+{
+    SimulatorProcess silent({"--stack", "1:TRV-8170QL,2:TRM6140QL*,3:TRV-8140PQL,4:TRM-6040QL",
+        "--silent-after", QString::number(SilentStackRequests)});
+    QVERIFY2(silent.isReady(), qPrintable(silent.errorText()));
+    QVERIFY(writeConfig(silent.port()));
+    const auto restore = qScopeGuard([this] { writeConfig(m_sim->port()); });
+    auto form = start();
+    QCOMPARE(form->PanelWindows().size(), 4);
+    form->show();
+
+    // Exit once every panel has polled again, from within whatever wait
+    // runs then, as a click would.
+    QElapsedTimer clock;
+    bool closed = false;
+    QTimer::singleShot(TPanelForm::PollInterval * 10 + 500, form.get(), [&] {
+        answerNextMessageBox(QMessageBox::Ok, nullptr);
+        clock.start();
+        closed = form->close();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(closed, 60000);
+    form.reset();
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(elapsed < CvSNMPRequest::DestroyWaitMs + 2000,
+        qPrintable(QString("closing took %1 ms").arg(elapsed)));
 }
 
 void TstMainForm::aboutShowsLongVersion()

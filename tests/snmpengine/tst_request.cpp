@@ -3,6 +3,7 @@
 #include "CvSNMPRequest.h"
 #include "FakeAgent.h"
 #include "SimulatorProcess.h"
+#include "WakeCounter.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -475,6 +476,7 @@ void TstRequest::destroyWithUnansweredRequest()
     auto called = std::make_shared<bool>(false);
     QObject owner;
     QElapsedTimer clock;
+    WakeCounter wakes;
     {
         CvSNMPRequest r;
         r.SetVarList(systemGroup, SVT_SV, 0);
@@ -486,6 +488,9 @@ void TstRequest::destroyWithUnansweredRequest()
     QVERIFY2(
         waited >= CvSNMPRequest::DestroyWaitMs - 50 && waited < CvSNMPRequest::DestroyWaitMs + 1000,
         qPrintable(QString::number(waited)));
+    // It waited asleep: the event processor's ticks wake it fifty times a
+    // second, a spin thousands of times.
+    QVERIFY2(wakes.count() < 2000, qPrintable(QString("%1 wake-ups").arg(wakes.count())));
     QTest::qWait(100);
     QVERIFY(!*called);
     QVERIFY(
