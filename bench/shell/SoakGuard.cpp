@@ -51,7 +51,7 @@ void runGdb()
     if (child == 0) {
         ::dup2(STDERR_FILENO, STDOUT_FILENO);
         ::execl(gdbPath, gdbPath, "-nx", "-batch", "-p", pidText, "-ex", "set pagination off",
-            "-ex", "thread apply all bt 60", static_cast<char *>(nullptr));
+            "-ex", "thread apply all bt", static_cast<char *>(nullptr));
         ::_exit(127);
     }
     if (child > 0) {
