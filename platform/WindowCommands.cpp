@@ -19,3 +19,10 @@ WindowCommands::Command WindowCommands::Find(const QString &target)
 {
     return commands().value(target);
 }
+
+QStringList WindowCommands::Targets()
+{
+    QStringList targets = commands().keys();
+    targets.sort();
+    return targets;
+}

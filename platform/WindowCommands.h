@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -14,5 +15,7 @@ using Command = std::function<void()>;
 
 void Register(const QString &target, Command command);
 Command Find(const QString &target);
+// Every registered target, sorted; for tools that open every window in turn.
+QStringList Targets();
 
 } // namespace WindowCommands

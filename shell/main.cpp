@@ -2,7 +2,7 @@
 #include "CvConvertError.h"
 #include "CvException.h"
 #include "CvSnmpTransport.h"
-#include "GeneratedWindows.h"
+#include "ModuleWindows.h"
 #include "TMainForm.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // Menu commands are looked up when the menu is built.
-    RegisterGeneratedWindows();
+    RegisterModuleWindows();
     QStringList parameters = QCoreApplication::arguments();
     parameters.removeFirst();
     const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();

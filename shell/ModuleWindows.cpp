@@ -1,0 +1,8 @@
+#include "ModuleWindows.h"
+
+#include "GeneratedWindows.h"
+
+void RegisterModuleWindows()
+{
+    RegisterGeneratedWindows();
+}
