@@ -65,3 +65,9 @@ public:
     virtual void PortButtonClick(QAbstractButton *button) = 0;
     virtual void ReadRmonState() = 0;
 };
+
+// Sub-items of a row of the unit list (shown in column 1 + item; the row's
+// caption is the unit id) that windows read.
+inline constexpr int UnitStateItem = 0; // "exist" or "not-exist"
+inline constexpr int UnitPortRangeItem = 3;
+inline constexpr int UnitModelItem = 7;
