@@ -3,6 +3,7 @@
 #include "CvException.h"
 #include "CvSnmpTransport.h"
 #include "GeneratedWindows.h"
+#include "HandLaidWindows.h"
 #include "TMainForm.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Menu commands are looked up when the menu is built.
     RegisterGeneratedWindows();
+    RegisterHandLaidWindows();
     QStringList parameters = QCoreApplication::arguments();
     parameters.removeFirst();
     const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
