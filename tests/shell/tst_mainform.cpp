@@ -1,11 +1,14 @@
 #include "CvSNMPRequest2Edits.h"
 #include "GeneratedWindows.h"
+#include "HandLaidWindows.h"
 #include "SimulatorProcess.h"
 #include "TAboutForm.h"
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "TMainForm.h"
 #include "TSNMPPanel.h"
+#include "TStackingPortUitForm.h"
+#include "TVlanStaticForm.h"
 #include "WindowCommands.h"
 #include "WindowWaits.h"
 
@@ -18,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -331,6 +335,7 @@ private slots:
     void rmonItemsFollowTheState_data();
     void rmonItemsFollowTheState();
     void rmonControlWindowGreysTheRmonItems();
+    void vlanWindowsOpenFromTheMenu();
     void exitAsksFirst();
     void aboutShowsLongVersion();
     void noParameters();
@@ -463,6 +468,39 @@ void TstMainForm::rmonControlWindowGreysTheRmonItems()
     for (const QString &item : items)
         QVERIFY(!findAction(form->menuBar(), {"RMON", item})->isEnabled());
     setRmonState(3);
+}
+
+// The hand-laid VLAN windows registered before the menu is built: their
+// items are enabled and Static Table opens on the stack the main window found.
+void TstMainForm::vlanWindowsOpenFromTheMenu()
+{
+    RegisterHandLaidWindows();
+    auto form = start();
+    const QList<QStringList> items {{"VLAN", "802.1Q", "802.1Q VLAN ", "Static Table"},
+        {"VLAN", "802.1Q", "802.1Q VLAN ", "Current Table"},
+        {"VLAN", "802.1Q", "802.1Q Bridge", "Basic Configure"},
+        {"VLAN", "802.1Q", "802.1Q Bridge", "Ports Information"}, {"VLAN", "Protocol VLAN"}};
+    for (const QStringList &item : items) {
+        QAction *action = findAction(form->menuBar(), item);
+        QVERIFY2(action && action->isEnabled(), qPrintable(item.join(" > ")));
+    }
+    QStringList sheets;
+    QTimer::singleShot(0, [&] {
+        const QPointer<TVlanStaticForm> window = HandLaidWindows::Instance<TVlanStaticForm>();
+        if (!window)
+            return;
+        const auto closeWindow = qScopeGuard([window] {
+            if (window)
+                window->close();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(window->Created() && !window->AnyBusy(), 15000);
+        const QTabWidget *tabs = window->EgressGrid()->UnitPageControl();
+        for (int k = 0; k < tabs->count(); ++k)
+            if (tabs->isTabVisible(k))
+                sheets.append(tabs->tabText(k));
+    });
+    findAction(form->menuBar(), items.first())->trigger();
+    QCOMPARE(sheets, (QStringList {"Unit1 TRV-8170QL", "Unit2 TRM6140QL*"}));
 }
 
 void TstMainForm::exitAsksFirst()
