@@ -305,42 +305,44 @@ bool CvEditConstraint::exitCheck(EditConstraint_s &c, QString &message) const
     }
 }
 
-void CvEditConstraint::EditExit(QLineEdit *edit)
+bool CvEditConstraint::EditExit(QLineEdit *edit)
 {
     // The message box of a failing check takes the focus; no second check
     // may start while it is up.
     if (m_failing)
-        return;
+        return false;
     const QPointer<QLineEdit> guard(edit);
     EditConstraint_s *c = Find(edit);
     const QString text = edit->text();
     if (!c || isEngineMarker(text))
-        return;
+        return true;
     if (text.isEmpty()) {
-        if (c->flags & CvFormatSpecifier::NotEmpty)
-            fail(*c, CommonMessage(CommonEmptyNotAllowed));
-        return;
+        if (!(c->flags & CvFormatSpecifier::NotEmpty))
+            return true;
+        fail(*c, CommonMessage(CommonEmptyNotAllowed));
+        return false;
     }
     QString message;
     if (!exitCheck(*c, message)) {
         fail(*c, message);
-        return;
+        return false;
     }
     if (c->previousOnExit) {
         const CvEditHandlers::Handler previous = c->previousOnExit;
         previous(edit);
         if (!guard)
-            return;
+            return false;
         c = Find(edit);
         if (!c)
-            return;
+            return false;
         if (EditTag(edit) == -1) {
             edit->setText(c->accepted);
-            return;
+            return false;
         }
     }
     if (m_rememberAccepted)
         c->accepted = text;
+    return true;
 }
 
 void CvEditConstraint::fail(EditConstraint_s &c, const QString &message)

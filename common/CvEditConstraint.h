@@ -78,9 +78,12 @@ public:
     int count() const { return int(m_constraints.size()); }
 
     // The handlers AddConstraint installs; public so a window may call them
-    // the way it would call any edit handler.
+    // the way it would call any edit handler. EditExit is false when the
+    // text failed its check (answered with the message box, last accepted
+    // text back) or a window's handler vetoed it; a window checks its edits
+    // with it before a write that the focus never left them for.
     void EditChange(QLineEdit *edit);
-    void EditExit(QLineEdit *edit);
+    bool EditExit(QLineEdit *edit);
 
 private:
     bool exitCheck(EditConstraint_s &c, QString &message) const;

@@ -69,3 +69,9 @@ public:
     // grows by it so its client area stays as laid out.
     virtual int MenuExtraHeight() const { return 0; }
 };
+
+// Sub-items of a row of the unit list (shown in column 1 + item; the row's
+// caption is the unit id) that windows read.
+inline constexpr int UnitStateItem = 0; // "exist" or "not-exist"
+inline constexpr int UnitPortRangeItem = 3;
+inline constexpr int UnitModelItem = 7;

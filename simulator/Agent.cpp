@@ -287,6 +287,7 @@ Value engineValue(const std::string &name)
         {"decryption-errors", STAT_USMSTATSDECRYPTIONERRORS},
         {"unavailable-contexts", STAT_SNMPUNAVAILABLECONTEXTS},
         {"unknown-contexts", STAT_SNMPUNKNOWNCONTEXTS},
+        {"in-pkts", STAT_SNMPINPKTS},
     };
     Value v;
     if (name == "id") {

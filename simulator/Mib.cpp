@@ -167,9 +167,14 @@ std::string Table::formatIndex(const Oid &suffix) const
 std::optional<Value> Table::cell(const Row &row, size_t position, const Oid &idx) const
 {
     const auto &col = columns[position];
+    std::optional<Value> value;
     if (col.source)
-        return col.source(SourceContext {row.unit, row.port, &idx});
-    return position < row.cells.size() ? row.cells[position] : std::nullopt;
+        value = col.source(SourceContext {row.unit, row.port, &idx});
+    else if (position < row.cells.size())
+        value = row.cells[position];
+    if (value && behaviour.present)
+        behaviour.present(idx, col, *value);
+    return value;
 }
 
 bool completeRow(const Table &table, Row &row)

@@ -83,6 +83,8 @@ struct TableBehaviour
     std::function<int(const Table &, const Oid &index, const Row &row)> validate;
     // Runs after a committed set changed rows of the table.
     std::function<void()> afterCommit;
+    // Changes a cell's value as it is answered (the stored value stays).
+    std::function<void(const Oid &index, const Column &column, Value &value)> present;
 };
 
 struct Table

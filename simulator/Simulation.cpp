@@ -58,10 +58,10 @@ int64_t columnInteger(
 }
 
 // The names an `engine:NAME` source may ask the agent for.
-constexpr std::string_view engineValueNames[]
-    = {"id", "boots", "time", "unknown-security-models", "invalid-msgs", "unknown-pdu-handlers",
-        "unsupported-sec-levels", "not-in-time-windows", "unknown-user-names", "unknown-engine-ids",
-        "wrong-digests", "decryption-errors", "unavailable-contexts", "unknown-contexts"};
+constexpr std::string_view engineValueNames[] = {"id", "boots", "time", "unknown-security-models",
+    "invalid-msgs", "unknown-pdu-handlers", "unsupported-sec-levels", "not-in-time-windows",
+    "unknown-user-names", "unknown-engine-ids", "wrong-digests", "decryption-errors",
+    "unavailable-contexts", "unknown-contexts", "in-pkts"};
 
 // SNMPv2 DateAndTime of a moment, 11 octets in UTC.
 Value dateAndTime(std::time_t when)
@@ -263,6 +263,43 @@ void Simulation::rebuildCurrentVlans()
         deletes->value.number = (deletes->value.number + removed) & 0xFFFFFFFFu;
 }
 
+// A switch that answers one VLAN's static port lists shorter than 96 octets,
+// as some firmware does for lists whose tail is empty. The VLAN is made
+// (ports 1 to 4 of unit 1, untagged) when the data and state do not hold it.
+std::optional<std::string> Simulation::shortenVlan(int vid, int octets)
+{
+    Table *statics = mib_.findTable(staticVlanTable);
+    if (!statics || statics->statusColumn < 0)
+        return "no " + std::string(staticVlanTable);
+    const Oid index {static_cast<SubId>(vid)};
+    if (!statics->rows.contains(index)) {
+        std::string ports(portListOctets, '\0');
+        for (int port = 1; port <= 4; ++port)
+            portListSet(ports, portBit(1, port));
+        Row row;
+        row.cells.resize(statics->columns.size());
+        for (size_t c = 0; c < statics->columns.size(); ++c) {
+            const Column &column = statics->columns[c];
+            if (column.name == "dot1qVlanStaticName")
+                row.cells[c] = Value {0, "short-list", {}};
+            else if (column.name == "dot1qVlanStaticEgressPorts"
+                || column.name == "dot1qVlanStaticUntaggedPorts")
+                row.cells[c] = Value {0, ports, {}};
+        }
+        row.cells[static_cast<size_t>(statics->statusColumn)] = number(1);
+        if (!completeRow(*statics, row))
+            return "the VLAN row is incomplete";
+        statics->rows.emplace(index, std::move(row));
+        rebuildCurrentVlans();
+    }
+    const auto length = static_cast<size_t>(octets);
+    statics->behaviour.present = [index, length](const Oid &at, const Column &column, Value &v) {
+        if (at == index && column.syntax == Syntax::PortList && v.bytes.size() > length)
+            v.bytes.resize(length);
+    };
+    return std::nullopt;
+}
+
 void Simulation::followRows(const Table &base, Table &augmenting) const
 {
     std::erase_if(augmenting.rows, [&](const auto &row) { return !base.rows.contains(row.first); });
@@ -351,6 +388,9 @@ std::optional<std::string> Simulation::load(const SimulationOptions &options)
         }
         mib_.onCommit = [this] { save(); };
     }
+    if (options.shortVlan > 0)
+        if (auto err = shortenVlan(options.shortVlan, options.shortVlanOctets))
+            return "--short-vlan: " + *err;
     loading_ = false;
     return std::nullopt;
 }

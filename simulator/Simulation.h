@@ -15,6 +15,9 @@ struct SimulationOptions
     std::string stackSpec;
     std::string stateFile; // empty: nothing is saved
     int ledOctets = -1; // >= 0: LED strings cut to this many octets
+    // > 0: this VLAN's static port lists are answered cut to shortVlanOctets.
+    int shortVlan = 0;
+    int shortVlanOctets = 0;
 };
 
 class Simulation
@@ -44,6 +47,7 @@ private:
     bool portEnabled(int unit, int port) const;
     int validateVlan(const Table &table, const Row &row) const;
     void rebuildCurrentVlans();
+    std::optional<std::string> shortenVlan(int vid, int octets);
     void followRows(const Table &base, Table &augmenting) const;
     void save();
 

@@ -13,7 +13,7 @@ namespace {
 const char usage[]
     = "usage: trvsim [--listen ADDRESS:PORT] [--stack UNIT:MODEL,...] [--state FILE]\n"
       "              [--delay-ms N] [--drop-percent P] [--seed-random S]\n"
-      "              [--silent-after N] [--led-octets N]\n"
+      "              [--silent-after N] [--led-octets N] [--short-vlan VID:N]\n"
       "  --listen        loopback address and UDP port (default 127.0.0.1:16161; port 0\n"
       "                  picks a free one, shown in the ready line)\n"
       "  --stack         units 1 to 12 and their models\n"
@@ -24,6 +24,7 @@ const char usage[]
       "  --seed-random   seed of the drop decisions (same seed, same drops)\n"
       "  --silent-after  stop answering after N requests\n"
       "  --led-octets    cut the LED status strings to N octets\n"
+      "  --short-vlan    answer VLAN VID's static port lists cut to N octets (0..95)\n"
       "The data files are read from $TRVSIM_DATA, else trvsim-data beside the program.\n";
 
 bool toNumber(const std::string &text, long long low, long long high, long long &out)
@@ -31,6 +32,19 @@ bool toNumber(const std::string &text, long long low, long long high, long long 
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
     return !text.empty() && ec == std::errc() && end == text.data() + text.size() && out >= low
         && out <= high;
+}
+
+// VID:N, a VLAN id 1..4094 and a length below a whole port list.
+std::optional<std::string> parseShortVlan(const std::string &text, trvsim::SimulationOptions &sim)
+{
+    const auto colon = text.find(':');
+    long long vid = 0, octets = 0;
+    if (colon == std::string::npos || !toNumber(text.substr(0, colon), 1, 4094, vid)
+        || !toNumber(text.substr(colon + 1), 0, 95, octets))
+        return "bad option or value: --short-vlan " + text;
+    sim.shortVlan = static_cast<int>(vid);
+    sim.shortVlanOctets = static_cast<int>(octets);
+    return std::nullopt;
 }
 
 std::string dataDirectory()
@@ -111,6 +125,8 @@ int main(int argc, char **argv)
             agent.silentAfter = static_cast<long>(n);
         else if (arg == "--led-octets" && toNumber(value, 0, 255, n))
             sim.ledOctets = static_cast<int>(n);
+        else if (arg == "--short-vlan")
+            error = parseShortVlan(value, sim);
         else
             error = "bad option or value: " + arg + " " + value;
         if (error) {

@@ -1,37 +1,14 @@
 #pragma once
 
-// Shared pieces of the descriptor tables: the enterprise OID prefix and the
-// option lists that many windows show.
+// Shared pieces of the descriptor tables: the enterprise OID prefix; the
+// option lists many windows show are those of CvStandardOptions.h.
 #include "CvFormDescriptor.h"
-#include "CvOptionList.h"
+#include "CvStandardOptions.h"
 
 #include <QtGlobal>
 
 // An OID under the maker's enterprise number: PEN_OID(".12.15.1.2").
 #define PEN_OID(rest) "1.3.6.1.4.1." QT_STRINGIFY(TRV_PEN) rest
-
-namespace Options {
-// The option list of a static table, built on first use:
-// Options::Of<unitModes>() for {value, text} pairs, OfTexts for text values.
-template <const CvIntOption *Table> const CvOptionList *Of()
-{
-    static const CvOptionList list(Table);
-    return &list;
-}
-template <const CvTextOption *Table> const CvOptionList *OfTexts()
-{
-    static const CvOptionList list(Table, CvOptionList::TextValues);
-    return &list;
-}
-
-const CvOptionList &EnabledDisabled(); // 2 disabled, 3 enabled
-const CvOptionList &Other123(); // 1 other, 2 disabled, 3 enabled
-const CvOptionList &TrueFalse(); // 1 true, 2 false
-const CvOptionList &EnabledDisabled12(); // 1 enabled, 2 disabled
-const CvOptionList &RowStatus(); // 1 active .. 6 destroy
-const CvOptionList &StorageType(); // 1 other .. 5 readOnly
-const CvOptionList &ValidInvalid(); // 2 invalid, 3 valid
-} // namespace Options
 
 // The per-menu descriptor arrays, each ended by {}.
 extern const CvFormDescriptor BasicConfigurationForms[];

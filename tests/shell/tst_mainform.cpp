@@ -1,5 +1,6 @@
 #include "CvSNMPRequest2Edits.h"
 #include "GeneratedWindows.h"
+#include "HandLaidWindows.h"
 #include "SimulatorProcess.h"
 #include "TAboutForm.h"
 #include "TConfigForm.h"
@@ -7,6 +8,8 @@
 #include "TMainForm.h"
 #include "TPanelForm.h"
 #include "TSNMPPanel.h"
+#include "TStackingPortUitForm.h"
+#include "TVlanStaticForm.h"
 #include "WindowCommands.h"
 #include "WindowWaits.h"
 
@@ -21,6 +24,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -338,6 +342,7 @@ private slots:
     void rmonItemsFollowTheState_data();
     void rmonItemsFollowTheState();
     void rmonControlWindowGreysTheRmonItems();
+    void vlanWindowsOpenFromTheMenu();
     void exitAsksFirst();
     void everyMenuInSight();
     void closeDuringTheRmonRead();
@@ -481,6 +486,39 @@ void TstMainForm::rmonControlWindowGreysTheRmonItems()
     for (const QString &item : items)
         QVERIFY(!findAction(form->menuWidget(), {"RMON", item})->isEnabled());
     setRmonState(3);
+}
+
+// The hand-laid VLAN windows registered before the menu is built: their
+// items are enabled and Static Table opens on the stack the main window found.
+void TstMainForm::vlanWindowsOpenFromTheMenu()
+{
+    RegisterHandLaidWindows();
+    auto form = start();
+    const QList<QStringList> items {{"VLAN", "802.1Q", "802.1Q VLAN ", "Static Table"},
+        {"VLAN", "802.1Q", "802.1Q VLAN ", "Current Table"},
+        {"VLAN", "802.1Q", "802.1Q Bridge", "Basic Configure"},
+        {"VLAN", "802.1Q", "802.1Q Bridge", "Ports Information"}, {"VLAN", "Protocol VLAN"}};
+    for (const QStringList &item : items) {
+        QAction *action = findAction(form->menuWidget(), item);
+        QVERIFY2(action && action->isEnabled(), qPrintable(item.join(" > ")));
+    }
+    QStringList sheets;
+    QTimer::singleShot(0, [&] {
+        const QPointer<TVlanStaticForm> window = HandLaidWindows::Instance<TVlanStaticForm>();
+        if (!window)
+            return;
+        const auto closeWindow = qScopeGuard([window] {
+            if (window)
+                window->close();
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(window->Created() && !window->AnyBusy(), 15000);
+        const QTabWidget *tabs = window->EgressGrid()->UnitPageControl();
+        for (int k = 0; k < tabs->count(); ++k)
+            if (tabs->isTabVisible(k))
+                sheets.append(tabs->tabText(k));
+    });
+    findAction(form->menuWidget(), items.first())->trigger();
+    QCOMPARE(sheets, (QStringList {"Unit1 TRV-8170QL", "Unit2 TRM6140QL*"}));
 }
 
 void TstMainForm::exitAsksFirst()

@@ -15,6 +15,7 @@ const QString nextFree = QStringLiteral("1.3.6.1.2.1.17.7.1.4.4.0");
 const QString routeEntry = QStringLiteral("1.3.6.1.4.1.PEN.11.59.8.3.2.5.1");
 const QString rmonState = QStringLiteral("1.3.6.1.4.1.PEN.11.59.8.2.1.2.3.0");
 const QString portCtrlEntry = QStringLiteral("1.3.6.1.4.1.PEN.11.59.8.2.3.2.1");
+const QString protocolVlanEntry = QStringLiteral("1.3.6.1.4.1.PEN.12.16.1.1.1");
 
 QString col(const QString &entry, int column, const QString &index)
 {
@@ -38,6 +39,7 @@ class TstSimSet : public QObject
 private slots:
     void vlanLifecycle();
     void createAndWait();
+    void protocolVlanFromDefaultsAndShortLists();
     void errorStatus_data();
     void errorStatus();
     void allOrNothing();
@@ -130,6 +132,35 @@ void TstSimSet::createAndWait()
     r = get(sim, {col(currentEntry, 3, "0.7"), numDeletes});
     QVERIFY(r.value(col(currentEntry, 3, "0.7")).contains("No Such Instance"));
     QCOMPARE(r.value(numDeletes), QStringLiteral("1"));
+}
+
+// A protocol VLAN row made from its index and status alone; a VLAN whose
+// port lists the switch answers short, written whole.
+void TstSimSet::protocolVlanFromDefaultsAndShortLists()
+{
+    Simulator sim;
+    QVERIFY(sim.start({"--short-vlan", "7:8"}));
+    QCOMPARE(set(sim, {col(protocolVlanEntry, 7, "100"), "i", "4"}).exitCode, 0);
+    QStringList columns;
+    for (int c = 2; c <= 7; ++c)
+        columns.append(col(protocolVlanEntry, c, "100"));
+    const auto row = get(sim, columns);
+    QStringList values;
+    for (const QString &c : columns)
+        values.append(row.value(c));
+    QCOMPARE(values, (QStringList {"\"\"", "2", "2", "0", "1", "1"}));
+    QVERIFY(set(sim, {col(protocolVlanEntry, 7, "100"), "i", "4"}).exitCode != 0); // exists
+
+    const QString egress7 = col(staticEntry, 2, "7");
+    QCOMPARE(hexOctets(get(sim, {egress7}).value(egress7)).toHex(), QByteArray("f000000000000000"));
+    QCOMPARE(
+        hexOctets(get(sim, {col(staticEntry, 2, "1")}).value(col(staticEntry, 2, "1"))).size(), 96);
+    // The agent keeps the whole list written; only the answer is short.
+    const QString whole = portList({{1, 1}, {1, 2}, {1, 3}, {1, 4}, {2, 1}});
+    QCOMPARE(set(sim, {egress7, "x", whole}).exitCode, 0);
+    QCOMPARE(hexOctets(get(sim, {egress7}).value(egress7)).toHex(), QByteArray("f000000000000000"));
+    const QString current7 = col(currentEntry, 4, "0.7");
+    QCOMPARE(hexOctets(get(sim, {current7}).value(current7)).toHex(), whole.toLatin1());
 }
 
 void TstSimSet::errorStatus_data()

@@ -1,0 +1,99 @@
+// Opens the Static Table window against a running simulator, selects the
+// default VLAN after adding one with a few ports, and saves its picture.
+//   shoot_forms PORT OUTDIR
+#include "CvSNMPRequest2Edits.h"
+#include "CvSNMPSession.h"
+#include "FakeMainWindow.h"
+#include "MainWindowState.h"
+#include "TStackingPortUitForm.h"
+#include "TVlanStaticForm.h"
+#include "UnitTable.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+// Runs the event loop until condition holds or ms have passed.
+bool waitFor(const std::function<bool()> &condition, int ms)
+{
+    const QDeadlineTimer deadline(ms);
+    while (!condition() && !deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return condition();
+}
+
+bool idle(const TVlanStaticForm &window)
+{
+    return window.Created() && !window.AnyBusy();
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: shoot_forms PORT OUTDIR\n");
+        return 2;
+    }
+    QTemporaryDir session;
+    StartSession(session.path());
+    CvSNMPSessionDefaults &s = SessionDefaults();
+    s.device.address = QStringLiteral("127.0.0.1");
+    s.device.port = quint16(QString::fromLocal8Bit(argv[1]).toUInt());
+    s.security.version = 1;
+    s.security.readCommunity = QStringLiteral("kestra");
+    s.security.writeCommunity = QStringLiteral("marlowe");
+    FakeMainWindow main;
+    auto unitList = std::make_unique<CvSNMPRequest2Edits>(&main.window);
+    unitList->SetVarList(UnitTableVars, MVT_FMV, UnitTableIndexCount);
+    unitList->BindListView(main.unitList, true);
+    main.SetUnitListBinding(std::move(unitList));
+
+    TVlanStaticForm window(nullptr);
+    window.show();
+    if (!waitFor([&] { return idle(window); }, 15000)) {
+        std::fprintf(stderr, "shoot_forms: the window did not settle\n");
+        return 1;
+    }
+    // A second VLAN with a few ports of unit 1, then the Egress sheet of
+    // unit 1 for it.
+    const QString vlan = window.findChild<QLabel *>("NextFreeLocalVlanIndex")->text();
+    window.findChild<QLineEdit *>("ED_VLANID")->setText(vlan);
+    window.findChild<QLineEdit *>("ED_VLANName")->setText("lab");
+    for (int port : {1, 2, 3, 4, 9, 10, 25})
+        window.UntaggedGrid()->Port(1, port)->click();
+    window.EgressGrid()->Port(1, 49)->click();
+    window.findChild<QPushButton *>("AddBtn")->click();
+    waitFor([&] { return idle(window); }, 15000);
+    auto *list = window.findChild<QTreeWidget *>("LV_dot1qVlanStaticEntry");
+    if (list->topLevelItemCount() > 1)
+        list->setCurrentItem(list->topLevelItem(1));
+    waitFor([] { return false; }, 300);
+    const QString file = QDir(QString::fromLocal8Bit(argv[2])).filePath("vlan-static-table.png");
+    const bool ok = window.grab().save(file, "PNG");
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
+    // The VLAN made for the picture goes again.
+    if (list->topLevelItemCount() > 1) {
+        list->setCurrentItem(list->topLevelItem(1));
+        window.findChild<QPushButton *>("DeleteBtn")->click();
+        waitFor([&] { return idle(window); }, 15000);
+    }
+    window.close();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,18 @@
+// The menu commands of every hand-laid window, by menu family.
+#include "HandLaidWindows.h"
+#include "vlan/TProtocolVlanForm.h"
+#include "vlan/TVLanCurrentTableForm.h"
+#include "vlan/TVLanGeneralInfoForm.h"
+#include "vlan/TVLanPortInfomationForm.h"
+#include "vlan/TVlanStaticForm.h"
+
+void RegisterHandLaidWindows()
+{
+    using namespace HandLaidWindows;
+    // VLAN
+    Register<TVlanStaticForm>("TVlanStaticForm");
+    Register<TVLanCurrentTableForm>("TVLanCurrentTableForm");
+    Register<TVLanGeneralInfoForm>("TVLanGeneralInfoForm");
+    Register<TVLanPortInfomationForm>("TVLanPortInfomationForm");
+    Register<TProtocolVlanForm>("TProtocolVlanForm");
+}

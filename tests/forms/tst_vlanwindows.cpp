@@ -1,0 +1,404 @@
+// The 802.1Q VLAN windows opened from their menu commands against the
+// simulator; what the agent holds afterwards is read with requests of the
+// test's own.
+#include "CvSNMPRequest2Edits.h"
+#include "CvSNMPSession.h"
+#include "CvStandardOptions.h"
+#include "FakeMainWindow.h"
+#include "FormTesting.h"
+#include "ListViews.h"
+#include "SimulatorProcess.h"
+#include "TProtocolVlanForm.h"
+#include "TStackingPortUitForm.h"
+#include "TVLanCurrentTableForm.h"
+#include "TVLanGeneralInfoForm.h"
+#include "TVLanPortInfomationForm.h"
+#include "TVlanStaticForm.h"
+#include "VlanVariables.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr const char *staticEntry = "1.3.6.1.2.1.17.7.1.4.3.1";
+
+template <class T> T *child(QWidget &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+void select(QWidget &window, const char *list, const QString &caption)
+{
+    auto *view = child<QTreeWidget>(window, list);
+    QTreeWidgetItem *row = RowWithCaption(view, caption);
+    if (row)
+        view->setCurrentItem(row);
+    else
+        view->clearSelection();
+}
+
+QMap<QString, QStringList> staticVlans()
+{
+    return ReadTable(StaticVlanVars, MVT_UMV, 1);
+}
+
+// The port lists of a static VLAN, from the agent.
+QByteArray portList(const QString &vlan, int column)
+{
+    return Octets(staticVlans().value(vlan).value(column));
+}
+
+const QStringList defaultStack {
+    "Unit1 TRV-8170QL:50", "Unit2 TRM6140QL*:24", "Unit3 TRV-8140PQL:26"};
+
+} // namespace
+
+class TstVlanWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void staticTableShowsTheStackAndVlan1();
+    void staticTableAddsSetsAndDeletes();
+    void hiddenPortsSurviveARename_data();
+    void hiddenPortsSurviveARename();
+    void shortPortListLeavesNothingToWrite();
+    void basicConfigureWritesGvrpAndReadsAgain();
+    void portsInformationWritesOnePortAndReselectsIt();
+    void protocolVlanSendsOnlyWhatApplies();
+    void closingDuringASlowReadSendsNothingAfter();
+
+private:
+    QTemporaryDir m_dir;
+    FakeMainWindow m_main;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TstVlanWindows::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    StartSession(m_dir.path());
+    m_sim = std::make_unique<SimulatorProcess>();
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    RegisterHandLaidWindows();
+}
+
+// The windows read the unit list themselves: it starts empty.
+void TstVlanWindows::init()
+{
+    PointSessionAt(*m_sim);
+    BindUnitList(m_main);
+}
+
+void TstVlanWindows::staticTableShowsTheStackAndVlan1()
+{
+    const QList<int> egress = SetBits(portList("1", StaticVlan::Egress));
+    const QList<int> untagged = SetBits(portList("1", StaticVlan::Untagged));
+    QCOMPARE(egress.size(), 50 + 24 + 26);
+    RunFromMenu<TVlanStaticForm>("TVlanStaticForm", [&](TVlanStaticForm &w) {
+        WAIT_IDLE(w);
+        for (const TStackingPortUitForm *grid :
+            {w.EgressGrid(), w.ForbiddenGrid(), w.UntaggedGrid()})
+            QCOMPARE(ShownSheets(*grid), defaultStack);
+        select(w, "LV_dot1qVlanStaticEntry", "1");
+        QCOMPARE(CheckedBoxes(*w.EgressGrid()), egress);
+        QCOMPARE(CheckedBoxes(*w.UntaggedGrid()), untagged);
+        QVERIFY(CheckedBoxes(*w.ForbiddenGrid()).isEmpty());
+        QVERIFY(child<QLineEdit>(w, "ED_VLANID")->isReadOnly());
+        QCOMPARE(child<QLabel>(w, "ST_Count2")->text(), QString("1"));
+    });
+}
+
+void TstVlanWindows::staticTableAddsSetsAndDeletes()
+{
+    const int deletes = ReadScalar("1.3.6.1.2.1.17.7.1.4.1", SyntaxCounter).toInt();
+    RunFromMenu<TVlanStaticForm>("TVlanStaticForm", [&](TVlanStaticForm &w) {
+        WAIT_IDLE(w);
+        auto *nextFree = child<QLabel>(w, "NextFreeLocalVlanIndex");
+        const QString vlan = nextFree->text();
+        QVERIFY(vlan.toInt() >= 2);
+        child<QLineEdit>(w, "ED_VLANID")->setText(vlan);
+        child<QLineEdit>(w, "ED_VLANName")->setText("lab");
+        w.UntaggedGrid()->Port(1, 5)->click();
+        QVERIFY(w.EgressGrid()->Port(1, 5)->isChecked());
+        w.EgressGrid()->Port(2, 3)->click();
+        child<QPushButton>(w, "AddBtn")->click();
+        WAIT_IDLE(w);
+        QCOMPARE(portList(vlan, StaticVlan::Egress).size(), 96);
+        QCOMPARE(SetBits(portList(vlan, StaticVlan::Egress)), (QList<int> {4, 64 + 2}));
+        QCOMPARE(SetBits(portList(vlan, StaticVlan::Untagged)), QList<int> {4});
+        QCOMPARE(portList(vlan, StaticVlan::Forbidden), QByteArray(96, '\0'));
+        QCOMPARE(nextFree->text(), ReadScalar("1.3.6.1.2.1.17.7.1.4.4", SyntaxInteger));
+        QVERIFY(nextFree->text() != vlan);
+
+        // Unticking one port and Set clears that bit only.
+        select(w, "LV_dot1qVlanStaticEntry", vlan);
+        QVERIFY(w.EgressGrid()->Port(2, 3)->isChecked());
+        w.EgressGrid()->Port(2, 3)->click();
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+        QCOMPARE(SetBits(portList(vlan, StaticVlan::Egress)), QList<int> {4});
+        QCOMPARE(SetBits(portList(vlan, StaticVlan::Untagged)), QList<int> {4});
+
+        // A forbidden egress port: the agent refuses, nothing changes.
+        select(w, "LV_dot1qVlanStaticEntry", vlan);
+        w.ForbiddenGrid()->Port(1, 5)->click();
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+        const QString memo = child<QPlainTextEdit>(w, "Memo1")->toPlainText();
+        QVERIFY2(memo.contains("Inconsistent Value"), qPrintable(memo));
+        QCOMPARE(portList(vlan, StaticVlan::Forbidden), QByteArray(96, '\0'));
+        QCOMPARE(SetBits(portList(vlan, StaticVlan::Egress)), QList<int> {4});
+
+        // Delete destroys the selected row, whatever the ID field says.
+        select(w, "LV_dot1qVlanStaticEntry", vlan);
+        child<QLineEdit>(w, "ED_VLANID")->setText("1");
+        child<QPushButton>(w, "DeleteBtn")->click();
+        WAIT_IDLE(w);
+        QVERIFY(!staticVlans().contains(vlan));
+        QVERIFY(staticVlans().contains("1"));
+        QCOMPARE(nextFree->text(), vlan);
+        QVERIFY(!child<QPushButton>(w, "DeleteBtn")->isEnabled());
+    });
+    if (QTest::currentTestFailed())
+        return;
+    RunFromMenu<TVLanCurrentTableForm>("TVLanCurrentTableForm", [&](TVLanCurrentTableForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(child<QLabel>(w, "VlanNumDeletes")->text(), QString::number(deletes + 1));
+        QVERIFY(!child<QPushButton>(w, "SetBtn")->isVisible());
+        auto *list = child<QTreeWidget>(w, "LV_dot1qVlanCurrentEntry");
+        list->setCurrentItem(list->topLevelItem(0));
+        QCOMPARE(child<QLabel>(w, "StaticText1")->text(), QString("1"));
+        QCOMPARE(CheckedBoxes(*w.EgressGrid()).size(), 100);
+    });
+}
+
+void TstVlanWindows::hiddenPortsSurviveARename_data()
+{
+    QTest::addColumn<bool>("unitList");
+    QTest::newRow("a port beyond the ones shown") << true;
+    QTest::newRow("no unit list") << false;
+}
+
+// A port the grids do not show, added with another tool, stays when the
+// VLAN is renamed in the window.
+void TstVlanWindows::hiddenPortsSurviveARename()
+{
+    QFETCH(bool, unitList);
+    if (!unitList)
+        FillUnitList(m_main, {});
+    const QByteArray before = portList("1", StaticVlan::Egress);
+    QByteArray egress = before;
+    egress[59 / 8] = char(quint8(egress.at(59 / 8)) | (0x80u >> (59 % 8))); // unit 1 port 60
+    const QString oid = QString(staticEntry) + ".2.1";
+    QVERIFY(SnmpSet(*m_sim, oid, "x", QString::fromLatin1(egress.toHex())));
+    const auto restore = qScopeGuard([&] {
+        SnmpSet(*m_sim, oid, "x", QString::fromLatin1(before.toHex()));
+        SnmpSet(*m_sim, QString(staticEntry) + ".1.1", "s", "default");
+    });
+    RunFromMenu<TVlanStaticForm>("TVlanStaticForm", [&](TVlanStaticForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(ShownSheets(*w.EgressGrid()), unitList ? defaultStack : QStringList {});
+        select(w, "LV_dot1qVlanStaticEntry", "1");
+        child<QLineEdit>(w, "ED_VLANName")->setText("renamed");
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+    });
+    const QStringList row = staticVlans().value("1");
+    QCOMPARE(row.value(StaticVlan::Name), QString("renamed"));
+    QCOMPARE(Octets(row.value(StaticVlan::Egress)), egress);
+}
+
+// VLAN 7 comes with port lists of 8 octets: nothing of VLAN 1 stays on
+// screen under it, and nothing can be written for it.
+void TstVlanWindows::shortPortListLeavesNothingToWrite()
+{
+    SimulatorProcess sim({"--short-vlan", "7:8"});
+    QVERIFY2(sim.isReady(), qPrintable(sim.errorText()));
+    PointSessionAt(sim);
+    RunFromMenu<TVlanStaticForm>("TVlanStaticForm", [&](TVlanStaticForm &w) {
+        WAIT_IDLE(w);
+        select(w, "LV_dot1qVlanStaticEntry", "1");
+        QVERIFY(!CheckedBoxes(*w.EgressGrid()).isEmpty());
+        select(w, "LV_dot1qVlanStaticEntry", "7");
+        for (const TStackingPortUitForm *grid :
+            {w.EgressGrid(), w.ForbiddenGrid(), w.UntaggedGrid()})
+            QVERIFY(CheckedBoxes(*grid).isEmpty());
+        QVERIFY(child<QLineEdit>(w, "ED_VLANID")->text().isEmpty());
+        QVERIFY(!child<QPushButton>(w, "SetBtn")->isEnabled());
+        QVERIFY(!child<QPushButton>(w, "DeleteBtn")->isEnabled());
+        QVERIFY(!child<QPushButton>(w, "AddBtn")->isEnabled());
+        const int packets = AgentPackets();
+        w.SetBtnClick();
+        w.DeleteBtnClick();
+        QCOMPARE(AgentPackets(), packets + 1);
+    });
+    QCOMPARE(Octets(ReadTable(StaticVlanVars, MVT_UMV, 1).value("7").value(StaticVlan::Egress)),
+        QByteArray::fromHex("F000000000000000"));
+}
+
+void TstVlanWindows::basicConfigureWritesGvrpAndReadsAgain()
+{
+    constexpr const char *gvrp = "1.3.6.1.2.1.17.7.1.1.5";
+    RunFromMenu<TVLanGeneralInfoForm>("TVLanGeneralInfoForm", [&](TVLanGeneralInfoForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(child<QLabel>(w, "MaxVlanId")->text(), QString("4094"));
+        auto *status = child<QComboBox>(w, "GvrpStatus");
+        QCOMPARE(status->currentText(), QString("disabled"));
+        status->setCurrentIndex(status->findText("enabled"));
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+        QCOMPARE(ReadScalar(gvrp, SyntaxInteger), QString("1"));
+        QCOMPARE(w.Request()->lastOperation, 0); // read after the write
+        QCOMPARE(status->currentText(), QString("enabled"));
+        status->setCurrentIndex(status->findText("disabled"));
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+    });
+    QCOMPARE(ReadScalar(gvrp, SyntaxInteger), QString("2"));
+}
+
+void TstVlanWindows::portsInformationWritesOnePortAndReselectsIt()
+{
+    const QMap<QString, QStringList> before = ReadTable(PortVlanVars, MVT_FMV, 1);
+    QVERIFY(before.size() > 3);
+    RunFromMenu<TVLanPortInfomationForm>(
+        "TVLanPortInfomationForm", [&](TVLanPortInfomationForm &w) {
+            WAIT_IDLE(w);
+            auto *pvid = child<QLineEdit>(w, "PortVLanID");
+            QVERIFY(!pvid->isEnabled());
+            select(w, "LV_dot1qPortVlanEntry", "2");
+            QVERIFY(pvid->isEnabled());
+            pvid->setText("5");
+            auto *frames = child<QComboBox>(w, "AcceptableFrameTypes");
+            frames->setCurrentIndex(frames->findText("admitOnlyVLANTagged"));
+            child<QPushButton>(w, "SetBtn")->click();
+            WAIT_IDLE(w);
+            QTRY_COMPARE(
+                SelectedCaption(child<QTreeWidget>(w, "LV_dot1qPortVlanEntry")), QString("2"));
+            QCOMPARE(pvid->text(), QString("5"));
+            QVERIFY(pvid->isEnabled());
+        });
+    QMap<QString, QStringList> after = ReadTable(PortVlanVars, MVT_FMV, 1);
+    SnmpSet(*m_sim, "1.3.6.1.2.1.17.7.1.4.5.1.1.2", "u", "1");
+    SnmpSet(*m_sim, "1.3.6.1.2.1.17.7.1.4.5.1.2.2", "i", "1");
+    QCOMPARE(after.value("2").value(PortVlan::Pvid), QString("5"));
+    QCOMPARE(
+        after.value("2").value(PortVlan::AcceptableFrameTypes), QString("admitOnlyVLANTagged"));
+    after.remove("2");
+    QMap<QString, QStringList> others = before;
+    others.remove("2");
+    QCOMPARE(after, others);
+}
+
+void TstVlanWindows::protocolVlanSendsOnlyWhatApplies()
+{
+    RunFromMenu<TProtocolVlanForm>("TProtocolVlanForm", [&](TProtocolVlanForm &w) {
+        WAIT_IDLE(w);
+        auto *index = child<QLineEdit>(w, "Index");
+        auto *status = child<QComboBox>(w, "RowStatus");
+        auto *add = child<QPushButton>(w, "Add");
+        QCOMPARE(status->currentIndex(), RowStatusItem::CreateAndGo);
+        const int packets = AgentPackets();
+        const QList<std::pair<QString, QString>> refused {
+            {"4095", "(CvCommon) Please enter a number between 1 and 4094!"},
+            {"10", TProtocolVlanForm::IndexTaken},
+            {"", TProtocolVlanForm::IndexMissing},
+        };
+        for (const auto &[typed, message] : refused) {
+            index->setText(typed);
+            QString text;
+            AnswerMessageBox(&text);
+            add->click();
+            QCOMPARE(text, message);
+        }
+        index->setText("30");
+        status->setCurrentIndex(RowStatusItem::Active);
+        QString text;
+        AnswerMessageBox(&text);
+        add->click();
+        QCOMPARE(text, QString(TProtocolVlanForm::NotCreateAndGo));
+        QCOMPARE(AgentPackets(), packets + 1); // this read alone
+
+        // Fields left from a user-defined protocol are not sent for another.
+        status->setCurrentIndex(RowStatusItem::CreateAndGo);
+        child<QLineEdit>(w, "Name")->setText("ipx-snap");
+        auto *type = child<QComboBox>(w, "ProtocolType");
+        type->setCurrentIndex(type->findText("protocol-ipxSnap"));
+        QVERIFY(!child<QLineEdit>(w, "UserProtocol")->isEnabled());
+        child<QLineEdit>(w, "UserProtocol")->setText("1234");
+        auto *encap = child<QComboBox>(w, "Encap");
+        encap->setCurrentIndex(encap->findText("snap"));
+        add->click();
+        WAIT_IDLE(w);
+        QStringList row = ReadTable(ProtocolVlanVars, MVT_UMV, 1).value("30");
+        QCOMPARE(row.value(ProtocolVlan::Name), QString("ipx-snap"));
+        QCOMPARE(row.value(ProtocolVlan::ProtocolType), QString("protocol-ipxSnap"));
+        QCOMPARE(row.value(ProtocolVlan::UserProtocol), QString("0"));
+        QCOMPARE(row.value(ProtocolVlan::EncapType), QString("ethernet"));
+
+        // Edit with createAndGo showing renames the row: no status is sent.
+        select(w, "ListView1", "30");
+        QVERIFY(!index->isEnabled() && !add->isEnabled());
+        child<QLineEdit>(w, "Name")->setText("ipx-b");
+        status->setCurrentIndex(RowStatusItem::CreateAndGo);
+        child<QPushButton>(w, "Edit")->click();
+        WAIT_IDLE(w);
+        const QString bar = child<QStatusBar>(w, "StatusBar1")->currentMessage();
+        QVERIFY2(!bar.contains("Inconsistent"), qPrintable(bar));
+        row = ReadTable(ProtocolVlanVars, MVT_UMV, 1).value("30");
+        QCOMPARE(row.value(ProtocolVlan::Name), QString("ipx-b"));
+
+        select(w, "ListView1", "30");
+        child<QPushButton>(w, "Delete")->click();
+        WAIT_IDLE(w);
+        QVERIFY(!ReadTable(ProtocolVlanVars, MVT_UMV, 1).contains("30"));
+        QCOMPARE(child<QLabel>(w, "StaticText1")->text(), QString("2"));
+    });
+}
+
+// The window closes while the first step of its walk waits for a slow
+// answer: it waits for that answer and starts nothing after it.
+void TstVlanWindows::closingDuringASlowReadSendsNothingAfter()
+{
+    SimulatorProcess slow({"--delay-ms", "500"});
+    QVERIFY2(slow.isReady(), qPrintable(slow.errorText()));
+    PointSessionAt(slow);
+    FillUnitList(m_main, {{"1", "exist", "50", "TRV-8170QL"}});
+    const int before = AgentPackets();
+    qint64 closing = -1;
+    RunFromMenu<TVlanStaticForm>("TVlanStaticForm", [&](TVlanStaticForm &w) {
+        QTRY_VERIFY_WITH_TIMEOUT(w.Created() && w.TableRequest()->IsBusy(), 10000);
+        // Buttons that would start a request do nothing while one runs.
+        child<QLineEdit>(w, "ED_VLANID")->setText("99");
+        child<QPushButton>(w, "AddBtn")->click();
+        child<QPushButton>(w, "RefreshBtn")->click();
+        QElapsedTimer t;
+        t.start();
+        w.close();
+        closing = t.elapsed();
+        QVERIFY(!w.AnyBusy());
+    });
+    QVERIFY(closing >= 0 && closing < 5000);
+    QTest::qWait(1200); // a step sent after the close would be answered by now
+    // The first step of the walk, the next free index and this read.
+    QCOMPARE(AgentPackets(), before + 3);
+    QVERIFY(!ReadTable(StaticVlanVars, MVT_UMV, 1).contains("99"));
+}
+
+QTEST_MAIN(TstVlanWindows)
+#include "tst_vlanwindows.moc"
