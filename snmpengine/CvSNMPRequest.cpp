@@ -115,8 +115,44 @@ CvSNMPRequest::~CvSNMPRequest()
     *m_alive = false;
 }
 
+namespace {
+int waitDepth = 0;
+std::vector<std::pair<QPointer<QObject>, std::function<void()>>> afterWaits;
+
+void runAfterWaits()
+{
+    for (auto &[context, work] : std::exchange(afterWaits, {}))
+        if (context)
+            QMetaObject::invokeMethod(context, std::move(work), Qt::QueuedConnection);
+}
+} // namespace
+
+void CvSNMPRequest::AfterWaits(QObject *context, std::function<void()> work)
+{
+    afterWaits.emplace_back(context, std::move(work));
+    if (waitDepth == 0)
+        runAfterWaits();
+}
+
+int CvSNMPRequest::WaitDepth()
+{
+    return waitDepth;
+}
+
+CvSNMPRequest::WaitScope::WaitScope()
+{
+    ++waitDepth;
+}
+
+CvSNMPRequest::WaitScope::~WaitScope()
+{
+    if (--waitDepth == 0)
+        runAfterWaits();
+}
+
 bool CvSNMPRequest::WaitIdle(QDeadlineTimer deadline)
 {
+    const WaitScope waiting;
     const std::shared_ptr<bool> alive = m_alive;
     while (outstanding > 0 && !deadline.hasExpired()) {
         QEventLoop loop;
@@ -265,7 +301,10 @@ CvSnmpResponse CvSNMPRequest::wait(
     // runs: then only locals are touched.
     const std::shared_ptr<bool> alive = m_alive;
     m_callWaits.append(loop.get());
-    loop->exec();
+    {
+        const WaitScope waiting;
+        loop->exec();
+    }
     if (*alive)
         m_callWaits.removeAll(loop.get());
     if (!*alive || !got->has_value() || (*got)->result == CvSnmpResult::SessionClosed)

@@ -90,6 +90,22 @@ public:
     // error. Those waiting in WaitIdle are woken.
     void Abandon();
 
+    // How many waits for answers (synchronous calls, WaitIdle, or a
+    // window's close wait that holds a WaitScope) are running on the stack.
+    // Work started from a timer can look at it to avoid stacking another
+    // wait inside one.
+    static int WaitDepth();
+    // Runs work from the event loop once no wait is running (at once, from
+    // the event loop, when none is); nothing when context has gone.
+    static void AfterWaits(QObject *context, std::function<void()> work);
+    struct WaitScope
+    {
+        WaitScope();
+        ~WaitScope();
+        WaitScope(const WaitScope &) = delete;
+        WaitScope &operator=(const WaitScope &) = delete;
+    };
+
 private:
     struct Outcome
     {

@@ -80,6 +80,22 @@ void CvSNMPRequest2Leds::ResetLeds()
 
 void CvSNMPRequest2Leds::pollTick()
 {
+    // A synchronous poll waits in an event loop of its own. Started inside
+    // another wait (a window closing, another panel's synchronous poll) it
+    // would hold that wait until its own answer or time-out, and the next
+    // panel's tick would nest a further one: the poll waits until no wait
+    // runs any more.
+    if (!asynchronous && CvSNMPRequest::WaitDepth() > 0) {
+        if (!m_pollDeferred) {
+            m_pollDeferred = true;
+            CvSNMPRequest::AfterWaits(this, [this] {
+                m_pollDeferred = false;
+                if (pollTimer.isActive())
+                    pollTick();
+            });
+        }
+        return;
+    }
     try {
         Read();
     } catch (const CvException &e) {

@@ -67,4 +67,6 @@ protected:
 
 private:
     void pollTick();
+
+    bool m_pollDeferred = false; // a synchronous poll waits for other waits to end
 };

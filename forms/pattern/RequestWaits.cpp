@@ -24,6 +24,7 @@ bool WaitUntilIdle(const QList<QPointer<CvSNMPRequest2Controls>> &requests, int 
     const std::function<bool()> &giveUp)
 {
     const QDeadlineTimer deadline(ms);
+    const CvSNMPRequest::WaitScope waiting;
     while (!allIdle(requests) && !deadline.hasExpired() && !(giveUp && giveUp())) {
         QEventLoop loop;
         const auto check = [&] {

@@ -121,6 +121,7 @@ private slots:
     void startPollingErrors();
     void slowAgentPollsAreSkipped_data();
     void slowAgentPollsAreSkipped();
+    void synchronousPollsDoNotNest();
 
 private:
     std::unique_ptr<SimulatorProcess> m_sim;
@@ -402,6 +403,31 @@ void TstLedBinding::slowAgentPollsAreSkipped()
     panel.leds.StopPolling();
     QVERIFY(waitIdle(panel.leds));
     QCOMPARE(most, 1);
+}
+
+// Two units polled synchronously from a slow agent: a tick that comes
+// while the other unit's poll waits is left out, so waits never stack (a
+// window closing meanwhile would be held by every one of them).
+void TstLedBinding::synchronousPollsDoNotNest()
+{
+    SimulatorProcess slow({"--delay-ms", "150"});
+    QVERIFY2(slow.isReady(), qPrintable(slow.errorText()));
+    SessionDefaults().device.port = slow.port();
+    Panel first(unitPositions());
+    Panel second(unitPositions());
+    int deepest = 0;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this,
+        [&] { deepest = qMax(deepest, CvSNMPRequest::WaitDepth()); });
+    sampler.start(5);
+    for (Panel *p : {&first, &second}) {
+        p->leds.asynchronous = false;
+        p->leds.StartPolling(5);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(first.leds.rows >= 3 && second.leds.rows >= 3, 15000);
+    first.leds.StopPolling();
+    second.leds.StopPolling();
+    QCOMPARE(deepest, 1);
 }
 
 QTEST_MAIN(TstLedBinding)
