@@ -338,6 +338,7 @@ struct CvSnmpTransport::Private
         const QList<CvSnmpBinding> &bindings, const QString &peer, const QString &key);
     void startDiscovery(const QString &agent, const QString &peer, const CvSnmpTarget &t);
     void queueForDiscovery(const QString &peer, Queued queued);
+    void sendQueued(const Queued &q, int failure);
     void finishDiscovery(const QString &agent, const QByteArray &engineId, int failure);
     void complete(quint64 handle, CvSnmpResponse response);
     void ensureUser(Session *s);
@@ -704,21 +705,8 @@ void CvSnmpTransport::Private::hostResolved(const QString &name, const QHostInfo
     entry.expiry.setRemainingTime(entry.address.isNull() ? HostFailureLifetimeMs : HostLifetimeMs);
     std::deque<Queued> waiting;
     waiting.swap(entry.waiting);
-    for (Queued &q : waiting) {
-        const auto it = contexts.find(q.handle);
-        if (it == contexts.end() || it->done)
-            continue;
-        if (it->cancelled) {
-            contexts.erase(it);
-            continue;
-        }
-        const int result = dispatch(q.handle, q.target, q.type, q.bindings);
-        if (result != 0) {
-            CvSnmpResponse response;
-            response.result = result;
-            complete(q.handle, std::move(response));
-        }
-    }
+    for (const Queued &q : waiting)
+        sendQueued(q, 0);
 }
 
 void CvSnmpTransport::Private::queueForDiscovery(const QString &peer, Queued queued)
@@ -842,20 +830,26 @@ void CvSnmpTransport::Private::finishDiscovery(
         failure = 1410; // unknown engine ID
     if (failure == 0)
         engines.insert(agent, engineId);
-    for (Queued &q : discovery->waiting) {
-        const auto it = contexts.find(q.handle);
-        if (it == contexts.end())
-            continue;
-        if (it->cancelled) {
-            contexts.erase(it);
-            continue;
-        }
-        const int result = failure ? failure : dispatch(q.handle, q.target, q.type, q.bindings);
-        if (result != 0) {
-            CvSnmpResponse response;
-            response.result = result;
-            complete(q.handle, std::move(response));
-        }
+    for (const Queued &q : discovery->waiting)
+        sendQueued(q, failure);
+}
+
+// Sends a request that waited for a host lookup or an engine discovery, or
+// ends it with failure; a cancelled one is dropped.
+void CvSnmpTransport::Private::sendQueued(const Queued &q, int failure)
+{
+    const auto it = contexts.find(q.handle);
+    if (it == contexts.end() || it->done)
+        return;
+    if (it->cancelled) {
+        contexts.erase(it);
+        return;
+    }
+    const int result = failure ? failure : dispatch(q.handle, q.target, q.type, q.bindings);
+    if (result != 0) {
+        CvSnmpResponse response;
+        response.result = result;
+        complete(q.handle, std::move(response));
     }
 }
 
@@ -1028,22 +1022,7 @@ bool CvSnmpTransport::Private::resendAfterEngineChange(quint64 handle)
     // Not from inside the library's callback: the old session is retired
     // and a probe is sent.
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [this, again = std::move(again)]() mutable {
-            const auto c = contexts.find(again.handle);
-            if (c == contexts.end() || c->done)
-                return;
-            if (c->cancelled) {
-                contexts.erase(c);
-                return;
-            }
-            const int result = dispatch(again.handle, again.target, again.type, again.bindings);
-            if (result != 0) {
-                CvSnmpResponse response;
-                response.result = result;
-                complete(again.handle, std::move(response));
-            }
-        },
+        QCoreApplication::instance(), [this, again = std::move(again)] { sendQueued(again, 0); },
         Qt::QueuedConnection);
     return true;
 }
