@@ -21,5 +21,6 @@ function(trv_add_fuzz name)
     else()
         add_test(NAME ${name}_corpus COMMAND ${name} ${corpus})
     endif()
-    set_tests_properties(${name}_corpus PROPERTIES LABELS "fuzz" TIMEOUT 300)
+    set_tests_properties(${name}_corpus PROPERTIES LABELS "fuzz" TIMEOUT 300
+        ENVIRONMENT "${TRV_TEST_ENVIRONMENT}")
 endfunction()

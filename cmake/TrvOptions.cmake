@@ -6,7 +6,10 @@ target_compile_options(trv_options INTERFACE -Wall -Wextra -Wpedantic)
 target_compile_definitions(trv_options INTERFACE
     TRV_PEN=${TRV_PEN})
 if(TRV_SANITIZE)
-    target_compile_options(trv_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    # Undefined behaviour ends the program like an address error does, so a
+    # test that meets it fails instead of printing a line nobody reads.
+    target_compile_options(trv_options INTERFACE -fsanitize=address,undefined
+        -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(trv_options INTERFACE -fsanitize=address,undefined)
 endif()
 if(TRV_FUZZ)

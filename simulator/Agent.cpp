@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <netinet/in.h>
 #include <sstream>
 #include <sys/socket.h>
@@ -242,14 +243,35 @@ int process(netsnmp_agent_request_info *reqinfo, netsnmp_request_info *requests)
     return SNMP_ERR_NOERROR;
 }
 
-void answerDelayed(unsigned int, void *clientarg)
+// A delayed answer's hold on its request; the library frees the request, the
+// holder frees the hold.
+struct FreeDelegatedCache
 {
-    auto *cache = netsnmp_handler_check_cache(static_cast<netsnmp_delegated_cache *>(clientarg));
-    if (!cache)
+    void operator()(netsnmp_delegated_cache *cache) const { netsnmp_free_delegated_cache(cache); }
+};
+using DelegatedCache = std::unique_ptr<netsnmp_delegated_cache, FreeDelegatedCache>;
+
+// Delayed answers not yet due, by alarm registration: those still here when
+// the agent stops are dropped with their alarms.
+std::map<unsigned int, DelegatedCache> pendingAnswers;
+
+void answerDelayed(unsigned int alarm, void *)
+{
+    const auto node = pendingAnswers.extract(alarm);
+    if (node.empty())
+        return;
+    netsnmp_delegated_cache *cache = node.mapped().get();
+    if (!netsnmp_handler_check_cache(cache))
         return; // the request went away meanwhile
     netsnmp_handler_mark_requests_as_delegated(cache->requests, REQUEST_IS_NOT_DELEGATED);
     process(cache->reqinfo, cache->requests);
-    netsnmp_free_delegated_cache(cache);
+}
+
+void dropPendingAnswers()
+{
+    for (const auto &[alarm, cache] : pendingAnswers)
+        snmp_alarm_unregister(alarm);
+    pendingAnswers.clear();
 }
 
 int handleRequests(netsnmp_mib_handler *handler, netsnmp_handler_registration *reginfo,
@@ -262,10 +284,14 @@ int handleRequests(netsnmp_mib_handler *handler, netsnmp_handler_registration *r
         // Delay once per request PDU, without blocking other requests.
         netsnmp_agent_add_list_data(
             reqinfo, netsnmp_create_data_list(delayedKey, &delayedMarker, nullptr));
-        auto *cache = netsnmp_create_delegated_cache(handler, reginfo, reqinfo, requests, nullptr);
-        netsnmp_handler_mark_requests_as_delegated(requests, REQUEST_IS_DELEGATED);
+        DelegatedCache cache(
+            netsnmp_create_delegated_cache(handler, reginfo, reqinfo, requests, nullptr));
         timeval delay {agentOptions.delayMs / 1000, (agentOptions.delayMs % 1000) * 1000};
-        snmp_alarm_register_hr(delay, 0, answerDelayed, cache);
+        const unsigned int alarm = snmp_alarm_register_hr(delay, 0, answerDelayed, nullptr);
+        if (!cache || alarm == 0)
+            return process(reqinfo, requests); // answered at once rather than never
+        netsnmp_handler_mark_requests_as_delegated(requests, REQUEST_IS_DELEGATED);
+        pendingAnswers.emplace(alarm, std::move(cache));
         return SNMP_ERR_NOERROR;
     }
     return process(reqinfo, requests);
@@ -450,6 +476,7 @@ int runAgent(Simulation &sim, const AgentOptions &options)
     while (!stopRequested)
         agent_check_and_process(1);
 
+    dropPendingAnswers();
     snmp_shutdown("trvsim");
     shutdown_master_agent();
     shutdown_agent();

@@ -394,6 +394,15 @@ void CvSnmpTransport::Initialise(const QByteArray &localEngineId, quint32 boots)
     QByteArray bootsText = QByteArray::number(boots > 0 ? boots - 1 : 0);
     engineBoots_conf("engineBoots", bootsText.data());
     d->initialised = true;
+    // However the program ends, its sessions close while the application
+    // object still exists; no event loop runs any more to delete their
+    // notifiers later, so they go at once.
+    qAddPostRoutine([] {
+        CvSnmpTransport &transport = instance();
+        for (const auto &session : transport.d->owned)
+            session->notifier.reset();
+        transport.CloseAll();
+    });
 }
 
 namespace {

@@ -88,7 +88,9 @@ void TstSimFaults::endsCleanly()
     pending.start("snmpget", {"-v2c", "-c", "kestra", "-r0", "-t", "8", sim.address(), sysName});
     QVERIFY(pending.waitForStarted());
     QTest::qWait(300);
-    QCOMPARE(sim.stop(sig), 0);
+    // Nonzero also when a sanitizer build finds it leaving memory behind.
+    const int code = sim.stop(sig);
+    QVERIFY2(code == 0, qPrintable(sim.errors()));
     pending.kill();
     pending.waitForFinished();
 }
