@@ -6,6 +6,7 @@
 #include "auth/TMd5InformationForm.h"
 #include "auth/TServerInformationForm.h"
 #include "auth/TSystemLogHostForm.h"
+#include "system/TEquipmentBasicInfoForm.h"
 #include "vlan/TProtocolVlanForm.h"
 #include "vlan/TVLanCurrentTableForm.h"
 #include "vlan/TVLanGeneralInfoForm.h"
@@ -28,4 +29,6 @@ void RegisterHandLaidWindows()
     Register<TLoginMethodListForm>("TLoginMethodListForm");
     Register<TEnableMethodForm>("TEnableMethodForm");
     Register<TServerInformationForm>("TServerInformationForm");
+    // System
+    Register<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm");
 }

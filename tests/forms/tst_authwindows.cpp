@@ -8,6 +8,7 @@
 #include "FormTesting.h"
 #include "ListViews.h"
 #include "SimulatorProcess.h"
+#include "TEquipmentBasicInfoForm.h"
 #include "TLogHostEditForm.h"
 #include "TLoginMethodListForm.h"
 #include "TMSEditForm.h"
@@ -87,6 +88,7 @@ private slots:
     void memberSwitchAddsEditsAndDeletes();
     void loginMethodsAfterLocalAreLeftAlone();
     void serverEditSendsTheKeyAlone();
+    void equipmentShowsTheStack();
 
 private:
     QTemporaryDir m_dir;
@@ -342,6 +344,18 @@ void TstAuthWindows::serverEditSendsTheKeyAlone()
         QVERIFY(child<QPushButton>(w, "AddButton")->isEnabled());
         QVERIFY(!child<QStatusBar>(w, "StatusBar1")->currentMessage().contains("rror"));
     });
+}
+
+void TstAuthWindows::equipmentShowsTheStack()
+{
+    RunFromMenu<TEquipmentBasicInfoForm>(
+        "TEquipmentBasicInfoForm", [&](TEquipmentBasicInfoForm &w) {
+            WAIT_IDLE(w);
+            QCOMPARE(
+                child<QLineEdit>(w, "Edit1")->text(), QString("Fan, Redundant Power and Stacking"));
+            QCOMPARE(child<QLineEdit>(w, "Edit3")->text(), QString("3"));
+            QCOMPARE(child<QLineEdit>(w, "Edit2")->text(), QString("12"));
+        });
 }
 
 QTEST_MAIN(TstAuthWindows)
