@@ -1,5 +1,12 @@
 // The menu commands of every hand-laid window, by menu family.
 #include "HandLaidWindows.h"
+#include "auth/TEnableMethodForm.h"
+#include "auth/TLoginMethodListForm.h"
+#include "auth/TMSInformationForm.h"
+#include "auth/TMd5InformationForm.h"
+#include "auth/TServerInformationForm.h"
+#include "auth/TSystemLogHostForm.h"
+#include "system/TEquipmentBasicInfoForm.h"
 #include "vlan/TProtocolVlanForm.h"
 #include "vlan/TVLanCurrentTableForm.h"
 #include "vlan/TVLanGeneralInfoForm.h"
@@ -15,4 +22,13 @@ void RegisterHandLaidWindows()
     Register<TVLanGeneralInfoForm>("TVLanGeneralInfoForm");
     Register<TVLanPortInfomationForm>("TVLanPortInfomationForm");
     Register<TProtocolVlanForm>("TProtocolVlanForm");
+    // Authentication
+    Register<TMd5InformationForm>("TMd5InformationForm");
+    Register<TSystemLogHostForm>("TSystemLogHostForm");
+    Register<TMSInformationForm>("TMSInformationForm");
+    Register<TLoginMethodListForm>("TLoginMethodListForm");
+    Register<TEnableMethodForm>("TEnableMethodForm");
+    Register<TServerInformationForm>("TServerInformationForm");
+    // System
+    Register<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm");
 }

@@ -11,7 +11,17 @@ void WriteExcluding(CvSNMPRequest2Edits &request, const QList<int> &excluded)
     FlagsGuard flags(request);
     for (int i : excluded)
         flags.Exclude(i);
-    request.Write(true, true);
+    if (request.asynchronous) {
+        // The re-read starts from the answer, after the words are back.
+        request.Write(true, true);
+        return;
+    }
+    // A synchronous write would read again inside Write, with the excluded
+    // variables still marked: the list view would take them for hidden
+    // columns and show every row under the wrong captions.
+    request.Write(false, true);
+    flags.Restore();
+    request.Read();
 }
 
 bool EditsAccepted(CvSNMPRequest2Edits &request, const QList<QLineEdit *> &edits)

@@ -9,7 +9,7 @@ class QLineEdit;
 // marked not to be sent, the request takes the controls and writes the row
 // with the others, and every flags word is back as it was when this returns
 // or throws (the request's PDU is made before Write returns). The table is
-// read again once the write has succeeded.
+// read again once the write has succeeded, with every flags word back.
 void WriteExcluding(CvSNMPRequest2Edits &request, const QList<int> &excluded);
 
 // Runs the exit check of each edit's format constraint, as leaving the edit

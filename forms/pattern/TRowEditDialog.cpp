@@ -1,5 +1,10 @@
 #include "TRowEditDialog.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+
 TRowEditDialog::TRowEditDialog(QWidget *listWindow)
     : QDialog(listWindow)
 {
@@ -10,4 +15,14 @@ int TRowEditDialog::ShowModal(int mode)
     m_mode = mode;
     FormActivate();
     return exec();
+}
+
+void TRowEditDialog::RefuseInput(const QString &text, QWidget *focus)
+{
+    const QPointer<QWidget> field(focus);
+    const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, this);
+    box.exec();
+    if (field)
+        field->setFocus(Qt::OtherFocusReason);
 }

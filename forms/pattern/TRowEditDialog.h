@@ -24,6 +24,9 @@ public:
 
 protected:
     virtual void FormActivate() = 0;
+    // Input the dialog refuses: a modal message box, then the focus goes
+    // to the field named; the dialog stays open and nothing is sent.
+    void RefuseInput(const QString &text, QWidget *focus);
 
 private:
     int m_mode = EditRow;
