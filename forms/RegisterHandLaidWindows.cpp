@@ -1,5 +1,6 @@
 // The menu commands of every hand-laid window, by menu family.
 #include "HandLaidWindows.h"
+#include "ports/TPortMirrorForm.h"
 #include "vlan/TProtocolVlanForm.h"
 #include "vlan/TVLanCurrentTableForm.h"
 #include "vlan/TVLanGeneralInfoForm.h"
@@ -15,4 +16,6 @@ void RegisterHandLaidWindows()
     Register<TVLanGeneralInfoForm>("TVLanGeneralInfoForm");
     Register<TVLanPortInfomationForm>("TVLanPortInfomationForm");
     Register<TProtocolVlanForm>("TProtocolVlanForm");
+    // Layer 2 Management
+    Register<TPortMirrorForm>("TPortMirrorForm");
 }
