@@ -1,6 +1,7 @@
 // The menu commands of every hand-laid window, by menu family.
 #include "HandLaidWindows.h"
 #include "ports/TPortMirrorForm.h"
+#include "ports/TTrafficSegmentationForm.h"
 #include "vlan/TProtocolVlanForm.h"
 #include "vlan/TVLanCurrentTableForm.h"
 #include "vlan/TVLanGeneralInfoForm.h"
@@ -18,4 +19,5 @@ void RegisterHandLaidWindows()
     Register<TProtocolVlanForm>("TProtocolVlanForm");
     // Layer 2 Management
     Register<TPortMirrorForm>("TPortMirrorForm");
+    Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");
 }

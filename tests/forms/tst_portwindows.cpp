@@ -9,12 +9,14 @@
 #include "SimulatorProcess.h"
 #include "TPortMirrorForm.h"
 #include "TStackingPortUitForm.h"
+#include "TTrafficSegmentationForm.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 namespace {
 
@@ -77,6 +79,7 @@ private slots:
     void mirrorTargetMustBeAShownPort_data();
     void mirrorTargetMustBeAShownPort();
     void unitAndPortEditsTakeDigitsOnly();
+    void segmentationWritesTheSelectedPortOnly();
 
 private:
     QTemporaryDir m_dir;
@@ -212,6 +215,55 @@ void TstPortWindows::unitAndPortEditsTakeDigitsOnly()
             QCOMPARE(edit->text(), QString("14"));
         }
     });
+}
+
+QList<int> forwardPorts(const QString &port)
+{
+    return SetBits(Octets(
+        ReadTable(SegmentationVars, MVT_UMV, 1).value(port).value(Segmentation::ForwardPorts)));
+}
+
+void TstPortWindows::segmentationWritesTheSelectedPortOnly()
+{
+    const QList<int> before = forwardPorts("2");
+    QVERIFY(before.contains(4));
+    RunFromMenu<TTrafficSegmentationForm>(
+        "TTrafficSegmentationForm", [&](TTrafficSegmentationForm &w) {
+            WAIT_IDLE(w);
+            auto *list = child<QTreeWidget>(w, "LV_TrafficForward");
+            auto *set = child<QPushButton>(w, "BT_Set");
+            // Nothing selected yet: Set sends nothing.
+            int packets = AgentPackets();
+            QCOMPARE(clickAnswering(set), QString());
+            QCOMPARE(AgentPackets(), packets + 1);
+
+            list->setCurrentItem(list->topLevelItem(1));
+            QCOMPARE(child<QLineEdit>(w, "Combo_Unit")->text(), QString("1"));
+            QCOMPARE(child<QLineEdit>(w, "Combo_Port")->text(), QString("2"));
+            w.ForwardGrid()->Port(1, 5)->click();
+            QCOMPARE(clickAnswering(set), QString());
+            WAIT_IDLE(w);
+
+            // While the list is read again, Refresh and Set wait; Stop ends
+            // the walk and Refresh runs again.
+            auto *refresh = child<QPushButton>(w, "BT_Get");
+            refresh->click();
+            QVERIFY(w.AnyBusy());
+            QCOMPARE(clickAnswering(refresh), QString(TTrafficSegmentationForm::NotComplete));
+            QCOMPARE(clickAnswering(set), QString(TTrafficSegmentationForm::NotComplete));
+            child<QPushButton>(w, "StopBtn")->click();
+            WAIT_IDLE(w);
+            QCOMPARE(clickAnswering(refresh), QString());
+            WAIT_IDLE(w);
+            // The port shown before Refresh is not written to.
+            packets = AgentPackets();
+            QCOMPARE(clickAnswering(set), QString());
+            QCOMPARE(AgentPackets(), packets + 1);
+        });
+    QList<int> expected = before;
+    expected.removeAll(4);
+    QCOMPARE(forwardPorts("2"), expected);
+    QCOMPARE(forwardPorts("3"), before);
 }
 
 QTEST_MAIN(TstPortWindows)
