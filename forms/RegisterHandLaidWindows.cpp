@@ -1,5 +1,6 @@
 // The menu commands of every hand-laid window, by menu family.
 #include "HandLaidWindows.h"
+#include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
 #include "ports/TTrafficSegmentationForm.h"
 #include "vlan/TProtocolVlanForm.h"
@@ -20,4 +21,5 @@ void RegisterHandLaidWindows()
     // Layer 2 Management
     Register<TPortMirrorForm>("TPortMirrorForm");
     Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");
+    Register<TAggregatorPortTableForm>("TAggregatorPortTableForm");
 }

@@ -7,6 +7,7 @@
 #include "FormTesting.h"
 #include "PortVariables.h"
 #include "SimulatorProcess.h"
+#include "TAggregatorPortTableForm.h"
 #include "TPortMirrorForm.h"
 #include "TStackingPortUitForm.h"
 #include "TTrafficSegmentationForm.h"
@@ -80,6 +81,7 @@ private slots:
     void mirrorTargetMustBeAShownPort();
     void unitAndPortEditsTakeDigitsOnly();
     void segmentationWritesTheSelectedPortOnly();
+    void lacpStatesShowMostSignificantBitFirst();
 
 private:
     QTemporaryDir m_dir;
@@ -264,6 +266,31 @@ void TstPortWindows::segmentationWritesTheSelectedPortOnly()
     expected.removeAll(4);
     QCOMPARE(forwardPorts("2"), expected);
     QCOMPARE(forwardPorts("3"), before);
+}
+
+// Port 1/1's state octets, as the agent has them, tick the boxes of their
+// set bits: bit 0 (0x80) is the first box of each tab.
+void TstPortWindows::lacpStatesShowMostSignificantBitFirst()
+{
+    const QStringList row = ReadTable(LacpPortVars, MVT_FMV, 1).value("1");
+    QList<int> expected;
+    for (int tab = 0; tab < 4; ++tab)
+        for (int bit : SetBits(Octets(row.value(LacpPort::ActorAdminState + tab))))
+            expected.append(tab * 8 + bit);
+    QCOMPARE(expected.size(), 2 + 5 + 2 + 5);
+    RunFromMenu<TAggregatorPortTableForm>(
+        "TAggregatorPortTableForm", [&](TAggregatorPortTableForm &w) {
+            WAIT_IDLE(w);
+            QVERIFY(child<QPushButton>(w, "GetBtn")->isEnabled());
+            auto *list = child<QTreeWidget>(w, "ListView1");
+            list->setCurrentItem(list->topLevelItem(0));
+            QList<int> ticked;
+            for (int k = 0; k < w.StateBoxes().size(); ++k)
+                if (w.StateBoxes().at(k)->isChecked())
+                    ticked.append(k);
+            QCOMPARE(ticked, expected);
+            QCOMPARE(w.StateBoxes().at(0)->text(), QString("lacpActivity"));
+        });
 }
 
 QTEST_MAIN(TstPortWindows)
