@@ -72,6 +72,8 @@ void TTrafficSegmentationForm::BT_GetClick()
 {
     if (!m_request || !refreshComplete())
         return;
+    // Stop left the walk switched off.
+    m_request->request.running = true;
     Run(m_request, [this] { m_request->Read(); });
     forgetRow();
 }
@@ -82,6 +84,7 @@ void TTrafficSegmentationForm::BT_SetClick()
         return;
     if (SelectedCaption(ui->LV_TrafficForward).isEmpty() || ui->ST_Port->text().isEmpty())
         return;
+    m_request->request.running = true;
     Run(m_request, [this] { m_request->Write(true, true); });
 }
 

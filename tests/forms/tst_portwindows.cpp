@@ -249,12 +249,13 @@ void TstPortWindows::segmentationWritesTheSelectedPortOnly()
             // While the list is read again, Refresh and Set wait; Stop ends
             // the walk and Refresh runs again.
             auto *refresh = child<QPushButton>(w, "BT_Get");
-            refresh->click();
-            QVERIFY(w.AnyBusy());
-            QCOMPARE(clickAnswering(refresh), QString(TTrafficSegmentationForm::NotComplete));
-            QCOMPARE(clickAnswering(set), QString(TTrafficSegmentationForm::NotComplete));
-            child<QPushButton>(w, "StopBtn")->click();
-            WAIT_IDLE(w);
+            for (QPushButton *button : {refresh, set}) {
+                refresh->click();
+                QVERIFY(w.AnyBusy());
+                QCOMPARE(clickAnswering(button), QString(TTrafficSegmentationForm::NotComplete));
+                child<QPushButton>(w, "StopBtn")->click();
+                WAIT_IDLE(w);
+            }
             QCOMPARE(clickAnswering(refresh), QString());
             WAIT_IDLE(w);
             // The port shown before Refresh is not written to.
