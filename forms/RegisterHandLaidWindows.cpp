@@ -6,6 +6,9 @@
 #include "auth/TMd5InformationForm.h"
 #include "auth/TServerInformationForm.h"
 #include "auth/TSystemLogHostForm.h"
+#include "ports/TAggregatorPortTableForm.h"
+#include "ports/TPortMirrorForm.h"
+#include "ports/TTrafficSegmentationForm.h"
 #include "system/TEquipmentBasicInfoForm.h"
 #include "vlan/TProtocolVlanForm.h"
 #include "vlan/TVLanCurrentTableForm.h"
@@ -31,4 +34,8 @@ void RegisterHandLaidWindows()
     Register<TServerInformationForm>("TServerInformationForm");
     // System
     Register<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm");
+    // Layer 2 Management
+    Register<TPortMirrorForm>("TPortMirrorForm");
+    Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");
+    Register<TAggregatorPortTableForm>("TAggregatorPortTableForm");
 }

@@ -201,6 +201,14 @@ Scalar *Mib::findScalar(std::string_view name)
     return nullptr;
 }
 
+const Scalar *Mib::findScalar(std::string_view name) const
+{
+    for (const auto &s : scalars)
+        if (s->name == name)
+            return s.get();
+    return nullptr;
+}
+
 Table *Mib::findTable(std::string_view name)
 {
     for (auto &t : tables)
@@ -345,6 +353,7 @@ Mib::SetResult Mib::check(const std::vector<Varbind> &varbinds, Transaction &txn
 {
     txn = Transaction {};
     std::vector<RowGroup> groups;
+    std::optional<size_t> firstScalar;
     for (size_t i = 0; i < varbinds.size(); ++i) {
         const auto &vb = varbinds[i];
         Oid suffix;
@@ -364,6 +373,8 @@ Mib::SetResult Mib::check(const std::vector<Varbind> &varbinds, Transaction &txn
             if (suffix != Oid {0})
                 return {SNMP_ERR_NOCREATION, i};
             txn.scalarValues.emplace_back(node->scalar, vb.value);
+            if (!firstScalar)
+                firstScalar = i;
             continue;
         }
         Table *table = node->table;
@@ -476,6 +487,9 @@ Mib::SetResult Mib::check(const std::vector<Varbind> &varbinds, Transaction &txn
         }
         txn.rows.push_back(std::move(edit));
     }
+    if (firstScalar && validateScalars)
+        if (int err = validateScalars(txn))
+            return {err, *firstScalar};
     return {};
 }
 

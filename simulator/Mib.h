@@ -124,6 +124,7 @@ public:
     std::vector<std::unique_ptr<Table>> tables;
 
     Scalar *findScalar(std::string_view name);
+    const Scalar *findScalar(std::string_view name) const;
     Table *findTable(std::string_view name);
     const Table *findTable(std::string_view name) const;
     // True when an object (scalar or accessible column) covers `name`.
@@ -161,6 +162,10 @@ public:
     void apply(const Transaction &txn);
 
     std::function<void()> onCommit; // persists the state
+    // Checks the scalars of a set as they would be after it (rules between
+    // scalars of one group); returns an SNMP error status, blamed on the
+    // first scalar of the request.
+    std::function<int(const Transaction &)> validateScalars;
 
 private:
     struct Node

@@ -184,6 +184,13 @@ bool Simulation::attachBehaviour(const std::string &name, Table &table)
         };
         return true;
     }
+    if (name == "port-trunk") {
+        table.behaviour.validate = [this](const Table &t, const Oid &index, const Row &row) {
+            return validateTrunk(t, index, row);
+        };
+        table.behaviour.afterCommit = [this, &table] { followTrunkMasters(table); };
+        return true;
+    }
     if (name != "vlan-static")
         return false;
     table.behaviour.validate
@@ -375,6 +382,7 @@ std::optional<std::string> Simulation::load(const SimulationOptions &options)
         = [this](const std::string &name, Table &table) { return attachBehaviour(name, table); };
     if (auto err = buildMib(data_, stack_, hooks, mib_))
         return err;
+    mib_.validateScalars = [this](const Mib::Transaction &txn) { return validateMirror(txn); };
     for (auto &t : mib_.tables)
         if (t->behaviour.afterCommit)
             t->behaviour.afterCommit();

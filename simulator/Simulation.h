@@ -47,6 +47,10 @@ private:
     bool portEnabled(int unit, int port) const;
     int validateVlan(const Table &table, const Row &row) const;
     void rebuildCurrentVlans();
+    bool stackPort(int64_t logical) const;
+    int validateMirror(const Mib::Transaction &txn) const;
+    int validateTrunk(const Table &table, const Oid &index, const Row &row) const;
+    void followTrunkMasters(Table &table) const;
     std::optional<std::string> shortenVlan(int vid, int octets);
     void followRows(const Table &base, Table &augmenting) const;
     void save();

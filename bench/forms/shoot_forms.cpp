@@ -5,6 +5,7 @@
 #include "CvSNMPSession.h"
 #include "FakeMainWindow.h"
 #include "MainWindowState.h"
+#include "TPortMirrorForm.h"
 #include "TStackingPortUitForm.h"
 #include "TVlanStaticForm.h"
 #include "UnitTable.h"
@@ -41,6 +42,28 @@ bool waitFor(const std::function<bool()> &condition, int ms)
 bool idle(const TVlanStaticForm &window)
 {
     return window.Created() && !window.AnyBusy();
+}
+// The Port Mirror Table with a target and a source port of each kind set.
+bool shootMirror(const QString &outDir)
+{
+    TPortMirrorForm window(nullptr);
+    window.show();
+    const auto settled = [&] { return window.Created() && !window.AnyBusy(); };
+    if (!waitFor(settled, 15000))
+        return false;
+    window.IngressGrid()->Port(1, 3)->click();
+    window.EgressGrid()->Port(1, 4)->click();
+    window.findChild<QLineEdit *>("UnitEdit")->setText("1");
+    window.findChild<QLineEdit *>("PortEdit")->setText("10");
+    window.findChild<QCheckBox *>("CK_Status")->setChecked(true);
+    window.findChild<QPushButton *>("BT_Set")->click();
+    waitFor(settled, 15000);
+    waitFor([] { return false; }, 300);
+    const QString file = QDir(outDir).filePath("port-mirror.png");
+    const bool ok = window.grab().save(file, "PNG");
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
+    window.close();
+    return ok;
 }
 } // namespace
 
@@ -95,5 +118,5 @@ int main(int argc, char *argv[])
         waitFor([&] { return idle(window); }, 15000);
     }
     window.close();
-    return ok ? 0 : 1;
+    return ok && shootMirror(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

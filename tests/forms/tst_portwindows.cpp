@@ -1,0 +1,298 @@
+// The port-group windows (mirror, trunk, segmentation, 802.3ad ports)
+// opened from their menu commands against the simulator; what the agent
+// holds afterwards is read with requests of the test's own.
+#include "CvSNMPRequest2Edits.h"
+#include "CvSNMPSession.h"
+#include "FakeMainWindow.h"
+#include "FormTesting.h"
+#include "PortVariables.h"
+#include "SimulatorProcess.h"
+#include "TAggregatorPortTableForm.h"
+#include "TPortMirrorForm.h"
+#include "TStackingPortUitForm.h"
+#include "TTrafficSegmentationForm.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace {
+
+template <class T> T *child(QWidget &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+#define MIRROR(n) "1.3.6.1.4.1." QT_STRINGIFY(TRV_PEN) ".11.59.8.2.10." #n
+
+QString mirrorTarget()
+{
+    return ReadScalar(MIRROR(1), SyntaxInteger);
+}
+
+QList<int> mirrorSources(bool ingress)
+{
+    return SetBits(Octets(ReadScalar(ingress ? MIRROR(2) : MIRROR(3), SyntaxOctetString)));
+}
+
+// Clicks a button and answers the message box it raises inside the click,
+// if any: the text of that box, empty when there was none.
+QString clickAnswering(QPushButton *button)
+{
+    QString text;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    poll.start();
+    button->click();
+    return text;
+}
+
+// Types a target and presses Set; the text of the box it raised, if any.
+QString setTarget(TPortMirrorForm &w, const QString &unit, const QString &port)
+{
+    child<QLineEdit>(w, "UnitEdit")->setText(unit);
+    child<QLineEdit>(w, "PortEdit")->setText(port);
+    return clickAnswering(child<QPushButton>(w, "BT_Set"));
+}
+
+} // namespace
+
+class TstPortWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void mirrorWritesTargetSourcesAndState();
+    void mirrorTargetMustBeAShownPort_data();
+    void mirrorTargetMustBeAShownPort();
+    void unitAndPortEditsTakeDigitsOnly();
+    void segmentationWritesTheSelectedPortOnly();
+    void lacpStatesShowMostSignificantBitFirst();
+
+private:
+    QTemporaryDir m_dir;
+    FakeMainWindow m_main;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TstPortWindows::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    StartSession(m_dir.path());
+    // Unit 4 puts ports above 208 into the stack.
+    m_sim = std::make_unique<SimulatorProcess>(
+        QStringList {"--stack", "1:TRV-8170QL,2:TRM6140QL*,3:TRV-8140QL,4:TRV-8170QL"});
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    RegisterHandLaidWindows();
+}
+
+void TstPortWindows::init()
+{
+    PointSessionAt(*m_sim);
+    BindUnitList(m_main);
+}
+
+void TstPortWindows::mirrorWritesTargetSourcesAndState()
+{
+    RunFromMenu<TPortMirrorForm>("TPortMirrorForm", [&](TPortMirrorForm &w) {
+        WAIT_IDLE(w);
+        QVERIFY(w.windowTitle().startsWith("Port Mirror Table:"));
+        // No source port: refused before the target is looked at.
+        const int packets = AgentPackets();
+        QCOMPARE(setTarget(w, "2", "5"), QString(TPortMirrorForm::SourcesEmpty));
+        w.IngressGrid()->Port(1, 3)->click();
+        w.EgressGrid()->Port(2, 1)->click();
+        child<QCheckBox>(w, "CK_Status")->setChecked(true);
+        // The target among the sources: refused, nothing sent.
+        w.EgressGrid()->Port(2, 5)->click();
+        QCOMPARE(setTarget(w, "2", "5"), QString(TPortMirrorForm::TargetIsSource));
+        QCOMPARE(AgentPackets(), packets + 1);
+        w.EgressGrid()->Port(2, 5)->click();
+        QCOMPARE(setTarget(w, "2", "5"), QString());
+        WAIT_IDLE(w);
+    });
+    QCOMPARE(mirrorTarget(), QString("69"));
+    QCOMPARE(mirrorSources(true), QList<int> {2});
+    QCOMPARE(mirrorSources(false), QList<int> {64});
+    QCOMPARE(ReadScalar(MIRROR(4), SyntaxInteger), QString("3"));
+
+    // Read back split as written; a Set without changes writes it again.
+    RunFromMenu<TPortMirrorForm>("TPortMirrorForm", [&](TPortMirrorForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(child<QLineEdit>(w, "UnitEdit")->text(), QString("2"));
+        QCOMPARE(child<QLineEdit>(w, "PortEdit")->text(), QString("5"));
+        QVERIFY(w.IngressGrid()->Port(1, 3)->isChecked());
+        child<QPushButton>(w, "BT_Set")->click();
+        WAIT_IDLE(w);
+    });
+    QCOMPARE(mirrorTarget(), QString("69"));
+
+    // The agent keeps a target out of its sources even when asked directly.
+    QVERIFY(!SnmpSet(*m_sim, MIRROR(1) ".0", "i", "3"));
+    QCOMPARE(mirrorTarget(), QString("69"));
+}
+
+void TstPortWindows::mirrorTargetMustBeAShownPort_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("last port of unit 4") << "4"
+                                         << "50"
+                                         << ""
+                                         << "242";
+    QTest::newRow("last port of unit 2") << "2"
+                                         << "24"
+                                         << ""
+                                         << "88";
+    QTest::newRow("beyond unit 2's ports") << "2"
+                                           << "25"
+                                           << "PortEdit"
+                                           << "";
+    QTest::newRow("a unit not in the stack") << "5"
+                                             << "1"
+                                             << "UnitEdit"
+                                             << "";
+    QTest::newRow("unit 0") << "0"
+                            << "1"
+                            << "UnitEdit"
+                            << "";
+    QTest::newRow("port 0") << "1"
+                            << "0"
+                            << "PortEdit"
+                            << "";
+}
+
+void TstPortWindows::mirrorTargetMustBeAShownPort()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, port);
+    QFETCH(QString, refusal);
+    QFETCH(QString, target);
+    const QString before = mirrorTarget();
+    RunFromMenu<TPortMirrorForm>("TPortMirrorForm", [&](TPortMirrorForm &w) {
+        WAIT_IDLE(w);
+        if (!w.IngressGrid()->Port(1, 1)->isChecked())
+            w.IngressGrid()->Port(1, 1)->click();
+        const QString text = setTarget(w, unit, port);
+        WAIT_IDLE(w);
+        QCOMPARE(text, refusal.isEmpty() ? QString() : QString(TPortMirrorForm::InvalidTarget));
+        if (!refusal.isEmpty())
+            QCOMPARE(w.focusWidget(), child<QWidget>(w, qPrintable(refusal)));
+    });
+    QCOMPARE(mirrorTarget(), target.isEmpty() ? before : target);
+}
+
+// Backspace edits, letters are refused, typed or pasted.
+void TstPortWindows::unitAndPortEditsTakeDigitsOnly()
+{
+    RunFromMenu<TPortMirrorForm>("TPortMirrorForm", [&](TPortMirrorForm &w) {
+        WAIT_IDLE(w);
+        for (const char *name : {"UnitEdit", "PortEdit"}) {
+            auto *edit = child<QLineEdit>(w, name);
+            edit->setText("12");
+            edit->setFocus();
+            edit->end(false);
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            QCOMPARE(edit->text(), QString("1"));
+            QTest::keyClick(edit, Qt::Key_A);
+            edit->insert("x7");
+            QCOMPARE(edit->text(), QString("1"));
+            edit->insert("4");
+            QCOMPARE(edit->text(), QString("14"));
+        }
+    });
+}
+
+QList<int> forwardPorts(const QString &port)
+{
+    return SetBits(Octets(
+        ReadTable(SegmentationVars, MVT_UMV, 1).value(port).value(Segmentation::ForwardPorts)));
+}
+
+void TstPortWindows::segmentationWritesTheSelectedPortOnly()
+{
+    const QList<int> before = forwardPorts("2");
+    QVERIFY(before.contains(4));
+    RunFromMenu<TTrafficSegmentationForm>(
+        "TTrafficSegmentationForm", [&](TTrafficSegmentationForm &w) {
+            WAIT_IDLE(w);
+            auto *list = child<QTreeWidget>(w, "LV_TrafficForward");
+            auto *set = child<QPushButton>(w, "BT_Set");
+            // Nothing selected yet: Set sends nothing.
+            int packets = AgentPackets();
+            QCOMPARE(clickAnswering(set), QString());
+            QCOMPARE(AgentPackets(), packets + 1);
+
+            list->setCurrentItem(list->topLevelItem(1));
+            QCOMPARE(child<QLineEdit>(w, "Combo_Unit")->text(), QString("1"));
+            QCOMPARE(child<QLineEdit>(w, "Combo_Port")->text(), QString("2"));
+            w.ForwardGrid()->Port(1, 5)->click();
+            QCOMPARE(clickAnswering(set), QString());
+            WAIT_IDLE(w);
+
+            // While the list is read again, Refresh and Set wait; Stop ends
+            // the walk and Refresh runs again.
+            auto *refresh = child<QPushButton>(w, "BT_Get");
+            for (QPushButton *button : {refresh, set}) {
+                refresh->click();
+                QVERIFY(w.AnyBusy());
+                QCOMPARE(clickAnswering(button), QString(TTrafficSegmentationForm::NotComplete));
+                child<QPushButton>(w, "StopBtn")->click();
+                WAIT_IDLE(w);
+            }
+            QCOMPARE(clickAnswering(refresh), QString());
+            WAIT_IDLE(w);
+            // The port shown before Refresh is not written to.
+            packets = AgentPackets();
+            QCOMPARE(clickAnswering(set), QString());
+            QCOMPARE(AgentPackets(), packets + 1);
+        });
+    QList<int> expected = before;
+    expected.removeAll(4);
+    QCOMPARE(forwardPorts("2"), expected);
+    QCOMPARE(forwardPorts("3"), before);
+}
+
+// Port 1/1's state octets, as the agent has them, tick the boxes of their
+// set bits: bit 0 (0x80) is the first box of each tab.
+void TstPortWindows::lacpStatesShowMostSignificantBitFirst()
+{
+    const QStringList row = ReadTable(LacpPortVars, MVT_FMV, 1).value("1");
+    QList<int> expected;
+    for (int tab = 0; tab < 4; ++tab)
+        for (int bit : SetBits(Octets(row.value(LacpPort::ActorAdminState + tab))))
+            expected.append(tab * 8 + bit);
+    QCOMPARE(expected.size(), 2 + 5 + 2 + 5);
+    RunFromMenu<TAggregatorPortTableForm>(
+        "TAggregatorPortTableForm", [&](TAggregatorPortTableForm &w) {
+            WAIT_IDLE(w);
+            QVERIFY(child<QPushButton>(w, "GetBtn")->isEnabled());
+            auto *list = child<QTreeWidget>(w, "ListView1");
+            list->setCurrentItem(list->topLevelItem(0));
+            QList<int> ticked;
+            for (int k = 0; k < w.StateBoxes().size(); ++k)
+                if (w.StateBoxes().at(k)->isChecked())
+                    ticked.append(k);
+            QCOMPARE(ticked, expected);
+            QCOMPARE(w.StateBoxes().at(0)->text(), QString("lacpActivity"));
+        });
+}
+
+QTEST_MAIN(TstPortWindows)
+#include "tst_portwindows.moc"
