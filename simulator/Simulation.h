@@ -46,6 +46,7 @@ private:
     bool attachBehaviour(const std::string &name, Table &table);
     bool portEnabled(int unit, int port) const;
     int validateVlan(const Table &table, const Row &row) const;
+    bool attachAclRules(const std::string &maskName, Table &rules);
     void rebuildCurrentVlans();
     std::optional<std::string> shortenVlan(int vid, int octets);
     void followRows(const Table &base, Table &augmenting) const;
