@@ -1,5 +1,8 @@
 // The menu commands of every hand-laid window, by menu family.
 #include "HandLaidWindows.h"
+#include "acl/TEthernetMaskInformationForm.h"
+#include "acl/TIPMaskInformationForm.h"
+#include "acl/TIPRuleForm.h"
 #include "vlan/TProtocolVlanForm.h"
 #include "vlan/TVLanCurrentTableForm.h"
 #include "vlan/TVLanGeneralInfoForm.h"
@@ -15,4 +18,8 @@ void RegisterHandLaidWindows()
     Register<TVLanGeneralInfoForm>("TVLanGeneralInfoForm");
     Register<TVLanPortInfomationForm>("TVLanPortInfomationForm");
     Register<TProtocolVlanForm>("TProtocolVlanForm");
+    // Access control
+    Register<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
+    Register<TIPMaskInformationForm>("TIPMaskInformationForm");
+    Register<TIPRuleForm>("TIPRuleForm");
 }

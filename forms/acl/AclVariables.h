@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CvSNMPVar.h"
+
+// The variable tables of the access-control windows, null-terminated: the
+// four profile (mask) tables under PEN.12.9.1 and the rule tables under
+// PEN.12.9.2. All kind 3; masks have one index, rules two (mask id and
+// access id).
+
+extern const CvSNMPVar EthernetMaskVars[];
+namespace EthernetMask {
+enum : int { Id, UseVlan, MaskState, SrcMask, DstMask, Use8021p, UseEthType, RowStatus };
+// Item indexes of the mask-state box.
+enum State : int { Other, DstMac, SrcMac, DstSrcMac };
+} // namespace EthernetMask
+
+extern const CvSNMPVar IpMaskVars[];
+namespace IpMask {
+enum : int {
+    Id,
+    UseVlan,
+    MaskState,
+    SrcMask,
+    DstMask,
+    UseDscp,
+    ProtocolType,
+    IcmpOption,
+    IgmpOption,
+    TcpOption,
+    UdpOption,
+    SrcPortMask,
+    DstPortMask,
+    TcpFlagBit,
+    TcpFlagBitMask,
+    ProtocolIdOption,
+    ProtocolIdMask,
+    RowStatus
+};
+} // namespace IpMask
+
+extern const CvSNMPVar IpRuleVars[];
+namespace IpRule {
+enum : int {
+    Id,
+    AccessId,
+    Vlan,
+    SrcIp,
+    DstIp,
+    Dscp,
+    Protocol,
+    Type,
+    Code,
+    SrcPort,
+    DstPort,
+    FlagBits,
+    ProtocolId,
+    UserMask,
+    EnablePriority,
+    Priority,
+    ReplacePriority,
+    EnableReplaceDscp,
+    DscpValue,
+    Permit,
+    Port,
+    RowStatus
+};
+} // namespace IpRule
