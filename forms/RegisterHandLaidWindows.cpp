@@ -1,5 +1,6 @@
 // The menu commands of every hand-laid window, by menu family.
 #include "HandLaidWindows.h"
+#include "acl/TEthernetInformationRuleForm.h"
 #include "acl/TEthernetMaskInformationForm.h"
 #include "acl/TIPMaskInformationForm.h"
 #include "acl/TIPRuleForm.h"
@@ -22,4 +23,5 @@ void RegisterHandLaidWindows()
     Register<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
     Register<TIPMaskInformationForm>("TIPMaskInformationForm");
     Register<TIPRuleForm>("TIPRuleForm");
+    Register<TEthernetInformationRuleForm>("TEthernetInformationRuleForm");
 }

@@ -88,3 +88,25 @@ const CvSNMPVar IpRuleVars[] = {
     {ACL(".2.2.1.22"), "Row Status", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},
     {},
 };
+
+const CvSNMPVar EthernetRuleVars[] = {
+    {ACL(".2.1.1.1"), "Mask ID", SyntaxInteger, AccessNotAccessible},
+    {ACL(".2.1.1.2"), "Access ID", SyntaxInteger, AccessNotAccessible},
+    {ACL(".2.1.1.3"), "Vlan Rule", SyntaxDisplayString, AccessReadWrite},
+    {ACL(".2.1.1.4"), "Source MAC Address Rule", SyntaxMacAddress, AccessReadWrite},
+    {ACL(".2.1.1.5"), "Destination MAC Address Rule", SyntaxMacAddress, AccessReadWrite},
+    {ACL(".2.1.1.6"), "8021P Rule", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.1.1.7"), "Ethernet Type Rule", SyntaxOctetString, AccessReadWrite},
+    {ACL(".2.1.1.8"), "Enable Priority Rule", SyntaxInteger, AccessReadWrite,
+        &Options::EnabledDisabled12()},
+    {ACL(".2.1.1.9"), "Priority Rule", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.1.1.10"), "Replace Priority Rule", SyntaxInteger, AccessReadWrite,
+        &Options::EnabledDisabled12()},
+    {ACL(".2.1.1.11"), "Enable Replace DSCP Rule", SyntaxInteger, AccessReadWrite,
+        &Options::EnabledDisabled12()},
+    {ACL(".2.1.1.12"), "Rule Replace DSCP Rule", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.1.1.13"), "Permit Rule", SyntaxInteger, AccessReadWrite, Options::Of<denyPermit>()},
+    {ACL(".2.1.1.14"), "Mask Port", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.1.1.15"), "Row Status Rule", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},
+    {},
+};

@@ -65,3 +65,24 @@ enum : int {
     RowStatus
 };
 } // namespace IpRule
+
+extern const CvSNMPVar EthernetRuleVars[];
+namespace EthernetRule {
+enum : int {
+    MaskId,
+    AccessId,
+    Vlan,
+    SrcMac,
+    DstMac,
+    Ieee8021p,
+    EthType,
+    EnablePriority,
+    Priority,
+    ReplacePriority,
+    EnableReplaceDscp,
+    ReplaceDscp,
+    Permit,
+    Port,
+    RowStatus
+};
+} // namespace EthernetRule

@@ -246,6 +246,11 @@ void TstHandLaid::accessWindowsCreateEditAndDelete_data()
                              << QStringList {"AddButton", "EditButton", "DeleteButton"}
                              << QStringList {"cbxIPRulePort", "edtIPRulePort=12"}
                              << int(IpRule::Port) << "12";
+    QTest::newRow("Ethernet rule") << "TEthernetInformationRuleForm" << quintptr(EthernetRuleVars)
+                                   << QStringList {"MaskIDEdit=2", "AccessEdit=30"}
+                                   << QStringList {"AddButton", "EditButton", "DeleteButton"}
+                                   << QStringList {"cbxSource", "SourceMACEdit=001122334455"}
+                                   << int(EthernetRule::SrcMac) << "001122334455";
 }
 
 // Each access window makes a row with Add straight after opening, changes
