@@ -5,6 +5,7 @@
 #include "CvSNMPSession.h"
 #include "FakeMainWindow.h"
 #include "MainWindowState.h"
+#include "TIPRuleForm.h"
 #include "TStackingPortUitForm.h"
 #include "TVlanStaticForm.h"
 #include "UnitTable.h"
@@ -38,9 +39,30 @@ bool waitFor(const std::function<bool()> &condition, int ms)
     return condition();
 }
 
-bool idle(const TVlanStaticForm &window)
+bool idle(const THandLaidForm &window)
 {
     return window.Created() && !window.AnyBusy();
+}
+
+// The IP Rule window with the agent's rule 1.1 selected and the fields it
+// would send ticked.
+bool shootIpRule(const QDir &out)
+{
+    TIPRuleForm window(nullptr);
+    window.show();
+    if (!waitFor([&] { return idle(window); }, 15000))
+        return false;
+    auto *list = window.findChild<QTreeWidget *>("ListView1");
+    if (list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(0));
+    for (const char *box : {"cbxDestIP", "cbxDestPort", "cbxPermit", "cbxIPRulePort"})
+        window.findChild<QCheckBox *>(box)->setChecked(true);
+    waitFor([] { return false; }, 300);
+    const QString file = out.filePath("acl-ip-rule.png");
+    const bool ok = window.grab().save(file, "PNG");
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
+    window.close();
+    return ok;
 }
 } // namespace
 
@@ -95,5 +117,6 @@ int main(int argc, char *argv[])
         waitFor([&] { return idle(window); }, 15000);
     }
     window.close();
-    return ok ? 0 : 1;
+    const bool rule = shootIpRule(QDir(QString::fromLocal8Bit(argv[2])));
+    return ok && rule ? 0 : 1;
 }
