@@ -4,6 +4,10 @@
 #include "acl/TEthernetMaskInformationForm.h"
 #include "acl/TIPMaskInformationForm.h"
 #include "acl/TIPRuleForm.h"
+#include "acl/TIPv6MaskInformationForm.h"
+#include "acl/TIPv6RuleForm.h"
+#include "acl/TUserDefinedInformationRuleForm.h"
+#include "acl/TUserMaskInfoForm.h"
 #include "vlan/TProtocolVlanForm.h"
 #include "vlan/TVLanCurrentTableForm.h"
 #include "vlan/TVLanGeneralInfoForm.h"
@@ -24,4 +28,8 @@ void RegisterHandLaidWindows()
     Register<TIPMaskInformationForm>("TIPMaskInformationForm");
     Register<TIPRuleForm>("TIPRuleForm");
     Register<TEthernetInformationRuleForm>("TEthernetInformationRuleForm");
+    Register<TUserMaskInfoForm>("TUserMaskInfoForm");
+    Register<TIPv6MaskInformationForm>("TIPv6MaskInformationForm");
+    Register<TUserDefinedInformationRuleForm>("TUserDefinedInformationRuleForm");
+    Register<TIPv6RuleForm>("TIPv6RuleForm");
 }

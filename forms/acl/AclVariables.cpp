@@ -110,3 +110,76 @@ const CvSNMPVar EthernetRuleVars[] = {
     {ACL(".2.1.1.15"), "Row Status Rule", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},
     {},
 };
+
+const CvSNMPVar UserMaskVars[] = {
+    {ACL(".1.3.1.1"), "Mask Entry ID", SyntaxInteger, AccessNotAccessible},
+    {ACL(".1.3.1.2"), "Filtered Port(s) [0 to 15]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".1.3.1.3"), "Filtered Port(s) [16 to 31]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".1.3.1.4"), "Filtered Port(s) [32 to 47]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".1.3.1.5"), "Filtered Port(s) [48 to 63]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".1.3.1.6"), "Filtered Port(s) [64 to 79]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".1.3.1.7"), "Mask Row Status", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},
+    {},
+};
+
+namespace {
+const CvIntOption ipv6MaskStates[] = {{1, "other"}, {2, "dst-ipv6-addr"}, {3, "src-ipv6-addr"},
+    {4, "dst-src-ipv6-addr"}, {0, nullptr}};
+} // namespace
+
+const CvSNMPVar Ipv6MaskVars[] = {
+    {ACL(".1.4.1.1"), "swACLIpv6MaskProfileID", SyntaxInteger, AccessNotAccessible},
+    {ACL(".1.4.1.2"), "swACLIpv6MaskClass", SyntaxInteger, AccessReadWrite,
+        Options::Of<enableDisable>()},
+    {ACL(".1.4.1.3"), "swACLIpv6MaskFlowlabel", SyntaxInteger, AccessReadWrite,
+        Options::Of<enableDisable>()},
+    {ACL(".1.4.1.4"), "swACLIpv6IpAddrMaskState", SyntaxInteger, AccessReadWrite,
+        Options::Of<ipv6MaskStates>()},
+    {ACL(".1.4.1.5"), "swACLIpv6MaskSrcIpv6Mask", SyntaxOctetString, AccessReadWrite},
+    {ACL(".1.4.1.6"), "swACLIpv6MaskDstIpv6Mask", SyntaxOctetString, AccessReadWrite},
+    {ACL(".1.4.1.7"), "swACLIpv6MaskRowStatus", SyntaxInteger, AccessReadWrite,
+        &Options::RowStatus()},
+    {},
+};
+
+const CvSNMPVar UserRuleVars[] = {
+    {ACL(".2.3.1.1"), "Profile ID", SyntaxInteger, AccessNotAccessible},
+    {ACL(".2.3.1.2"), "Access ID", SyntaxInteger, AccessNotAccessible},
+    {ACL(".2.3.1.3"), "Packet(s) Offset [0 to 15]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".2.3.1.4"), "Packet(s) Offset [16 to 31]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".2.3.1.5"), "Packet(s) Offset [32 to 47]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".2.3.1.6"), "Packet(s) Offset [48 to 63]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".2.3.1.7"), "Packet(s) Offset [64 to 79]", SyntaxOctetString, AccessReadWrite},
+    {ACL(".2.3.1.8"), "Enable Priority", SyntaxInteger, AccessReadWrite,
+        &Options::EnabledDisabled12()},
+    {ACL(".2.3.1.9"), "Priority", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.3.1.10"), "Replace Priority", SyntaxInteger, AccessReadWrite,
+        &Options::EnabledDisabled12()},
+    {ACL(".2.3.1.11"), "Enable Replace DSCP", SyntaxInteger, AccessReadWrite,
+        &Options::EnabledDisabled12()},
+    {ACL(".2.3.1.12"), "Replace DSCP", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.3.1.13"), "Permit", SyntaxInteger, AccessReadWrite, Options::Of<denyPermit>()},
+    {ACL(".2.3.1.14"), "Port", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.3.1.15"), "Row Status", SyntaxInteger, AccessReadWrite, &Options::RowStatus()},
+    {},
+};
+
+const CvSNMPVar Ipv6RuleVars[] = {
+    {ACL(".2.4.1.1"), "swACLIpv6RuleProfileID", SyntaxInteger, AccessNotAccessible},
+    {ACL(".2.4.1.2"), "swACLIpv6RuleAccessID", SyntaxInteger, AccessNotAccessible},
+    {ACL(".2.4.1.3"), "swACLIpv6RuleClass", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.4.1.4"), "swACLIpv6RuleFlowlabel", SyntaxOctetString, AccessReadWrite},
+    {ACL(".2.4.1.5"), "swACLIpv6RuleSrcIpv6Addr", SyntaxOctetString, AccessReadWrite},
+    {ACL(".2.4.1.6"), "swACLIpv6RuleDstIpv6Addr", SyntaxOctetString, AccessReadWrite},
+    {ACL(".2.4.1.7"), "swACLIpv6RuleEnablePriority", SyntaxInteger, AccessReadWrite,
+        &Options::EnabledDisabled12()},
+    {ACL(".2.4.1.8"), "swACLIpv6RulePriority", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.4.1.9"), "swACLIpv6RuleReplacePriority", SyntaxInteger, AccessReadWrite,
+        &Options::EnabledDisabled12()},
+    {ACL(".2.4.1.10"), "swACLIpv6RulePermit", SyntaxInteger, AccessReadWrite,
+        Options::Of<denyPermit>()},
+    {ACL(".2.4.1.11"), "swACLIpv6RulePort", SyntaxInteger, AccessReadWrite},
+    {ACL(".2.4.1.12"), "swACLIpv6RuleRowStatus", SyntaxInteger, AccessReadWrite,
+        &Options::RowStatus()},
+    {},
+};

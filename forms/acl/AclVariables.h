@@ -54,7 +54,7 @@ enum : int {
     DstPort,
     FlagBits,
     ProtocolId,
-    UserMask,
+    RuleUserMask,
     EnablePriority,
     Priority,
     ReplacePriority,
@@ -86,3 +86,52 @@ enum : int {
     RowStatus
 };
 } // namespace EthernetRule
+
+extern const CvSNMPVar UserMaskVars[];
+namespace UserMask {
+enum : int { Id, Chunk0, Chunk16, Chunk32, Chunk48, Chunk64, RowStatus };
+}
+
+extern const CvSNMPVar Ipv6MaskVars[];
+namespace Ipv6Mask {
+enum : int { Id, Class, FlowLabel, MaskState, SrcMask, DstMask, RowStatus };
+}
+
+extern const CvSNMPVar UserRuleVars[];
+namespace UserRule {
+enum : int {
+    ProfileId,
+    AccessId,
+    Offset0,
+    Offset16,
+    Offset32,
+    Offset48,
+    Offset64,
+    EnablePriority,
+    Priority,
+    ReplacePriority,
+    EnableReplaceDscp,
+    ReplaceDscp,
+    Permit,
+    Port,
+    RowStatus
+};
+} // namespace UserRule
+
+extern const CvSNMPVar Ipv6RuleVars[];
+namespace Ipv6Rule {
+enum : int {
+    ProfileId,
+    AccessId,
+    Class,
+    FlowLabel,
+    SrcAddr,
+    DstAddr,
+    EnablePriority,
+    Priority,
+    ReplacePriority,
+    Permit,
+    Port,
+    RowStatus
+};
+} // namespace Ipv6Rule

@@ -54,7 +54,7 @@ void TIPRuleForm::FormCreate()
             {SrcPort, "%i{n1x65535l5}", ui->SourcePortEdit},
             {DstPort, "%i{n1x65535l5}", ui->DestPortEdit}, {FlagBits, "%i{n0x63l2}", ui->FlagEdit},
             {ProtocolId, "%i{n0x255l3}", ui->ProtocolIDEdit},
-            {UserMask, "%s{l8}", ui->UserMaskEdit}, {Priority, "%i{n0x7l1}", ui->PriorityEdit},
+            {RuleUserMask, "%s{l8}", ui->UserMaskEdit}, {Priority, "%i{n0x7l1}", ui->PriorityEdit},
             {DscpValue, "%i{n0x63l2}", ui->DSCPValueEdit},
             {Port, "%i{n1x65535l5}", ui->edtIPRulePort}};
         for (const auto &[var, format, edit] : edits)
@@ -96,7 +96,7 @@ bool TIPRuleForm::exclusions(QList<int> &excluded, bool add)
     const QList<std::pair<int, QCheckBox *>> boxes {{Vlan, ui->cbxVlan}, {SrcIp, ui->cbxSourceIP},
         {DstIp, ui->cbxDestIP}, {Dscp, ui->cbxDscp}, {Type, ui->cbxType}, {Code, ui->cbxRuleCode},
         {SrcPort, ui->cbxSourcePort}, {DstPort, ui->cbxDestPort}, {FlagBits, ui->cbxFBs},
-        {ProtocolId, ui->cbxProtocolID}, {UserMask, ui->cbxUserMask},
+        {ProtocolId, ui->cbxProtocolID}, {RuleUserMask, ui->cbxUserMask},
         {ReplacePriority, ui->cbxReplacePriority}, {Permit, ui->cbxPermit},
         {Port, ui->cbxIPRulePort}};
     for (const auto &[var, box] : boxes)
@@ -121,22 +121,22 @@ bool TIPRuleForm::exclusions(QList<int> &excluded, bool add)
     };
     switch (ui->ProtocolComboBox->currentIndex()) {
     case Icmp:
-        drop({SrcPort, DstPort, FlagBits, ProtocolId, UserMask});
+        drop({SrcPort, DstPort, FlagBits, ProtocolId, RuleUserMask});
         break;
     case Igmp:
-        drop({Code, SrcPort, DstPort, FlagBits, ProtocolId, UserMask});
+        drop({Code, SrcPort, DstPort, FlagBits, ProtocolId, RuleUserMask});
         break;
     case Tcp:
-        drop({Type, Code, ProtocolId, UserMask});
+        drop({Type, Code, ProtocolId, RuleUserMask});
         break;
     case Udp:
-        drop({Type, Code, FlagBits, ProtocolId, UserMask});
+        drop({Type, Code, FlagBits, ProtocolId, RuleUserMask});
         break;
     case ByProtocolId:
         drop({Type, Code, SrcPort, DstPort, FlagBits});
         break;
     default:
-        drop({Type, Code, SrcPort, DstPort, FlagBits, ProtocolId, UserMask});
+        drop({Type, Code, SrcPort, DstPort, FlagBits, ProtocolId, RuleUserMask});
     }
     sent[Protocol] = false; // the agent takes it from the mask
 
@@ -148,7 +148,7 @@ bool TIPRuleForm::exclusions(QList<int> &excluded, bool add)
         {Type, ui->RuleTypeEdit, "Rule Type"}, {Code, ui->RuleCodeEdit, "Rule Code"},
         {SrcPort, ui->SourcePortEdit, "Source Port"},
         {DstPort, ui->DestPortEdit, "Destination Port"}, {FlagBits, ui->FlagEdit, "Flag Bits"},
-        {ProtocolId, ui->ProtocolIDEdit, "Protocol ID"}, {UserMask, ui->UserMaskEdit, "User Mask"},
+        {ProtocolId, ui->ProtocolIDEdit, "Protocol ID"}, {RuleUserMask, ui->UserMaskEdit, "User Mask"},
         {Priority, ui->PriorityEdit, "Priority"}, {DscpValue, ui->DSCPValueEdit, "DSCP Value"},
         {Port, ui->edtIPRulePort, "Port"}};
     QList<QLineEdit *> checked;
@@ -157,7 +157,7 @@ bool TIPRuleForm::exclusions(QList<int> &excluded, bool add)
             continue;
         if (!Filled(edit, QString::fromLatin1(EmptyEdit).arg(QLatin1String(label))))
             return false;
-        if (var == UserMask && !HexOf(edit, 4, QString::fromLatin1(label)))
+        if (var == RuleUserMask && !HexOf(edit, 4, QString::fromLatin1(label)))
             return false;
         checked.append(edit);
     }

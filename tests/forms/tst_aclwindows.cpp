@@ -11,6 +11,7 @@
 #include "TEthernetMaskInformationForm.h"
 #include "TIPMaskInformationForm.h"
 #include "TIPRuleForm.h"
+#include "TIPv6RuleForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -81,6 +82,7 @@ private slots:
     void ethernetMaskRefusesAMissingMaskOfItsState();
     void ipRuleSendsOnlyTickedAndApplicableColumns();
     void ruleNeedsItsMaskAndGoesWithIt();
+    void ipv6RuleSendsTheSameAfterAnAgentError();
 
 private:
     QTemporaryDir m_dir;
@@ -218,6 +220,47 @@ void TstAclWindows::ruleNeedsItsMaskAndGoesWithIt()
     });
     QVERIFY(!ReadTable(IpMaskVars, MVT_UMV, 1).contains("1"));
     QVERIFY(!ipRules().contains("1.1"));
+}
+
+// An Edit of a rule the agent does not have fails; the flags are back, and
+// the same Edit of rule 1.1 sends the ticked class alone. The replace-
+// priority check follows its own box.
+void TstAclWindows::ipv6RuleSendsTheSameAfterAnAgentError()
+{
+    RunFromMenu<TIPv6RuleForm>("TIPv6RuleForm", [&](TIPv6RuleForm &w) {
+        WAIT_IDLE(w);
+        QList<qint32> flags;
+        for (const CvSNMPVariable &v : w.Request()->request.varList.vars)
+            flags.append(v.access);
+        const auto edit = [&](const char *profile) {
+            child<QLineEdit>(w, "edtIPv6ProfileID")->setText(profile);
+            child<QLineEdit>(w, "edtIPv6AccessID")->setText("1");
+            child<QCheckBox>(w, "ckClass")->setChecked(true);
+            child<QLineEdit>(w, "edtClass")->setText("9");
+            w.EditButtonClick();
+            WAIT_IDLE(w);
+        };
+        edit("7");
+        const QString bar = child<QStatusBar>(w, "StatusBar1")->currentMessage();
+        QVERIFY2(!bar.contains("Ok!"), qPrintable(bar));
+        QList<qint32> after;
+        for (const CvSNMPVariable &v : w.Request()->request.varList.vars)
+            after.append(v.access);
+        QCOMPARE(after, flags);
+        edit("1");
+        const QStringList row = ReadTable(Ipv6RuleVars, MVT_UMV, 2).value("1");
+        QCOMPARE(row.value(Ipv6Rule::Class), QString("9"));
+        QCOMPARE(row.value(Ipv6Rule::Port), QString("5"));
+
+        child<QCheckBox>(w, "ckReplacePriority")->setChecked(true);
+        child<QComboBox>(w, "cbxReplacePriority")->setCurrentIndex(-1);
+        child<QLineEdit>(w, "edtIPv6ProfileID")->setText("1");
+        child<QLineEdit>(w, "edtIPv6AccessID")->setText("1");
+        QString text;
+        AnswerMessageBox(&text);
+        w.EditButtonClick();
+        QCOMPARE(text, QString("Replace Priority should be chosed."));
+    });
 }
 
 QTEST_MAIN(TstAclWindows)

@@ -246,6 +246,27 @@ void TstHandLaid::accessWindowsCreateEditAndDelete_data()
                              << QStringList {"AddButton", "EditButton", "DeleteButton"}
                              << QStringList {"cbxIPRulePort", "edtIPRulePort=12"}
                              << int(IpRule::Port) << "12";
+    QTest::newRow("user mask") << "TUserMaskInfoForm" << quintptr(UserMaskVars)
+                               << QStringList {"Edit1=30"}
+                               << QStringList {"AddButton", "OperButton", "DeleteButton"}
+                               << QStringList {"Edit7=FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"}
+                               << int(UserMask::Chunk64) << "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF";
+    QTest::newRow("IPv6 mask") << "TIPv6MaskInformationForm" << quintptr(Ipv6MaskVars)
+                               << QStringList {"edtIPv6MaskID=5"}
+                               << QStringList {"btnAdd", "btnModify", "btnDelete"}
+                               << QStringList {"cbxIPv6MaskState=src-ipv6-addr",
+                                      "edtIPv6SrcMask=FFFFFFFFFFFFFFFF0000000000000000"}
+                               << int(Ipv6Mask::SrcMask) << "FFFFFFFFFFFFFFFF0000000000000000";
+    QTest::newRow("user rule") << "TUserDefinedInformationRuleForm" << quintptr(UserRuleVars)
+                               << QStringList {"ProfileIDEdit=1", "AccessIDEdit=30"}
+                               << QStringList {"AddButton", "EditButton", "DeleteButton"}
+                               << QStringList {"cbxUserDefinedRulePort", "edtUserDefinedRule=7"}
+                               << int(UserRule::Port) << "7";
+    QTest::newRow("IPv6 rule") << "TIPv6RuleForm" << quintptr(Ipv6RuleVars)
+                               << QStringList {"edtIPv6ProfileID=1", "edtIPv6AccessID=30"}
+                               << QStringList {"AddButton", "EditButton", "DeleteButton"}
+                               << QStringList {"ckFlowLabel", "edtFlowLabel=000ABCDE"}
+                               << int(Ipv6Rule::FlowLabel) << "000ABCDE";
     QTest::newRow("Ethernet rule") << "TEthernetInformationRuleForm" << quintptr(EthernetRuleVars)
                                    << QStringList {"MaskIDEdit=2", "AccessEdit=30"}
                                    << QStringList {"AddButton", "EditButton", "DeleteButton"}
