@@ -11,7 +11,9 @@
 #include "TEthernetMaskInformationForm.h"
 #include "TIPMaskInformationForm.h"
 #include "TIPRuleForm.h"
+#include "TIPv6MaskInformationForm.h"
 #include "TIPv6RuleForm.h"
+#include "TUserMaskInfoForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -83,6 +85,8 @@ private slots:
     void ipRuleSendsOnlyTickedAndApplicableColumns();
     void ruleNeedsItsMaskAndGoesWithIt();
     void ipv6RuleSendsTheSameAfterAnAgentError();
+    void userMaskSendsFilledChunksOnly();
+    void ipv6MaskModifyWantsEveryChoiceAddDoesNot();
 
 private:
     QTemporaryDir m_dir;
@@ -261,6 +265,68 @@ void TstAclWindows::ipv6RuleSendsTheSameAfterAnAgentError()
         w.EditButtonClick();
         QCOMPARE(text, QString("Replace Priority should be chosed."));
     });
+}
+
+// Only the third chunk filled: the others keep the agent's values; a chunk
+// short of 16 octets is refused.
+void TstAclWindows::userMaskSendsFilledChunksOnly()
+{
+    RunFromMenu<TUserMaskInfoForm>("TUserMaskInfoForm", [&](TUserMaskInfoForm &w) {
+        WAIT_IDLE(w);
+        select(w, "1");
+        for (const char *chunk : {"Edit5", "Edit3", "Edit6", "Edit7"})
+            child<QLineEdit>(w, chunk)->clear();
+        auto *third = child<QLineEdit>(w, "Edit4");
+        third->setText("ABCD");
+        QCOMPARE(refusal(w, "OperButton"),
+            QString("Filtered Port(s) [32 to 47] must be 32 hexadecimal digits."));
+        third->setText("0123456789ABCDEF0123456789ABCDEF");
+        child<QPushButton>(w, "OperButton")->click();
+        WAIT_IDLE(w);
+        const QStringList row = ReadTable(UserMaskVars, MVT_UMV, 1).value("1");
+        QCOMPARE(row.value(UserMask::Chunk32), QString("0123456789ABCDEF0123456789ABCDEF"));
+        QCOMPARE(row.value(UserMask::Chunk0), QString("FFFFFFFFFFFF00000000000000000000"));
+    });
+}
+
+// Modify refuses each missing choice and mask in turn, sending nothing; Add
+// with nothing chosen sends the id and the status alone.
+void TstAclWindows::ipv6MaskModifyWantsEveryChoiceAddDoesNot()
+{
+    RunFromMenu<TIPv6MaskInformationForm>(
+        "TIPv6MaskInformationForm", [&](TIPv6MaskInformationForm &w) {
+            WAIT_IDLE(w);
+            const int packets = AgentPackets();
+            child<QLineEdit>(w, "edtIPv6MaskID")->setText("1");
+            const QList<std::pair<QString, std::function<void()>>> steps {
+                {TIPv6MaskInformationForm::ChooseClass, [&] { choose(w, "cbxClass", "enable"); }},
+                {TIPv6MaskInformationForm::ChooseFlowLabel,
+                    [&] { choose(w, "cbxFlowLabel", "disable"); }},
+                {TIPv6MaskInformationForm::ChooseState,
+                    [&] { choose(w, "cbxIPv6MaskState", "dst-src-ipv6-addr"); }},
+                {TIPv6MaskInformationForm::SrcMissing,
+                    [&] {
+                        child<QLineEdit>(w, "edtIPv6SrcMask")
+                            ->setText("FFFFFFFF000000000000000000000000");
+                    }},
+                {TIPv6MaskInformationForm::DstMissing, [] {}}};
+            for (const auto &[message, next] : steps) {
+                QString text;
+                AnswerMessageBox(&text);
+                w.btnModifyClick();
+                QCOMPARE(text, message);
+                next();
+            }
+            QCOMPARE(AgentPackets(), packets + 1);
+            child<QLineEdit>(w, "edtIPv6MaskID")->setText("3");
+            child<QComboBox>(w, "cbxIPv6MaskState")->setCurrentIndex(-1);
+            child<QPushButton>(w, "btnAdd")->click();
+            WAIT_IDLE(w);
+            const QStringList row = ReadTable(Ipv6MaskVars, MVT_UMV, 1).value("3");
+            QCOMPARE(row.value(Ipv6Mask::Class), QString("enable"));
+            QCOMPARE(row.value(Ipv6Mask::MaskState), QString("other"));
+            QCOMPARE(row.value(Ipv6Mask::SrcMask), QString("00000000000000000000000000000000"));
+        });
 }
 
 QTEST_MAIN(TstAclWindows)
