@@ -1,5 +1,13 @@
 // The menu commands of every hand-laid window, by menu family.
 #include "HandLaidWindows.h"
+#include "acl/TEthernetInformationRuleForm.h"
+#include "acl/TEthernetMaskInformationForm.h"
+#include "acl/TIPMaskInformationForm.h"
+#include "acl/TIPRuleForm.h"
+#include "acl/TIPv6MaskInformationForm.h"
+#include "acl/TIPv6RuleForm.h"
+#include "acl/TUserDefinedInformationRuleForm.h"
+#include "acl/TUserMaskInfoForm.h"
 #include "auth/TEnableMethodForm.h"
 #include "auth/TLoginMethodListForm.h"
 #include "auth/TMSInformationForm.h"
@@ -38,4 +46,13 @@ void RegisterHandLaidWindows()
     Register<TPortMirrorForm>("TPortMirrorForm");
     Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");
     Register<TAggregatorPortTableForm>("TAggregatorPortTableForm");
+    // Access control
+    Register<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
+    Register<TIPMaskInformationForm>("TIPMaskInformationForm");
+    Register<TIPRuleForm>("TIPRuleForm");
+    Register<TEthernetInformationRuleForm>("TEthernetInformationRuleForm");
+    Register<TUserMaskInfoForm>("TUserMaskInfoForm");
+    Register<TIPv6MaskInformationForm>("TIPv6MaskInformationForm");
+    Register<TUserDefinedInformationRuleForm>("TUserDefinedInformationRuleForm");
+    Register<TIPv6RuleForm>("TIPv6RuleForm");
 }

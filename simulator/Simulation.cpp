@@ -191,11 +191,50 @@ bool Simulation::attachBehaviour(const std::string &name, Table &table)
         table.behaviour.afterCommit = [this, &table] { followTrunkMasters(table); };
         return true;
     }
+    if (name.starts_with("acl-rules:"))
+        return attachAclRules(name.substr(10), table);
     if (name != "vlan-static")
         return false;
     table.behaviour.validate
         = [this](const Table &t, const Oid &, const Row &row) { return validateVlan(t, row); };
     table.behaviour.afterCommit = [this] { rebuildCurrentVlans(); };
+    return true;
+}
+
+// Access rules hang under their mask (the first index part is the mask's
+// id): a rule under a missing mask is refused, destroying a mask takes its
+// rules along, and a rule's protocol column answers its mask's protocol type.
+bool Simulation::attachAclRules(const std::string &maskName, Table &rules)
+{
+    Table *masks = mib_.findTable(maskName);
+    if (!masks || masks == &rules)
+        return false;
+    rules.behaviour.validate = [masks](const Table &, const Oid &index, const Row &) {
+        if (index.empty() || !masks->rows.contains(Oid {index.front()}))
+            return int(SNMP_ERR_INCONSISTENTVALUE);
+        return int(SNMP_ERR_NOERROR);
+    };
+    masks->behaviour.afterCommit = [previous = masks->behaviour.afterCommit, masks, &rules] {
+        if (previous)
+            previous();
+        std::erase_if(rules.rows,
+            [masks](const auto &rule) { return !masks->rows.contains(Oid {rule.first.front()}); });
+    };
+    // The rule's columns are not read yet when the behaviour is attached:
+    // the protocol column is known by its name as it is answered.
+    const int maskType = masks->columnPosition(std::string_view("swACLIpUseProtoType"));
+    if (maskType >= 0) {
+        rules.behaviour.present
+            = [masks, maskType](const Oid &index, const Column &column, Value &v) {
+                  if (column.name != "swACLIpRuleProtocol" || index.empty())
+                      return;
+                  const auto mask = masks->rows.find(Oid {index.front()});
+                  if (mask == masks->rows.end())
+                      return;
+                  if (auto type = masks->cell(mask->second, size_t(maskType), mask->first))
+                      v = *type;
+              };
+    }
     return true;
 }
 

@@ -46,6 +46,7 @@ private:
     bool attachBehaviour(const std::string &name, Table &table);
     bool portEnabled(int unit, int port) const;
     int validateVlan(const Table &table, const Row &row) const;
+    bool attachAclRules(const std::string &maskName, Table &rules);
     void rebuildCurrentVlans();
     bool stackPort(int64_t logical) const;
     int validateMirror(const Mib::Transaction &txn) const;

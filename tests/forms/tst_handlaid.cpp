@@ -1,6 +1,7 @@
 // What every hand-laid window shares: opening from its menu command, the
 // stack port grid built from the unit list, the flags guard of selective
 // writes.
+#include "AclVariables.h"
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
@@ -13,13 +14,17 @@
 #include "TStackingPortUitForm.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 class TstHandLaid : public QObject
 {
@@ -33,6 +38,8 @@ private slots:
     void gridShowsTheUnitsOfTheList();
     void gridRowsOfTenWithDeviceInfo();
     void flagsComeBackOnEveryPath();
+    void accessWindowsCreateEditAndDelete_data();
+    void accessWindowsCreateEditAndDelete();
 
 private:
     QTemporaryDir m_dir;
@@ -168,6 +175,150 @@ void TstHandLaid::flagsComeBackOnEveryPath()
     }
     QCOMPARE(request.request.varList.Var(0).access, qint32(AccessReadOnly));
     QCOMPARE(request.request.varList.Var(1).access, qint32(AccessReadWrite));
+}
+
+namespace {
+// Fills the pane: "Name=value" sets an edit's text, chooses a combo box
+// item by its text or ticks a check box.
+void fill(QWidget &window, const QStringList &fields)
+{
+    for (const QString &field : fields) {
+        const QString name = field.section('=', 0, 0);
+        const QString value = field.section('=', 1);
+        QWidget *w = window.findChild<QWidget *>(name);
+        QVERIFY2(w, qPrintable(name));
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            edit->setText(value);
+        else if (auto *box = qobject_cast<QComboBox *>(w))
+            box->setCurrentIndex(box->findText(value));
+        else if (auto *check = qobject_cast<QCheckBox *>(w))
+            check->setChecked(true);
+    }
+}
+
+// Selects the row whose leading columns read keys.
+void selectRow(QWidget &window, const QStringList &keys)
+{
+    auto *list = window.findChild<QTreeWidget *>("ListView1");
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        QTreeWidgetItem *row = list->topLevelItem(r);
+        bool same = true;
+        for (int k = 0; k < keys.size(); ++k)
+            same = same && row->text(k) == keys.at(k);
+        if (same) {
+            list->setCurrentItem(row);
+            return;
+        }
+    }
+    QFAIL(qPrintable(keys.join('.')));
+}
+
+void click(QWidget &window, const QString &button)
+{
+    auto *b = window.findChild<QPushButton *>(button);
+    QVERIFY2(b && b->isEnabled(), qPrintable(button));
+    b->click();
+}
+} // namespace
+
+void TstHandLaid::accessWindowsCreateEditAndDelete_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<quintptr>("vars");
+    QTest::addColumn<QStringList>("keys"); // key edit=value
+    QTest::addColumn<QStringList>("buttons"); // add, edit, delete
+    QTest::addColumn<QStringList>("edit"); // fields set before Edit
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("value"); // of column after Edit
+
+    QTest::newRow("Ethernet mask")
+        << "TEthernetMaskInformationForm" << quintptr(EthernetMaskVars) << QStringList {"IDEdit=30"}
+        << QStringList {"BT_Set", "SetBtn", "BT_Delete"}
+        << QStringList {"MacMaskStateComBo=src-mac-addr", "MacAddMaskSourceEdit=FFFF00000000"}
+        << int(EthernetMask::SrcMask) << "FFFF00000000";
+    QTest::newRow("IP mask") << "TIPMaskInformationForm" << quintptr(IpMaskVars)
+                             << QStringList {"IPIDEdit=30"}
+                             << QStringList {"BT_Add", "SetBtn", "BT_Delete"}
+                             << QStringList {"UseDSCPComBo=enabled"} << int(IpMask::UseDscp)
+                             << "enabled";
+    QTest::newRow("IP rule") << "TIPRuleForm" << quintptr(IpRuleVars)
+                             << QStringList {"IPRuleEdit=2", "AccessIDEdit=30"}
+                             << QStringList {"AddButton", "EditButton", "DeleteButton"}
+                             << QStringList {"cbxIPRulePort", "edtIPRulePort=12"}
+                             << int(IpRule::Port) << "12";
+    QTest::newRow("user mask") << "TUserMaskInfoForm" << quintptr(UserMaskVars)
+                               << QStringList {"Edit1=30"}
+                               << QStringList {"AddButton", "OperButton", "DeleteButton"}
+                               << QStringList {"Edit7=FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"}
+                               << int(UserMask::Chunk64) << "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF";
+    QTest::newRow("IPv6 mask") << "TIPv6MaskInformationForm" << quintptr(Ipv6MaskVars)
+                               << QStringList {"edtIPv6MaskID=5"}
+                               << QStringList {"btnAdd", "btnModify", "btnDelete"}
+                               << QStringList {"cbxIPv6MaskState=src-ipv6-addr",
+                                      "edtIPv6SrcMask=FFFFFFFFFFFFFFFF0000000000000000"}
+                               << int(Ipv6Mask::SrcMask) << "FFFFFFFFFFFFFFFF0000000000000000";
+    QTest::newRow("user rule") << "TUserDefinedInformationRuleForm" << quintptr(UserRuleVars)
+                               << QStringList {"ProfileIDEdit=1", "AccessIDEdit=30"}
+                               << QStringList {"AddButton", "EditButton", "DeleteButton"}
+                               << QStringList {"cbxUserDefinedRulePort", "edtUserDefinedRule=7"}
+                               << int(UserRule::Port) << "7";
+    QTest::newRow("IPv6 rule") << "TIPv6RuleForm" << quintptr(Ipv6RuleVars)
+                               << QStringList {"edtIPv6ProfileID=1", "edtIPv6AccessID=30"}
+                               << QStringList {"AddButton", "EditButton", "DeleteButton"}
+                               << QStringList {"ckFlowLabel", "edtFlowLabel=000ABCDE"}
+                               << int(Ipv6Rule::FlowLabel) << "000ABCDE";
+    QTest::newRow("Ethernet rule") << "TEthernetInformationRuleForm" << quintptr(EthernetRuleVars)
+                                   << QStringList {"MaskIDEdit=2", "AccessEdit=30"}
+                                   << QStringList {"AddButton", "EditButton", "DeleteButton"}
+                                   << QStringList {"cbxSource", "SourceMACEdit=001122334455"}
+                                   << int(EthernetRule::SrcMac) << "001122334455";
+}
+
+// Each access window makes a row with Add straight after opening, changes
+// it with its edit button and deletes it, each write checked at the agent.
+void TstHandLaid::accessWindowsCreateEditAndDelete()
+{
+    QFETCH(QString, className);
+    QFETCH(quintptr, vars);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, buttons);
+    QFETCH(QStringList, edit);
+    QFETCH(int, column);
+    QFETCH(QString, value);
+    const auto *table = reinterpret_cast<const CvSNMPVar *>(vars);
+    const int indexCount = int(keys.size());
+    const QString key = keys.last().section('=', 1);
+    QStringList keyValues;
+    for (const QString &k : keys)
+        keyValues.append(k.section('=', 1));
+    const auto steps = [&](THandLaidForm *window) {
+        QTRY_VERIFY_WITH_TIMEOUT(window->Created() && !window->AnyBusy(), 20000);
+        fill(*window, keys);
+        click(*window, buttons.at(0));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->AnyBusy(), 20000);
+        QVERIFY(ReadTable(table, MVT_UMV, indexCount).contains(key));
+        selectRow(*window, keyValues);
+        fill(*window, edit);
+        click(*window, buttons.at(1));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->AnyBusy(), 20000);
+        QCOMPARE(ReadTable(table, MVT_UMV, indexCount).value(key).value(column), value);
+        selectRow(*window, keyValues);
+        click(*window, buttons.at(2));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->AnyBusy(), 20000);
+        QVERIFY(!ReadTable(table, MVT_UMV, indexCount).contains(key));
+    };
+    QTimer::singleShot(0, [&] {
+        const QPointer<THandLaidForm> window
+            = qobject_cast<THandLaidForm *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        steps(window);
+        if (window)
+            window->close();
+    });
+    const WindowCommands::Command command = WindowCommands::Find(className);
+    QVERIFY(command);
+    command();
 }
 
 QTEST_MAIN(TstHandLaid)
