@@ -248,7 +248,19 @@ void answerDelayed(unsigned int, void *clientarg)
     if (!cache)
         return; // the request went away meanwhile
     netsnmp_handler_mark_requests_as_delegated(cache->requests, REQUEST_IS_NOT_DELEGATED);
+    // A get-bulk reaches the handler as get-next passes, and the library has
+    // set the mode back to get-bulk since: the pass is answered in the mode
+    // it was asked in. The library sets up the next pass from the answers
+    // right after the handler returns, which for a delayed pass was before
+    // there were any; it is done again now, or every repetition would read
+    // endOfMibView.
+    const int mode = int(reinterpret_cast<intptr_t>(cache->localinfo));
+    const int current = cache->reqinfo->mode;
+    cache->reqinfo->mode = mode;
     process(cache->reqinfo, cache->requests);
+    cache->reqinfo->mode = current;
+    if (current == MODE_GETBULK && mode == MODE_GETNEXT)
+        netsnmp_bulk_to_next_fix_requests(cache->requests);
     netsnmp_free_delegated_cache(cache);
 }
 
@@ -262,7 +274,8 @@ int handleRequests(netsnmp_mib_handler *handler, netsnmp_handler_registration *r
         // Delay once per request PDU, without blocking other requests.
         netsnmp_agent_add_list_data(
             reqinfo, netsnmp_create_data_list(delayedKey, &delayedMarker, nullptr));
-        auto *cache = netsnmp_create_delegated_cache(handler, reginfo, reqinfo, requests, nullptr);
+        auto *cache = netsnmp_create_delegated_cache(
+            handler, reginfo, reqinfo, requests, reinterpret_cast<void *>(intptr_t(reqinfo->mode)));
         netsnmp_handler_mark_requests_as_delegated(requests, REQUEST_IS_DELEGATED);
         timeval delay {agentOptions.delayMs / 1000, (agentOptions.delayMs % 1000) * 1000};
         snmp_alarm_register_hr(delay, 0, answerDelayed, cache);
