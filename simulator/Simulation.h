@@ -15,6 +15,7 @@ struct SimulationOptions
     std::string stackSpec;
     std::string stateFile; // empty: nothing is saved
     int ledOctets = -1; // >= 0: LED strings cut to this many octets
+    uint32_t counterBase = 0; // where the 32-bit traffic counters start
 };
 
 class Simulation

@@ -13,7 +13,7 @@ namespace {
 const char usage[]
     = "usage: trvsim [--listen ADDRESS:PORT] [--stack UNIT:MODEL,...] [--state FILE]\n"
       "              [--delay-ms N] [--drop-percent P] [--seed-random S]\n"
-      "              [--silent-after N] [--led-octets N]\n"
+      "              [--silent-after N] [--led-octets N] [--counter-base N]\n"
       "  --listen        loopback address and UDP port (default 127.0.0.1:16161; port 0\n"
       "                  picks a free one, shown in the ready line)\n"
       "  --stack         units 1 to 12 and their models\n"
@@ -24,6 +24,8 @@ const char usage[]
       "  --seed-random   seed of the drop decisions (same seed, same drops)\n"
       "  --silent-after  stop answering after N requests\n"
       "  --led-octets    cut the LED status strings to N octets\n"
+      "  --counter-base  start the 32-bit traffic counters at N (near 4294967295 they\n"
+      "                  wrap soon)\n"
       "The data files are read from $TRVSIM_DATA, else trvsim-data beside the program.\n";
 
 bool toNumber(const std::string &text, long long low, long long high, long long &out)
@@ -111,6 +113,8 @@ int main(int argc, char **argv)
             agent.silentAfter = static_cast<long>(n);
         else if (arg == "--led-octets" && toNumber(value, 0, 255, n))
             sim.ledOctets = static_cast<int>(n);
+        else if (arg == "--counter-base" && toNumber(value, 0, 4294967295LL, n))
+            sim.counterBase = static_cast<uint32_t>(n);
         else
             error = "bad option or value: " + arg + " " + value;
         if (error) {
