@@ -350,6 +350,14 @@ QString ViewModel::Text(int row, int k) const
     return cell.present ? ValueText(Column(k), cell.value) : QString();
 }
 
+bool ViewModel::HasValue(int row, int k) const
+{
+    if (row < 0 || row >= int(m_rows.size()) || k < 0 || k >= m_columns)
+        return false;
+    const Cell &cell = m_rows[size_t(row)].cells[size_t(k)];
+    return cell.present && !cell.value.isException() && !cell.value.isNull();
+}
+
 QString ViewModel::Csv() const
 {
     QString csv;

@@ -62,6 +62,8 @@ public:
     QString CellName(int row, int k) const;
     // The value text of column k in a row.
     QString Text(int row, int k) const;
+    // Whether the agent gave a value for column k in a row.
+    bool HasValue(int row, int k) const;
     // The row of an index suffix; -1 when there is none.
     int RowOf(const CvOid &suffix) const;
     CvOid Suffix(int row) const;

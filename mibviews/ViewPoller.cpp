@@ -12,7 +12,7 @@ ViewPoller::ViewPoller(const ViewDefinition &view, const CvSnmpTarget &target, Q
             return;
         ViewModel *model = m_models[size_t(m_section)];
         model->Flush();
-        emit Progress(m_rowsBefore + (model->isTable() ? model->rowCount() : 1));
+        emit Progress(m_rowsBefore + (model->isTable() ? model->rowCount() : 0));
     });
     connect(&m_walker, &ViewWalker::Finished, this, &ViewPoller::sectionDone);
 }
@@ -47,9 +47,10 @@ void ViewPoller::sectionDone(const ViewWalkOutcome &outcome)
         return;
     ViewModel *model = m_models[size_t(m_section)];
     model->EndPoll(outcome.complete);
-    const int rows = model->isTable() ? model->rowCount() : 1;
+    const int rows = model->isTable() ? model->rowCount() : 0;
     m_result.requests += outcome.requests;
     m_result.rows += rows;
+    m_result.objects += model->isTable() ? 0 : model->rowCount();
     if (!outcome.complete) {
         m_result.complete = false;
         m_result.stopped = outcome.stopped;

@@ -16,7 +16,8 @@ struct ViewPollResult
     bool stopped = false;
     int code = 0; // engine code of a failure
     QString message; // empty when the poll was complete
-    int rows = 0; // table rows read (a group of scalars counts one)
+    int rows = 0; // table rows read
+    int objects = 0; // scalars read
     int requests = 0;
     qint64 elapsedMs = 0;
 };
@@ -52,7 +53,7 @@ private:
     ViewWalker m_walker;
     std::vector<ViewModel *> m_models; // owned as children
     int m_section = -1; // the section being polled, -1 between polls
-    int m_rowsBefore = 0; // rows of the sections polled before this one
+    int m_rowsBefore = 0; // table rows of the sections polled before this one
     ViewPollResult m_result;
     QElapsedTimer m_clock;
 };

@@ -118,6 +118,8 @@ void ViewWindow::addPage(ViewModel *model)
     page.table->setObjectName(
         QStringLiteral("Table_%1").arg(QLatin1String(model->section().title)));
     page.table->setModel(page.proxy);
+    // Rows come in index order; a click on a header sorts by that column.
+    page.table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     page.table->setSortingEnabled(model->isTable());
     page.table->setSelectionBehavior(QAbstractItemView::SelectItems);
     page.table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -125,8 +127,7 @@ void ViewWindow::addPage(ViewModel *model)
     page.table->verticalHeader()->setDefaultSectionSize(page.table->fontMetrics().height() + 6);
     page.table->verticalHeader()->hide();
     page.table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    if (!model->isTable())
-        page.table->horizontalHeader()->setStretchLastSection(true);
+    page.table->horizontalHeader()->setStretchLastSection(true);
     page.chart = new RateChart(splitter);
     page.chart->hide();
     splitter->setStretchFactor(0, 3);
@@ -191,8 +192,10 @@ void ViewWindow::pollFinished(const ViewPollResult &result)
         updateChart(m_pages[s]);
     }
     if (result.complete)
-        m_status->setText(QStringLiteral("%1 rows in %2 s, %3 requests, at %4")
-                              .arg(result.rows)
+        m_status->setText(QStringLiteral("%1 in %2 s, %3 requests, at %4")
+                              .arg(result.rows == 0 && result.objects > 0
+                                      ? QStringLiteral("%1 objects").arg(result.objects)
+                                      : QStringLiteral("%1 rows").arg(result.rows))
                               .arg(double(result.elapsedMs) / 1000.0, 0, 'f', 2)
                               .arg(result.requests)
                               .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
@@ -234,6 +237,7 @@ void ViewWindow::SelectCell(int section, int row, int column)
     m_tabs->setCurrentIndex(section);
     const QModelIndex proxy = page.proxy->mapFromSource(page.model->index(row, column));
     page.table->setCurrentIndex(proxy);
+    page.table->scrollTo(proxy, QAbstractItemView::PositionAtCenter);
 }
 
 RateChart *ViewWindow::Chart(int section) const
