@@ -184,12 +184,15 @@ void ViewWindow::pollFinished(const ViewPollResult &result)
     m_refresh->setEnabled(true);
     m_stop->setEnabled(false);
     m_progress->hide();
-    for (int s = 0; s < m_pages.size(); ++s) {
-        if (s == 0 && m_pages[s].model->Polls() == 1 && m_pages[s].model->isTable())
-            m_pages[s].table->resizeColumnsToContents();
-        if (!m_pages[s].model->isTable() && m_pages[s].model->Polls() == 1)
-            m_pages[s].table->resizeColumnsToContents();
-        updateChart(m_pages[s]);
+    for (Page &page : m_pages) {
+        if (page.model->Polls() == 1) {
+            // Sized to the first values; the last column takes what is left.
+            page.table->resizeColumnsToContents();
+            QHeaderView *header = page.table->horizontalHeader();
+            header->setStretchLastSection(false);
+            header->setStretchLastSection(true);
+        }
+        updateChart(page);
     }
     if (result.complete)
         m_status->setText(QStringLiteral("%1 in %2 s, %3 requests, at %4")
