@@ -2,7 +2,11 @@
 
 #include "Registry.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 QString ViewFamily(const QString &view)
 {
@@ -55,11 +59,22 @@ QStringList SplitCommandLine(const QString &command)
     return command.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
+QString ViewProgram(const QString &name, const QString &ownDirectory)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+        return name;
+    const QFileInfo own(QDir(ownDirectory).filePath(name));
+    if (!ownDirectory.isEmpty() && own.isFile() && own.isExecutable())
+        return own.absoluteFilePath();
+    const QString found = QStandardPaths::findExecutable(name);
+    return found.isEmpty() ? name : found;
+}
+
 void StartCommandLine(const QString &command)
 {
     QStringList parts = SplitCommandLine(command);
     if (parts.isEmpty())
         return;
-    const QString program = parts.takeFirst();
+    const QString program = ViewProgram(parts.takeFirst(), QCoreApplication::applicationDirPath());
     QProcess::startDetached(program, parts);
 }

@@ -24,5 +24,11 @@ QString MakeViewCommand(
 // started: no shell ever sees it.
 QStringList SplitCommandLine(const QString &command);
 
-// Starts the command line detached; failures are ignored.
+// The program a command line names: the executable of that name in the
+// module's own directory when there is one, else the one the program search
+// path finds, else the name as it is.
+QString ViewProgram(const QString &name, const QString &ownDirectory);
+
+// Starts the command line detached, its program found as ViewProgram finds
+// it from the module's directory; failures are ignored.
 void StartCommandLine(const QString &command);

@@ -264,7 +264,19 @@ void answerDelayed(unsigned int alarm, void *)
     if (!netsnmp_handler_check_cache(cache))
         return; // the request went away meanwhile
     netsnmp_handler_mark_requests_as_delegated(cache->requests, REQUEST_IS_NOT_DELEGATED);
+    // A get-bulk reaches the handler as get-next passes, and the library has
+    // set the mode back to get-bulk since: the pass is answered in the mode
+    // it was asked in. The library sets up the next pass from the answers
+    // right after the handler returns, which for a delayed pass was before
+    // there were any; it is done again now, or every repetition would read
+    // endOfMibView.
+    const int mode = int(reinterpret_cast<intptr_t>(cache->localinfo));
+    const int current = cache->reqinfo->mode;
+    cache->reqinfo->mode = mode;
     process(cache->reqinfo, cache->requests);
+    cache->reqinfo->mode = current;
+    if (current == MODE_GETBULK && mode == MODE_GETNEXT)
+        netsnmp_bulk_to_next_fix_requests(cache->requests);
 }
 
 void dropPendingAnswers()
@@ -284,8 +296,8 @@ int handleRequests(netsnmp_mib_handler *handler, netsnmp_handler_registration *r
         // Delay once per request PDU, without blocking other requests.
         netsnmp_agent_add_list_data(
             reqinfo, netsnmp_create_data_list(delayedKey, &delayedMarker, nullptr));
-        DelegatedCache cache(
-            netsnmp_create_delegated_cache(handler, reginfo, reqinfo, requests, nullptr));
+        DelegatedCache cache(netsnmp_create_delegated_cache(handler, reginfo, reqinfo, requests,
+            reinterpret_cast<void *>(intptr_t(reqinfo->mode))));
         timeval delay {agentOptions.delayMs / 1000, (agentOptions.delayMs % 1000) * 1000};
         const unsigned int alarm = snmp_alarm_register_hr(delay, 0, answerDelayed, nullptr);
         if (!cache || alarm == 0)
@@ -313,7 +325,36 @@ Value engineValue(const std::string &name)
         {"decryption-errors", STAT_USMSTATSDECRYPTIONERRORS},
         {"unavailable-contexts", STAT_SNMPUNAVAILABLECONTEXTS},
         {"unknown-contexts", STAT_SNMPUNKNOWNCONTEXTS},
-        {"in-pkts", STAT_SNMPINPKTS},
+        // The snmp group of MIB-II, as the library counts it.
+        {"snmp-in-pkts", STAT_SNMPINPKTS},
+        {"snmp-out-pkts", STAT_SNMPOUTPKTS},
+        {"snmp-in-bad-versions", STAT_SNMPINBADVERSIONS},
+        {"snmp-in-bad-community-names", STAT_SNMPINBADCOMMUNITYNAMES},
+        {"snmp-in-bad-community-uses", STAT_SNMPINBADCOMMUNITYUSES},
+        {"snmp-in-asn-parse-errs", STAT_SNMPINASNPARSEERRS},
+        {"snmp-in-too-bigs", STAT_SNMPINTOOBIGS},
+        {"snmp-in-no-such-names", STAT_SNMPINNOSUCHNAMES},
+        {"snmp-in-bad-values", STAT_SNMPINBADVALUES},
+        {"snmp-in-read-onlys", STAT_SNMPINREADONLYS},
+        {"snmp-in-gen-errs", STAT_SNMPINGENERRS},
+        {"snmp-in-total-req-vars", STAT_SNMPINTOTALREQVARS},
+        {"snmp-in-total-set-vars", STAT_SNMPINTOTALSETVARS},
+        {"snmp-in-get-requests", STAT_SNMPINGETREQUESTS},
+        {"snmp-in-get-nexts", STAT_SNMPINGETNEXTS},
+        {"snmp-in-set-requests", STAT_SNMPINSETREQUESTS},
+        {"snmp-in-get-responses", STAT_SNMPINGETRESPONSES},
+        {"snmp-in-traps", STAT_SNMPINTRAPS},
+        {"snmp-out-too-bigs", STAT_SNMPOUTTOOBIGS},
+        {"snmp-out-no-such-names", STAT_SNMPOUTNOSUCHNAMES},
+        {"snmp-out-bad-values", STAT_SNMPOUTBADVALUES},
+        {"snmp-out-gen-errs", STAT_SNMPOUTGENERRS},
+        {"snmp-out-get-requests", STAT_SNMPOUTGETREQUESTS},
+        {"snmp-out-get-nexts", STAT_SNMPOUTGETNEXTS},
+        {"snmp-out-set-requests", STAT_SNMPOUTSETREQUESTS},
+        {"snmp-out-get-responses", STAT_SNMPOUTGETRESPONSES},
+        {"snmp-out-traps", STAT_SNMPOUTTRAPS},
+        {"snmp-silent-drops", STAT_SNMPSILENTDROPS},
+        {"snmp-proxy-drops", STAT_SNMPPROXYDROPS},
     };
     Value v;
     if (name == "id") {

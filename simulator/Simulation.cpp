@@ -61,7 +61,14 @@ int64_t columnInteger(
 constexpr std::string_view engineValueNames[] = {"id", "boots", "time", "unknown-security-models",
     "invalid-msgs", "unknown-pdu-handlers", "unsupported-sec-levels", "not-in-time-windows",
     "unknown-user-names", "unknown-engine-ids", "wrong-digests", "decryption-errors",
-    "unavailable-contexts", "unknown-contexts", "in-pkts"};
+    "unavailable-contexts", "unknown-contexts", "snmp-in-pkts", "snmp-out-pkts",
+    "snmp-in-bad-versions", "snmp-in-bad-community-names", "snmp-in-bad-community-uses",
+    "snmp-in-asn-parse-errs", "snmp-in-too-bigs", "snmp-in-no-such-names", "snmp-in-bad-values",
+    "snmp-in-read-onlys", "snmp-in-gen-errs", "snmp-in-total-req-vars", "snmp-in-total-set-vars",
+    "snmp-in-get-requests", "snmp-in-get-nexts", "snmp-in-set-requests", "snmp-in-get-responses",
+    "snmp-in-traps", "snmp-out-too-bigs", "snmp-out-no-such-names", "snmp-out-bad-values",
+    "snmp-out-gen-errs", "snmp-out-get-requests", "snmp-out-get-nexts", "snmp-out-set-requests",
+    "snmp-out-get-responses", "snmp-out-traps", "snmp-silent-drops", "snmp-proxy-drops"};
 
 // SNMPv2 DateAndTime of a moment, 11 octets in UTC.
 Value dateAndTime(std::time_t when)
@@ -126,9 +133,10 @@ std::optional<Source> Simulation::makeSource(const std::string &name, const std:
             rate = std::strtod(arg.c_str(), nullptr);
         const bool wide = name == "traffic64";
         return [this, rate, wide](const SourceContext &ctx) {
-            const double total = rate * stack_.load(ctx.unit, ctx.port) * seconds();
+            const double total = rate * stack_.traffic(ctx.unit, ctx.port, seconds());
             auto v = static_cast<uint64_t>(total);
-            return number(wide ? v : (v & 0xFFFFFFFFu));
+            // A 32-bit counter wraps; it may start near the top to wrap soon.
+            return number(wide ? v : ((v + options_.counterBase) & 0xFFFFFFFFu));
         };
     }
     if (name == "row-count") // row-count:TABLE

@@ -18,6 +18,7 @@ struct SimulationOptions
     // > 0: this VLAN's static port lists are answered cut to shortVlanOctets.
     int shortVlan = 0;
     int shortVlanOctets = 0;
+    uint32_t counterBase = 0; // where the 32-bit traffic counters start
 };
 
 class Simulation

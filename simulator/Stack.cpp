@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <sstream>
 
 namespace trvsim {
@@ -95,6 +96,20 @@ double Stack::load(int unitId, int port) const
     if (portClass(hash(unitId, port, 0)) == PortClass::Empty)
         return 0.0;
     return 0.2 + static_cast<double>(hash(unitId, port, 1) % 70) / 100.0;
+}
+
+double Stack::traffic(int unitId, int port, double seconds) const
+{
+    const double l = unitId == 0 ? 1.0 : load(unitId, port);
+    if (l == 0.0)
+        return 0.0;
+    constexpr double period = 60.0;
+    constexpr double swing = 0.4;
+    constexpr double w = 2.0 * std::numbers::pi / period;
+    const double phase = static_cast<double>(hash(unitId, port, 2) % 628) / 100.0;
+    const double t = std::max(0.0, seconds);
+    // The integral of 1 + swing * sin(w t + phase) from 0 to t.
+    return l * (t + swing / w * (std::cos(phase) - std::cos(w * t + phase)));
 }
 
 bool Stack::active(int unitId, int port, double seconds) const

@@ -65,6 +65,11 @@ public:
     bool gigabit(int unitId, int port) const { return hash(unitId, port, 7) % 4 != 0; }
     // Relative load of a port, 0 for ports that never have a link.
     double load(int unitId, int port) const;
+    // The traffic a port has carried after `seconds`, in seconds at its full
+    // rate: its load over time, the rate swinging 40 % either way in a
+    // 60-second cycle of its own. Unit 0 stands for the switch as a whole,
+    // always loaded.
+    double traffic(int unitId, int port, double seconds) const;
 
     // The front-panel LED status string of a unit; `adminUp(port)` tells
     // whether a port is administratively enabled.

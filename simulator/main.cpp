@@ -14,6 +14,7 @@ const char usage[]
     = "usage: trvsim [--listen ADDRESS:PORT] [--stack UNIT:MODEL,...] [--state FILE]\n"
       "              [--delay-ms N] [--drop-percent P] [--seed-random S]\n"
       "              [--silent-after N] [--led-octets N] [--short-vlan VID:N]\n"
+      "              [--counter-base N]\n"
       "  --listen        loopback address and UDP port (default 127.0.0.1:16161; port 0\n"
       "                  picks a free one, shown in the ready line)\n"
       "  --stack         units 1 to 12 and their models\n"
@@ -25,6 +26,8 @@ const char usage[]
       "  --silent-after  stop answering after N requests\n"
       "  --led-octets    cut the LED status strings to N octets\n"
       "  --short-vlan    answer VLAN VID's static port lists cut to N octets (0..95)\n"
+      "  --counter-base  start the 32-bit traffic counters at N (near 4294967295 they\n"
+      "                  wrap soon)\n"
       "The data files are read from $TRVSIM_DATA, else trvsim-data beside the program.\n";
 
 bool toNumber(const std::string &text, long long low, long long high, long long &out)
@@ -127,6 +130,8 @@ int main(int argc, char **argv)
             sim.ledOctets = static_cast<int>(n);
         else if (arg == "--short-vlan")
             error = parseShortVlan(value, sim);
+        else if (arg == "--counter-base" && toNumber(value, 0, 4294967295LL, n))
+            sim.counterBase = static_cast<uint32_t>(n);
         else
             error = "bad option or value: " + arg + " " + value;
         if (error) {

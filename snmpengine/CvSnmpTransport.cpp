@@ -52,6 +52,8 @@ struct Context
     QList<CvSnmpBinding> bindings;
     bool resent = false;
     bool awaitingResend = false; // a notInTimeWindow report came; the library resends
+    int nonRepeaters = 0; // get-bulk only
+    int maxRepetitions = 0;
 };
 
 // An SNMPv3 request waiting for the agent's engine to be found.
@@ -329,6 +331,8 @@ struct CvSnmpTransport::Private
     static int onEvent(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic);
     static int onProbe(int op, netsnmp_session *, int, netsnmp_pdu *pdu, void *magic);
 
+    quint64 start(const CvSnmpTarget &target, CvPduType type, const QList<CvSnmpBinding> &bindings,
+        CvSnmpCallback callback, int *immediate, int nonRepeaters, int maxRepetitions);
     Session *openSession(const CvSnmpTarget &t, const QString &peer, const QByteArray &engineId,
         bool probe, int *result);
     void watch(Session *s);
@@ -769,8 +773,13 @@ int CvSnmpTransport::Private::sendPdu(quint64 handle, const CvSnmpTarget &t, CvP
 
     const int command = type == CvPduType::Get ? SNMP_MSG_GET
         : type == CvPduType::GetNext           ? SNMP_MSG_GETNEXT
+        : type == CvPduType::GetBulk           ? SNMP_MSG_GETBULK
                                                : SNMP_MSG_SET;
     netsnmp_pdu *pdu = snmp_pdu_create(command);
+    if (type == CvPduType::GetBulk && context != contexts.end()) {
+        pdu->non_repeaters = context->nonRepeaters;
+        pdu->max_repetitions = context->maxRepetitions;
+    }
     for (const CvSnmpBinding &b : bindings) {
         if (!addVariable(pdu, b, type == CvPduType::Set)) {
             snmp_free_pdu(pdu);
@@ -1137,20 +1146,40 @@ void CvSnmpTransport::Private::closeLater(void *handle)
 quint64 CvSnmpTransport::Send(const CvSnmpTarget &target, CvPduType type,
     const QList<CvSnmpBinding> &bindings, CvSnmpCallback callback, int *immediate)
 {
+    return d->start(target, type, bindings, std::move(callback), immediate, 0, 0);
+}
+
+quint64 CvSnmpTransport::SendBulk(const CvSnmpTarget &target, const QList<CvSnmpBinding> &bindings,
+    int nonRepeaters, int maxRepetitions, CvSnmpCallback callback, int *immediate)
+{
+    if (target.version == 0) {
+        *immediate = CvSnmpResult::OperationFailed; // SNMPv1 has no get-bulk
+        return 0;
+    }
+    return d->start(target, CvPduType::GetBulk, bindings, std::move(callback), immediate,
+        std::max(nonRepeaters, 0), std::max(maxRepetitions, 0));
+}
+
+quint64 CvSnmpTransport::Private::start(const CvSnmpTarget &target, CvPduType type,
+    const QList<CvSnmpBinding> &bindings, CvSnmpCallback callback, int *immediate, int nonRepeaters,
+    int maxRepetitions)
+{
     *immediate = 0;
-    const quint64 handle = d->nextHandle++;
+    const quint64 handle = nextHandle++;
     Context context;
     context.callback = std::move(callback);
     context.agentAddress = target.address;
     context.agentPort = target.port;
-    d->contexts.insert(handle, std::move(context));
-    if (d->sendHook)
-        d->sendHook();
-    const int result = d->dispatch(handle, target, type, bindings);
+    context.nonRepeaters = nonRepeaters;
+    context.maxRepetitions = maxRepetitions;
+    contexts.insert(handle, std::move(context));
+    if (sendHook)
+        sendHook();
+    const int result = dispatch(handle, target, type, bindings);
     if (result != 0) {
-        const auto it = d->contexts.find(handle);
-        if (it != d->contexts.end() && !it->done) {
-            d->contexts.erase(it);
+        const auto it = contexts.find(handle);
+        if (it != contexts.end() && !it->done) {
+            contexts.erase(it);
             *immediate = result;
             return 0;
         }

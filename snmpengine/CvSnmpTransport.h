@@ -36,7 +36,7 @@ struct CvSnmpTarget
     qint32 retries = 1;
 };
 
-enum class CvPduType { Get, GetNext, Set };
+enum class CvPduType { Get, GetNext, Set, GetBulk };
 
 struct CvSnmpBinding
 {
@@ -85,6 +85,13 @@ public:
     // resolve ends its requests through the callback with InvalidAddress.
     quint64 Send(const CvSnmpTarget &target, CvPduType type, const QList<CvSnmpBinding> &bindings,
         CvSnmpCallback callback, int *immediate);
+
+    // Sends one get-bulk PDU (SNMPv2c and v3): the first nonRepeaters
+    // bindings get one successor each, the others up to maxRepetitions
+    // successors, in the order the agent answers them. Otherwise as Send;
+    // an SNMPv1 target is refused at once.
+    quint64 SendBulk(const CvSnmpTarget &target, const QList<CvSnmpBinding> &bindings,
+        int nonRepeaters, int maxRepetitions, CvSnmpCallback callback, int *immediate);
 
     // The callback of a pending request will not be called.
     void Cancel(quint64 handle);

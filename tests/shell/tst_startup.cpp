@@ -25,6 +25,7 @@ private slots:
     void viewCommand();
     void viewStatus_data();
     void viewStatus();
+    void viewProgramFoundBesideTheModuleFirst();
 
 private:
     void writeConfig(const QString &address, const QByteArray &body);
@@ -328,6 +329,35 @@ void TstStartup::viewStatus()
     f.close();
     qputenv("TRV_REGISTRY", file.toLocal8Bit());
     QCOMPARE(ViewInstallationStatus(), status);
+}
+
+// The family program beside the module wins over one on the search path;
+// a file that is not executable does not count; an unknown name stays as
+// it is.
+void TstStartup::viewProgramFoundBesideTheModuleFirst()
+{
+    const QString own = m_dir.filePath("module");
+    const QString path = m_dir.filePath("path");
+    QDir().mkpath(own);
+    QDir().mkpath(path);
+    const auto program = [](const QString &file, bool executable) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n");
+        f.close();
+        if (executable)
+            f.setPermissions(f.permissions() | QFile::ExeOwner | QFile::ExeUser);
+    };
+    program(own + "/Rmon", true);
+    program(path + "/Rmon", true);
+    program(own + "/Bridge", false);
+    program(path + "/Bridge", true);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", path.toLocal8Bit());
+    const auto restore = qScopeGuard([&] { qputenv("PATH", oldPath); });
+    QCOMPARE(ViewProgram("Rmon", own), own + "/Rmon");
+    QCOMPARE(ViewProgram("Bridge", own), path + "/Bridge");
+    QCOMPARE(ViewProgram("Layer3", own), QString("Layer3"));
 }
 
 QTEST_GUILESS_MAIN(TstStartup)

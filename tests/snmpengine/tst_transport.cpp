@@ -40,6 +40,8 @@ private slots:
     void timeoutKeepsEventLoopRunning();
     void cancelledRequestReachesNothing();
     void errorStatusAndEndOfMib();
+    void getBulk_data();
+    void getBulk();
     void bootsCounter();
     void agentRestartAndNewEngine();
     void hostNameLookedUpOnce();
@@ -314,6 +316,52 @@ void TstTransport::errorStatusAndEndOfMib()
     QVERIFY(r.has_value());
     QCOMPARE(r->result, 0);
     QCOMPARE(r->bindings.value(0).value.tag(), CvSNMPValue::EndOfMibView);
+}
+
+void TstTransport::getBulk_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::newRow("v2c") << 1;
+    QTest::newRow("v3") << 3;
+}
+
+// One non-repeater and two columns of three repetitions: seven bindings,
+// the repetitions interleaved column by column as the agent walks them.
+void TstTransport::getBulk()
+{
+    QFETCH(int, version);
+    CvSnmpTarget t = target(quint8(version));
+    t.securityName = QStringLiteral("noauthuser");
+    const CvOid upTime {1, 3, 6, 1, 2, 1, 1, 3};
+    const CvOid descr {1, 3, 6, 1, 2, 1, 2, 2, 1, 2};
+    const CvOid type {1, 3, 6, 1, 2, 1, 2, 2, 1, 3};
+    std::optional<CvSnmpResponse> got;
+    QEventLoop loop;
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    int immediate = 0;
+    CvSnmpTransport::instance().SendBulk(
+        t, {{upTime, {}}, {descr, {}}, {type, {}}}, 1, 3,
+        [&](const CvSnmpResponse &r) {
+            got = r;
+            loop.quit();
+        },
+        &immediate);
+    QCOMPARE(immediate, 0);
+    loop.exec();
+    QVERIFY(got.has_value());
+    QCOMPARE(got->result, 0);
+    QCOMPARE(got->bindings.size(), 7);
+    QCOMPARE(got->bindings[0].oid, upTime + CvOid {0});
+    for (int r = 0; r < 3; ++r) {
+        QCOMPARE(got->bindings[1 + 2 * r].oid.mid(0, descr.size()), descr);
+        QCOMPARE(got->bindings[2 + 2 * r].oid.mid(0, type.size()), type);
+        QCOMPARE(got->bindings[1 + 2 * r].oid.last(), got->bindings[2 + 2 * r].oid.last());
+    }
+    QVERIFY(got->bindings[3].oid.last() > got->bindings[1].oid.last());
+
+    // SNMPv1 has no get-bulk: refused before anything is sent.
+    CvSnmpTransport::instance().SendBulk(target(0), {{descr, {}}}, 0, 3, {}, &immediate);
+    QVERIFY(immediate != 0);
 }
 
 void TstTransport::bootsCounter()

@@ -9,10 +9,10 @@ QString HelpPathValueName()
     return QStringLiteral("1.3.6.1.4.1.%1.10.59.8").arg(TRV_PEN);
 }
 
-ModuleDirectories ReadModuleDirectories()
+ModuleDirectories ReadModuleDirectories(bool createHelpKey)
 {
     ModuleDirectories dirs;
-    if (const auto help = RegistryKey::Open(QLatin1String(Registry::HelpPathKey), true)) {
+    if (const auto help = RegistryKey::Open(QLatin1String(Registry::HelpPathKey), createHelpKey)) {
         const QString path = help->ReadString(HelpPathValueName());
         dirs.ModuleDirectory = path.size() > 12 ? path.left(path.size() - 12) : QString();
     }

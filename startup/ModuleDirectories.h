@@ -12,8 +12,9 @@ struct ModuleDirectories
 // The value name under "HelpPath" that holds this module's help file path.
 QString HelpPathValueName();
 
-// Reads the keys; the "HelpPath" key is created when it is missing.
-ModuleDirectories ReadModuleDirectories();
+// Reads the keys; the module creates the "HelpPath" key when it is missing,
+// the programs it starts only read it.
+ModuleDirectories ReadModuleDirectories(bool createHelpKey = true);
 
 // Loads the seven message catalogues from the module directory, in order.
 void LoadCatalogues(const QString &moduleDirectory);

@@ -1,0 +1,88 @@
+#include "ViewLaunch.h"
+
+#include "CvConvertError.h"
+
+QString ViewUsage()
+{
+    return QStringLiteral("usage: FAMILY /IADDRESS /RREAD /WWRITE /TFAMILY_VIEW "
+                          "[/t /v /d /m /n /c /l /a /A /p /P ...]");
+}
+
+namespace {
+QString viewList(const QString &family)
+{
+    QStringList names;
+    for (const ViewDefinition *v : AllViews())
+        if (family.isEmpty() || FamilyOf(*v) == family)
+            names << QLatin1String(v->argument);
+    return names.join(QStringLiteral(", "));
+}
+} // namespace
+
+ViewLaunch ReadViewLaunch(const QString &program, const QStringList &parameters,
+    const QString &configDirectory, CvSNMPSessionDefaults &defaults)
+{
+    ViewLaunch launch;
+    const QString family = IsViewFamily(program) ? program : QString();
+    QString argument;
+    bool named = false;
+    for (const QString &p : parameters) {
+        if (p.startsWith(QLatin1String("/T"))) {
+            argument = p.mid(2);
+            named = true;
+            break;
+        }
+    }
+    if (!named) {
+        launch.error = QStringLiteral("No view named: the command line needs /T and the view, "
+                                      "one of %1.")
+                           .arg(viewList(family));
+        return launch;
+    }
+    launch.view = FindView(argument);
+    if (!launch.view) {
+        launch.error = QStringLiteral("Unknown view \"%1\". Known views: %2.")
+                           .arg(argument, viewList(family));
+        return launch;
+    }
+    if (!family.isEmpty() && FamilyOf(*launch.view) != family) {
+        launch.error = QStringLiteral("The view \"%1\" is shown by %2, not by %3.")
+                           .arg(argument, FamilyOf(*launch.view), family);
+        launch.view = nullptr;
+        return launch;
+    }
+    try {
+        ApplyParameters(parameters, configDirectory, launch.state, defaults);
+    } catch (const CvConvertError &e) {
+        launch.error = QStringLiteral("Malformed command line: %1.").arg(e.message());
+        launch.view = nullptr;
+        return launch;
+    }
+    if (launch.state.AgentAddress.isEmpty()) {
+        launch.error
+            = QStringLiteral("No agent: the command line needs /I and the agent's address.");
+        launch.view = nullptr;
+    }
+    return launch;
+}
+
+CvSnmpTarget ViewTarget(const CvSNMPSessionDefaults &d)
+{
+    CvSnmpTarget t;
+    t.address = d.device.address;
+    t.port = d.device.port;
+    t.version = d.security.version;
+    t.community = d.security.readCommunity;
+    t.securityModel = d.security.securityModel;
+    t.securityLevel = d.security.securityLevel;
+    t.securityName = d.security.securityName;
+    t.authProtocol = d.security.authProtocol;
+    t.privProtocol = d.security.privProtocol;
+    t.authPassword = d.security.authPassword;
+    t.privPassword = d.security.privPassword;
+    t.contextName = d.scope.contextName;
+    t.contextEngineId = d.scope.contextEngineId;
+    t.timeoutCs = d.timeout;
+    t.retries = 1;
+    return t;
+}

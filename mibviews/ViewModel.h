@@ -1,0 +1,115 @@
+#pragma once
+
+#include "ViewCatalogue.h"
+#include "ViewValues.h"
+#include "ViewWalker.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QPointF>
+
+#include <optional>
+#include <vector>
+
+// The values of one section of a view as an item model, kept across polls
+// so that counters get their rates. A table shows its decoded index, then
+// each column, a counter followed by its rate per second; a group of
+// scalars shows one object per row: name, value, rate, units.
+class ViewModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    // The sort key of a cell, for a QSortFilterProxyModel.
+    static constexpr int SortRole = Qt::UserRole + 1;
+    // How many rates a cell remembers for its chart.
+    static constexpr int HistoryLength = 600;
+
+    explicit ViewModel(const ViewSection &section, QObject *parent = nullptr);
+
+    const ViewSection &section() const { return m_section; }
+    bool isTable() const { return m_section.isTable(); }
+    // What a poll reads: the column OIDs of a table (walked), the instance
+    // OIDs of a group of scalars (read with get). Value k of a poll is
+    // column or object k.
+    const QList<CvOid> &RequestOids() const { return m_requests; }
+    const ViewColumn &Column(int k) const { return m_section.columns[k]; }
+
+    void BeginPoll();
+    void Store(int k, const CvOid &oid, const CvSNMPValue &value, const ViewStamp &at);
+    // Shows what was stored since the last call.
+    void Flush();
+    // A complete poll drops the rows it did not see.
+    void EndPoll(bool complete);
+    int Polls() const { return m_polls; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The counter a cell shows (its value or its rate): row and column
+    // number k; nullopt for other cells.
+    struct CounterRef
+    {
+        int row = 0;
+        int k = 0;
+    };
+    std::optional<CounterRef> CounterAt(const QModelIndex &index) const;
+    std::optional<double> Rate(int row, int k) const;
+    const QList<QPointF> &RateHistory(int row, int k) const;
+    // "ifInOctets.67", or the scalar's name.
+    QString CellName(int row, int k) const;
+    // The value text of column k in a row.
+    QString Text(int row, int k) const;
+    // Whether the agent gave a value for column k in a row.
+    bool HasValue(int row, int k) const;
+    // The row of an index suffix; -1 when there is none.
+    int RowOf(const CvOid &suffix) const;
+    CvOid Suffix(int row) const;
+
+    // The whole section as comma-separated values, headers first.
+    QString Csv() const;
+
+private:
+    struct Cell
+    {
+        CvSNMPValue value;
+        bool present = false;
+        qint64 steadyMs = 0;
+        std::optional<double> rate;
+        QList<QPointF> history; // (wall clock ms, rate)
+    };
+    struct Row
+    {
+        CvOid suffix;
+        QList<ViewIndexValue> index;
+        std::vector<Cell> cells;
+        int seen = 0; // the poll that last saw it
+    };
+    enum class Shows { Index, Value, Rate };
+    struct DisplayColumn
+    {
+        Shows shows;
+        int n; // index part or column k
+    };
+
+    Row &rowFor(const CvOid &suffix);
+    void addDisplayColumns();
+    QVariant tableData(const Row &row, const DisplayColumn &c, int role) const;
+    QVariant scalarData(int k, int column, int role) const;
+    QString unitOf(int k) const;
+
+    const ViewSection &m_section;
+    int m_columns = 0; // number of ViewColumns
+    QList<CvOid> m_requests;
+    QList<qsizetype> m_prefixLength; // per column: entry OID + column number
+    QList<DisplayColumn> m_display;
+    std::vector<Row> m_rows;
+    std::vector<Row> m_pending; // rows found since the last flush
+    QHash<CvOid, qsizetype> m_rowOf; // rows first, then pending after them
+    int m_dirtyFirst = -1;
+    int m_dirtyLast = -1;
+    int m_polls = 0;
+    bool m_outOfOrder = false;
+};

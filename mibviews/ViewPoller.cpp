@@ -1,0 +1,81 @@
+#include "ViewPoller.h"
+
+ViewPoller::ViewPoller(const ViewDefinition &view, const CvSnmpTarget &target, QObject *parent)
+    : QObject(parent)
+    , m_view(view)
+{
+    m_walker.SetTarget(target);
+    for (const ViewSection *s = view.sections; s && s->title; ++s)
+        m_models.push_back(new ViewModel(*s, this));
+    connect(&m_walker, &ViewWalker::Answered, this, [this] {
+        if (m_section < 0)
+            return;
+        ViewModel *model = m_models[size_t(m_section)];
+        model->Flush();
+        emit Progress(m_rowsBefore + (model->isTable() ? model->rowCount() : 0));
+    });
+    connect(&m_walker, &ViewWalker::Finished, this, &ViewPoller::sectionDone);
+}
+
+void ViewPoller::Poll()
+{
+    if (IsPolling())
+        return;
+    m_result = ViewPollResult();
+    m_clock.start();
+    m_rowsBefore = 0;
+    m_section = 0;
+    pollSection();
+}
+
+void ViewPoller::pollSection()
+{
+    ViewModel *model = m_models[size_t(m_section)];
+    model->BeginPoll();
+    auto sink = [model](int k, const CvOid &oid, const CvSNMPValue &value, const ViewStamp &at) {
+        model->Store(k, oid, value, at);
+    };
+    if (model->isTable())
+        m_walker.Walk(model->RequestOids(), sink);
+    else
+        m_walker.Get(model->RequestOids(), sink);
+}
+
+void ViewPoller::sectionDone(const ViewWalkOutcome &outcome)
+{
+    if (m_section < 0)
+        return;
+    ViewModel *model = m_models[size_t(m_section)];
+    model->EndPoll(outcome.complete);
+    const int rows = model->isTable() ? model->rowCount() : 0;
+    m_result.requests += outcome.requests;
+    m_result.rows += rows;
+    m_result.objects += model->isTable() ? 0 : model->rowCount();
+    if (!outcome.complete) {
+        m_result.complete = false;
+        m_result.stopped = outcome.stopped;
+        m_result.code = outcome.code;
+        const QString what = QLatin1String(model->section().title);
+        const QString reason
+            = outcome.message.isEmpty() ? QStringLiteral("Stopped.") : outcome.message;
+        m_result.message = model->isTable()
+            ? QStringLiteral("%1 %2 is incomplete: %3 rows read before the walk ended.")
+                  .arg(reason, what)
+                  .arg(model->rowCount())
+            : QStringLiteral("%1 %2 was not read.").arg(reason, what);
+    }
+    m_rowsBefore += rows;
+    if (outcome.complete && m_section + 1 < SectionCount()) {
+        ++m_section;
+        pollSection();
+        return;
+    }
+    m_section = -1;
+    m_result.elapsedMs = m_clock.elapsed();
+    emit Finished(m_result);
+}
+
+void ViewPoller::Stop()
+{
+    m_walker.Stop();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ViewModel.h"
+#include "ViewWalker.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+// How the last poll of a view went.
+struct ViewPollResult
+{
+    bool complete = true;
+    bool stopped = false;
+    int code = 0; // engine code of a failure
+    QString message; // empty when the poll was complete
+    int rows = 0; // table rows read
+    int objects = 0; // scalars read
+    int requests = 0;
+    qint64 elapsedMs = 0;
+};
+
+// Polls every section of a view, one after another, into its models.
+class ViewPoller : public QObject
+{
+    Q_OBJECT
+
+public:
+    ViewPoller(const ViewDefinition &view, const CvSnmpTarget &target, QObject *parent = nullptr);
+
+    const ViewDefinition &view() const { return m_view; }
+    int SectionCount() const { return int(m_models.size()); }
+    ViewModel *Model(int section) const { return m_models[size_t(section)]; }
+    ViewWalker &walker() { return m_walker; }
+
+    void Poll();
+    void Stop();
+    bool IsPolling() const { return m_section >= 0; }
+    const ViewPollResult &LastResult() const { return m_result; }
+
+signals:
+    // Rows read so far in this poll, after every answer.
+    void Progress(int rows);
+    void Finished(const ViewPollResult &result);
+
+private:
+    void pollSection();
+    void sectionDone(const ViewWalkOutcome &outcome);
+
+    const ViewDefinition &m_view;
+    ViewWalker m_walker;
+    std::vector<ViewModel *> m_models; // owned as children
+    int m_section = -1; // the section being polled, -1 between polls
+    int m_rowsBefore = 0; // table rows of the sections polled before this one
+    ViewPollResult m_result;
+    QElapsedTimer m_clock;
+};

@@ -1,0 +1,251 @@
+#include "ViewWalker.h"
+
+#include "CvCatalogues.h"
+#include "CvSNMPRequest.h"
+
+#include <QDateTime>
+#include <QPointer>
+
+namespace {
+constexpr int TooBig = 1;
+constexpr int NoSuchName = 2;
+
+bool under(const CvOid &prefix, const CvOid &oid)
+{
+    return oid.size() > prefix.size() && std::equal(prefix.begin(), prefix.end(), oid.begin());
+}
+
+// Lexicographic order of OIDs.
+bool after(const CvOid &a, const CvOid &b)
+{
+    return std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end());
+}
+} // namespace
+
+ViewWalker::ViewWalker(QObject *parent)
+    : QObject(parent)
+{
+    m_clock.start();
+}
+
+ViewWalker::~ViewWalker()
+{
+    if (m_handle)
+        CvSnmpTransport::instance().Cancel(m_handle);
+}
+
+void ViewWalker::SetTarget(const CvSnmpTarget &target)
+{
+    m_target = target;
+}
+
+void ViewWalker::SetBulkBudget(int values)
+{
+    m_budget = std::max(values, 1);
+}
+
+ViewStamp ViewWalker::now() const
+{
+    return {m_clock.elapsed(), QDateTime::currentMSecsSinceEpoch()};
+}
+
+void ViewWalker::Walk(const QList<CvOid> &subtrees, Sink sink)
+{
+    Stop();
+    m_sink = std::move(sink);
+    m_oids = subtrees;
+    m_cursors = subtrees;
+    m_active = QList<bool>(subtrees.size(), true);
+    m_outOfOrder = false;
+    m_requests = 0;
+    m_running = true;
+    m_repetitions = std::max(1, m_budget / int(std::max<qsizetype>(subtrees.size(), 1)));
+    sendWalkStep();
+}
+
+void ViewWalker::sendWalkStep()
+{
+    QList<CvSnmpBinding> bindings;
+    m_sent.clear();
+    for (int k = 0; k < m_oids.size(); ++k) {
+        if (m_active[k]) {
+            m_sent.append(k);
+            bindings.append({m_cursors[k], {}});
+        }
+    }
+    if (m_sent.isEmpty()) {
+        if (m_outOfOrder)
+            finish(
+                0, QStringLiteral("The agent answered out of order: the walk ended early."), false);
+        else
+            finish(0, QString(), true);
+        return;
+    }
+    send(UsesBulk() ? CvPduType::GetBulk : CvPduType::GetNext, bindings, m_repetitions);
+}
+
+void ViewWalker::send(CvPduType type, const QList<CvSnmpBinding> &bindings, int repetitions)
+{
+    CvSnmpTransport &transport = CvSnmpTransport::instance();
+    int immediate = 0;
+    const bool walk = type != CvPduType::Get;
+    // The transport never calls back once the request is cancelled, which
+    // the destructor and Stop do.
+    auto answer = [this, walk](const CvSnmpResponse &r) {
+        m_handle = 0;
+        ++m_requests;
+        if (walk)
+            onWalkAnswer(r);
+        else
+            onGetAnswer(r);
+    };
+    const quint64 handle = type == CvPduType::GetBulk
+        ? transport.SendBulk(m_target, bindings, 0, repetitions, answer, &immediate)
+        : transport.Send(m_target, type, bindings, answer, &immediate);
+    if (immediate != 0) {
+        const int code = RequestCode(immediate);
+        finish(code, MessageOf(code), false);
+        return;
+    }
+    m_handle = handle;
+}
+
+bool ViewWalker::answered()
+{
+    const QPointer<ViewWalker> self(this);
+    emit Answered(m_requests);
+    return self && m_running;
+}
+
+void ViewWalker::onWalkAnswer(const CvSnmpResponse &response)
+{
+    if (response.result == TooBig && UsesBulk() && m_repetitions > 1) {
+        m_repetitions = std::max(1, m_repetitions / 2);
+        sendWalkStep();
+        return;
+    }
+    if (response.result == NoSuchName && !UsesBulk() && response.errorIndex >= 1
+        && response.errorIndex <= m_sent.size()) {
+        // SNMPv1: the column named has no successor; the others go on.
+        m_active[m_sent[response.errorIndex - 1]] = false;
+        if (answered())
+            sendWalkStep();
+        return;
+    }
+    if (response.result != 0) {
+        const int code = RequestCode(response.result);
+        finish(code, MessageOf(code), false);
+        return;
+    }
+    if (response.bindings.isEmpty()) {
+        finish(
+            0, QStringLiteral("The agent answered without values: the walk ended early."), false);
+        return;
+    }
+    const ViewStamp at = now();
+    const qsizetype n = m_sent.size();
+    for (qsizetype i = 0; i < response.bindings.size(); ++i) {
+        const int k = m_sent[i % n];
+        if (!m_active[k])
+            continue; // ended earlier in this answer
+        const CvSnmpBinding &b = response.bindings[i];
+        if (b.value.isException() || !under(m_oids[k], b.oid)) {
+            m_active[k] = false;
+            continue;
+        }
+        if (!after(b.oid, m_cursors[k])) {
+            m_active[k] = false;
+            m_outOfOrder = true;
+            continue;
+        }
+        m_cursors[k] = b.oid;
+        m_sink(k, b.oid, b.value, at);
+    }
+    if (answered())
+        sendWalkStep();
+}
+
+void ViewWalker::Get(const QList<CvOid> &instances, Sink sink)
+{
+    Stop();
+    m_sink = std::move(sink);
+    m_oids = instances;
+    m_unanswered.clear();
+    for (int k = 0; k < instances.size(); ++k)
+        m_unanswered.append(k);
+    m_chunk = 24;
+    m_requests = 0;
+    m_running = true;
+    sendGetChunk();
+}
+
+void ViewWalker::sendGetChunk()
+{
+    if (m_unanswered.isEmpty()) {
+        finish(0, QString(), true);
+        return;
+    }
+    m_sent = m_unanswered.mid(0, m_chunk);
+    QList<CvSnmpBinding> bindings;
+    for (int k : std::as_const(m_sent))
+        bindings.append({m_oids[k], {}});
+    send(CvPduType::Get, bindings, 0);
+}
+
+void ViewWalker::onGetAnswer(const CvSnmpResponse &response)
+{
+    if (response.result == TooBig && m_chunk > 1) {
+        m_chunk = std::max(1, m_chunk / 2);
+        sendGetChunk();
+        return;
+    }
+    const ViewStamp at = now();
+    if (response.result == NoSuchName && response.errorIndex >= 1
+        && response.errorIndex <= m_sent.size()) {
+        // SNMPv1 refuses the whole request for one missing object: that
+        // one is reported missing and the others are asked again.
+        const int k = m_sent[response.errorIndex - 1];
+        m_unanswered.removeOne(k);
+        m_sink(k, m_oids[k], CvSNMPValue::FromNull(CvSNMPValue::NoSuchObject), at);
+        if (answered())
+            sendGetChunk();
+        return;
+    }
+    if (response.result != 0) {
+        const int code = RequestCode(response.result);
+        finish(code, MessageOf(code), false);
+        return;
+    }
+    for (qsizetype i = 0; i < m_sent.size(); ++i) {
+        const int k = m_sent[i];
+        m_unanswered.removeOne(k);
+        const CvSNMPValue value = i < response.bindings.size()
+            ? response.bindings[i].value
+            : CvSNMPValue::FromNull(CvSNMPValue::NoSuchObject);
+        m_sink(k, m_oids[k], value, at);
+    }
+    if (answered())
+        sendGetChunk();
+}
+
+void ViewWalker::Stop()
+{
+    if (!m_running)
+        return;
+    if (m_handle)
+        CvSnmpTransport::instance().Cancel(m_handle);
+    m_handle = 0;
+    finish(0, QStringLiteral("Stopped."), false, true);
+}
+
+void ViewWalker::finish(int code, const QString &message, bool complete, bool stopped)
+{
+    m_running = false;
+    ViewWalkOutcome outcome;
+    outcome.complete = complete;
+    outcome.stopped = stopped;
+    outcome.code = code;
+    outcome.message = message;
+    outcome.requests = m_requests;
+    emit Finished(outcome);
+}

@@ -1,0 +1,430 @@
+// The MIB view programs against trvsim: every view opened from the command
+// line the module builds, rates of counters, a 32-bit wrap, SNMPv1 walks,
+// walks stopped or squeezed by tooBig, and command lines that cannot be used.
+#include "Ber.h"
+#include "CvSNMPSession.h"
+#include "CvSnmpTransport.h"
+#include "ExternalView.h"
+#include "RateChart.h"
+#include "SimulatorProcess.h"
+#include "ViewLaunch.h"
+#include "ViewWindow.h"
+
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUdpSocket>
+#include <QtTest>
+
+namespace {
+
+// Waits in an event loop for a poll to end; false on a time-out.
+bool waitPoll(ViewPoller &poller, int timeoutMs = 20000)
+{
+    if (!poller.IsPolling())
+        return true;
+    QEventLoop loop;
+    QTimer::singleShot(timeoutMs, &loop, [&loop] { loop.exit(1); });
+    QObject::connect(&poller, &ViewPoller::Finished, &loop, [&loop] { loop.exit(0); });
+    return loop.exec() == 0;
+}
+
+bool poll(ViewPoller &poller)
+{
+    poller.Poll();
+    return waitPoll(poller);
+}
+
+void pause(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Column k of a section by the object's name.
+int columnOf(const ViewModel &model, const char *name)
+{
+    for (int k = 0; k < model.RequestOids().size(); ++k)
+        if (qstrcmp(model.Column(k).name, name) == 0)
+            return k;
+    return -1;
+}
+
+// An agent that answers get-bulk with tooBig while more than `limit`
+// repetitions are asked, else with up to that many rows of one column
+// (INTEGER values), `rows` in all, then endOfMibView.
+class BulkLimitAgent : public QObject
+{
+public:
+    BulkLimitAgent(std::vector<quint32> column, int limit, int rows)
+        : m_column(std::move(column))
+        , m_limit(limit)
+        , m_rows(rows)
+    {
+        m_socket.bind(QHostAddress::LocalHost, 0);
+        connect(&m_socket, &QUdpSocket::readyRead, this, &BulkLimitAgent::answer);
+    }
+    quint16 port() const { return m_socket.localPort(); }
+    QList<int> asked; // the max-repetitions of every request
+
+private:
+    void answer()
+    {
+        using namespace Ber;
+        while (m_socket.hasPendingDatagrams()) {
+            const QNetworkDatagram datagram = m_socket.receiveDatagram();
+            const QByteArray d = datagram.data();
+            qsizetype pos = 0, len = 0;
+            if (readHeader(d, pos, len) != 0x30 || readHeader(d, pos, len) != 0x02)
+                continue;
+            const QByteArray version = d.mid(pos, len);
+            pos += len;
+            if (readHeader(d, pos, len) != 0x04)
+                continue;
+            const QByteArray community = d.mid(pos, len);
+            pos += len;
+            if (readHeader(d, pos, len) != 0xA5 || readHeader(d, pos, len) != 0x02)
+                continue;
+            const QByteArray requestId = d.mid(pos, len);
+            pos += len;
+            readHeader(d, pos, len); // non-repeaters
+            pos += len;
+            readHeader(d, pos, len); // max-repetitions
+            int reps = 0;
+            for (qsizetype i = 0; i < len; ++i)
+                reps = reps * 256 + quint8(d[pos + i]);
+            pos += len;
+            readHeader(d, pos, len); // the bindings
+            readHeader(d, pos, len); // the first binding
+            readHeader(d, pos, len); // its name
+            const std::vector<quint32> asked_ = decodeOid(d.mid(pos, len));
+            asked.append(reps);
+            QByteArray bindings;
+            int status = 0;
+            if (reps > m_limit) {
+                status = 1; // tooBig
+            } else {
+                quint32 row = asked_.size() > m_column.size() ? asked_.back() : 0;
+                for (int r = 0; r < reps; ++r) {
+                    ++row;
+                    std::vector<quint32> oid = m_column;
+                    oid.push_back(row);
+                    bindings += row <= quint32(m_rows)
+                        ? tlv(0x30, encodeOid(oid) + tlv(0x02, integerContent(row)))
+                        : tlv(0x30, encodeOid(oid) + tlv(0x82, {}));
+                }
+            }
+            const QByteArray pdu = tlv(0x02, requestId) + tlv(0x02, integerContent(status))
+                + tlv(0x02, integerContent(0)) + tlv(0x30, bindings);
+            m_socket.writeDatagram(
+                tlv(0x30, tlv(0x02, version) + tlv(0x04, community) + tlv(0xA2, pdu)),
+                datagram.senderAddress(), quint16(datagram.senderPort()));
+        }
+    }
+
+    QUdpSocket m_socket;
+    std::vector<quint32> m_column;
+    int m_limit;
+    int m_rows;
+};
+
+} // namespace
+
+class TstMibViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase() { CvSnmpTransport::instance().CloseAll(); }
+    void everyViewFromTheModulesCommandLine_data();
+    void everyViewFromTheModulesCommandLine();
+    void ratesAfterSecondPollAndChart();
+    void counter32WrapGivesTheRate();
+    void snmpV1WalksWithGetNext();
+    void stopCutsTheWalkShort();
+    void tooBigHalvesTheRepetitions();
+    void unusableCommandLines_data();
+    void unusableCommandLines();
+
+private:
+    // The configuration file the module and the program read for 127.0.0.1.
+    void writeConfig(const QByteArray &body);
+    CvSnmpTarget v2cTarget(quint16 port) const;
+    QTemporaryDir m_dir;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TstMibViews::initTestCase()
+{
+    StartSession(m_dir.path());
+    m_sim = std::make_unique<SimulatorProcess>();
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    QDir().mkpath(m_dir.filePath("conf"));
+}
+
+void TstMibViews::writeConfig(const QByteArray &body)
+{
+    QFile f(m_dir.filePath("conf/127.0.0.1.cfg"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("[Program Information]\r\n" + body);
+}
+
+CvSnmpTarget TstMibViews::v2cTarget(quint16 port) const
+{
+    CvSNMPSessionDefaults d = InitialSessionDefaults();
+    d.device.address = QStringLiteral("127.0.0.1");
+    d.device.port = port;
+    d.security.version = 1;
+    return ViewTarget(d);
+}
+
+void TstMibViews::everyViewFromTheModulesCommandLine_data()
+{
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<bool>("v3");
+    QCOMPARE(AllViews().size(), 26);
+    for (const ViewDefinition *v : AllViews()) {
+        QTest::addRow("%s v2c", v->argument) << QString(v->argument) << false;
+        QTest::addRow("%s v3", v->argument) << QString(v->argument) << true;
+    }
+}
+
+// The module writes the command line from its own start-up state; the
+// program reads it back with the same parser, configuration file and
+// settings store, and every section shows rows or values, no error.
+void TstMibViews::everyViewFromTheModulesCommandLine()
+{
+    QFETCH(QString, view);
+    QFETCH(bool, v3);
+    const QByteArray port = QByteArray::number(m_sim->port());
+    writeConfig(v3 ? "AgentPort=" + port
+                + "\r\nVersion=3\r\nSecurityModel=3\r\nSecurityLevel=2\r\n"
+                  "SecurityName=shaaesuser\r\nAuthProtocol=2\r\nPrivProtocol=3\r\n"
+                  "AuthPassword=authpass123\r\nPrivPassword=privpass123\r\n"
+                   : "AgentPort=" + port
+                + "\r\nVersion=1\r\nSecurityModel=3\r\nSecurityLevel=0\r\n"
+                  "AuthProtocol=0\r\nPrivProtocol=0\r\n");
+    const QString conf = m_dir.filePath("conf/");
+    StartupState module;
+    CvSNMPSessionDefaults moduleDefaults = InitialSessionDefaults();
+    ApplyParameters({"/I127.0.0.1", "/Rkestra", "/Wmarlowe"}, conf, module, moduleDefaults);
+    QStringList line = SplitCommandLine(MakeViewCommand("/T" + view, module, moduleDefaults));
+    const QString program = line.takeFirst();
+
+    CvSNMPSessionDefaults defaults = InitialSessionDefaults();
+    const ViewLaunch launch = ReadViewLaunch(program, line, conf, defaults);
+    QVERIFY2(launch.view, qPrintable(launch.error));
+    QCOMPARE(QString(launch.view->argument), view);
+    const CvSnmpTarget target = ViewTarget(defaults);
+    QCOMPARE(target.version, quint8(v3 ? 3 : 1));
+    QCOMPARE(target.port, m_sim->port());
+
+    ViewPoller poller(*launch.view, target);
+    QVERIFY(poll(poller));
+    const ViewPollResult &result = poller.LastResult();
+    QVERIFY2(result.complete, qPrintable(result.message));
+    QCOMPARE(result.code, 0);
+    for (int s = 0; s < poller.SectionCount(); ++s) {
+        const ViewModel &model = *poller.Model(s);
+        const QString section = model.section().title;
+        QVERIFY2(model.rowCount() > 0, qPrintable(section + " has no rows"));
+        // Every object the section reads is there, in some row.
+        for (int k = 0; k < model.RequestOids().size(); ++k) {
+            bool found = false;
+            for (int r = 0; r < (model.isTable() ? model.rowCount() : 1) && !found; ++r)
+                found = model.HasValue(r, k);
+            QVERIFY2(found, qPrintable(section + ": no value of " + model.Column(k).name));
+        }
+    }
+}
+
+void TstMibViews::ratesAfterSecondPollAndChart()
+{
+    ViewWindow window(*FindView("MIB_IFCounters"), v2cTarget(m_sim->port()), "127.0.0.1");
+    window.show();
+    ViewPoller &poller = window.poller();
+    ViewModel &model = *poller.Model(0);
+    const int octets = columnOf(model, "ifInOctets");
+    window.Refresh();
+    QVERIFY(waitPoll(poller));
+    QVERIFY(model.rowCount() > 0);
+    for (int r = 0; r < model.rowCount(); ++r)
+        QVERIFY(!model.Rate(r, octets).has_value());
+    // The busiest port, to select its counter.
+    int busy = 0;
+    for (int r = 0; r < model.rowCount(); ++r)
+        if (model.Text(r, octets).toULongLong() > model.Text(busy, octets).toULongLong())
+            busy = r;
+    const quint64 first = model.Text(busy, octets).toULongLong();
+    pause(1100);
+    window.Refresh();
+    QVERIFY(waitPoll(poller));
+    const quint64 second = model.Text(busy, octets).toULongLong();
+    const auto rate = model.Rate(busy, octets);
+    QVERIFY(rate.has_value());
+    // Traffic grows; a second and a bit apart, the rate is the growth over
+    // that time.
+    QVERIFY(second > first);
+    QVERIFY(*rate > double(second - first) / 3.0 && *rate < double(second - first) * 2.0);
+    for (int r = 0; r < model.rowCount(); ++r)
+        QVERIFY(model.Rate(r, octets).has_value());
+
+    // Selecting the counter plots its rate, one point per poll after the first.
+    int display = -1;
+    for (int c = 0; c < model.columnCount(); ++c)
+        if (model.headerData(c, Qt::Horizontal, Qt::DisplayRole) == "ifInOctets")
+            display = c;
+    window.SelectCell(0, busy, display);
+    QVERIFY(window.Chart(0)->isVisible());
+    QCOMPARE(window.Chart(0)->PointCount(), 1);
+    window.Refresh();
+    QVERIFY(waitPoll(poller));
+    QCOMPARE(window.Chart(0)->PointCount(), 2);
+
+    const QString csv = m_dir.filePath("counters.csv");
+    QVERIFY(window.SaveCsv(csv));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QVERIFY(lines.first().startsWith("ifIndex,ifDescr,ifInOctets,ifInOctets/s,"));
+    QCOMPARE(lines.size(), model.rowCount() + 2); // headers, rows, the final line end
+}
+
+// 32-bit counters that start near 2^32 wrap between two polls; the rate
+// of each is that of the same traffic counted in 64 bits.
+void TstMibViews::counter32WrapGivesTheRate()
+{
+    SimulatorProcess sim({"--counter-base", QString::number(4294967295u - 200000)});
+    QVERIFY2(sim.isReady(), qPrintable(sim.errorText()));
+    static const ViewColumn narrow[] = {{"10", "ifInOctets", ViewKind::Counter}, {}};
+    static const ViewColumn wide[] = {{"6", "ifHCInOctets", ViewKind::Counter}, {}};
+    static const ViewIndexPart byIfIndex[] = {{"ifIndex", ViewIndexKind::IndexInteger}, {}};
+    static const ViewSection sections[] = {
+        {"ifTable", "1.3.6.1.2.1.2.2.1", byIfIndex, narrow},
+        {"ifXTable", "1.3.6.1.2.1.31.1.1.1", byIfIndex, wide},
+        {},
+    };
+    static const ViewDefinition both = {"Test_Wrap", "wrap", "", sections};
+    ViewPoller poller(both, v2cTarget(sim.port()));
+    QVERIFY(poll(poller));
+    const ViewModel &n = *poller.Model(0);
+    const ViewModel &w = *poller.Model(1);
+    QList<quint64> before;
+    for (int r = 0; r < n.rowCount(); ++r)
+        before.append(n.Text(r, 0).toULongLong());
+    pause(2500);
+    QVERIFY(poll(poller));
+    int wrapped = 0;
+    for (int r = 0; r < n.rowCount(); ++r) {
+        if (n.Text(r, 0).toULongLong() >= before[r])
+            continue;
+        ++wrapped;
+        const auto rate = n.Rate(r, 0);
+        const auto truth = w.Rate(w.RowOf(n.Suffix(r)), 0);
+        QVERIFY(rate && truth);
+        QVERIFY2(qAbs(*rate - *truth) <= *truth * 0.03,
+            qPrintable(
+                QString("%1: %2 /s, 64-bit %3 /s").arg(n.CellName(r, 0)).arg(*rate).arg(*truth)));
+    }
+    QVERIFY(wrapped > 0);
+}
+
+void TstMibViews::snmpV1WalksWithGetNext()
+{
+    CvSnmpTarget target = v2cTarget(m_sim->port());
+    target.version = 0;
+    ViewPoller poller(*FindView("MIB_IFTable"), target);
+    QVERIFY(!poller.walker().UsesBulk());
+    QVERIFY(poll(poller));
+    QVERIFY2(poller.LastResult().complete, qPrintable(poller.LastResult().message));
+    const int rows = poller.Model(0)->rowCount();
+    QCOMPARE(rows, 100); // the default stack: 50 + 24 + 26 ports
+    // One get-next per row, and one to find the end.
+    QCOMPARE(poller.LastResult().requests, rows + 1);
+    QCOMPARE(poller.Model(0)->Text(0, columnOf(*poller.Model(0), "ifOperStatus")).isEmpty(), false);
+}
+
+void TstMibViews::stopCutsTheWalkShort()
+{
+    SimulatorProcess slow({"--delay-ms", "40"});
+    QVERIFY2(slow.isReady(), qPrintable(slow.errorText()));
+    ViewPoller poller(*FindView("Bridge_Forwarding"), v2cTarget(slow.port()));
+    connect(&poller, &ViewPoller::Progress, &poller, [&poller](int rows) {
+        if (rows >= 100)
+            poller.Stop();
+    });
+    QVERIFY(poll(poller));
+    const ViewPollResult &result = poller.LastResult();
+    QVERIFY(!result.complete);
+    QVERIFY(result.stopped);
+    const int rows = poller.Model(0)->rowCount();
+    QVERIFY(rows >= 100 && rows < 5000);
+    QVERIFY2(result.message.contains(QString("dot1dTpFdbTable is incomplete: %1 rows").arg(rows)),
+        qPrintable(result.message));
+}
+
+void TstMibViews::tooBigHalvesTheRepetitions()
+{
+    const std::vector<quint32> column {1, 3, 6, 1, 2, 1, 17, 4, 4, 1, 2};
+    BulkLimitAgent agent(column, 10, 25);
+    static const ViewColumn info[] = {{"2", "dot1dTpPortMaxInfo", ViewKind::Number}, {}};
+    static const ViewIndexPart byPort[] = {{"dot1dTpPort", ViewIndexKind::IndexInteger}, {}};
+    static const ViewSection sections[]
+        = {{"dot1dTpPortTable", "1.3.6.1.2.1.17.4.4.1", byPort, info}, {}};
+    static const ViewDefinition view = {"Test_TooBig", "tooBig", "", sections};
+    ViewPoller poller(view, v2cTarget(agent.port()));
+    poller.walker().SetBulkBudget(40);
+    QVERIFY(poll(poller));
+    QVERIFY2(poller.LastResult().complete, qPrintable(poller.LastResult().message));
+    QCOMPARE(poller.Model(0)->rowCount(), 25);
+    QCOMPARE(agent.asked.mid(0, 4), QList<int>({40, 20, 10, 10}));
+    QCOMPARE(poller.walker().Repetitions(), 10);
+}
+
+void TstMibViews::unusableCommandLines_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown view") << "MIB"
+                                  << QStringList {"/I127.0.0.1", "/Rkestra", "/TMIB_Nothing"}
+                                  << "Unknown view \"MIB_Nothing\". Known views: MIB_Info,";
+    QTest::newRow("another family's view")
+        << "Rmon" << QStringList {"/I127.0.0.1", "/TMIB_Info"} << "is shown by MIB, not by Rmon";
+    QTest::newRow("malformed switch")
+        << "Bridge" << QStringList {"/I127.0.0.1", "/vq", "/TBridge_Forwarding"}
+        << "Malformed command line: 'q' is not a valid integer value";
+    QTest::newRow("no view") << "Layer3" << QStringList {"/I127.0.0.1", "/Rkestra"}
+                             << "No view named";
+    QTest::newRow("no agent") << "MIB" << QStringList {"/Rkestra", "/TMIB_Info"} << "No agent";
+}
+
+// The programs as the module starts them: a clear message on standard
+// error and exit status 2, nothing written.
+void TstMibViews::unusableCommandLines()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QTemporaryDir work;
+    QProcess p;
+    p.setWorkingDirectory(work.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("TRV_REGISTRY", work.filePath("registry.ini"));
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("TRV_BIN_DIR") + "/" + program, arguments);
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 2);
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    QVERIFY2(
+        err.startsWith(program + ": ") || err.contains("\n" + program + ": "), qPrintable(err));
+    QVERIFY2(err.contains(message), qPrintable(err));
+    QVERIFY(QDir(work.path()).isEmpty());
+}
+
+QTEST_MAIN(TstMibViews)
+#include "tst_mibviews.moc"
