@@ -44,6 +44,27 @@ bool idle(const THandLaidForm &window)
 {
     return window.Created() && !window.AnyBusy();
 }
+// The IP Rule window with the agent's rule 1.1 selected and the fields it
+// would send ticked.
+bool shootIpRule(const QDir &out)
+{
+    TIPRuleForm window(nullptr);
+    window.show();
+    if (!waitFor([&] { return idle(window); }, 15000))
+        return false;
+    auto *list = window.findChild<QTreeWidget *>("ListView1");
+    if (list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(0));
+    for (const char *box : {"cbxDestIP", "cbxDestPort", "cbxPermit", "cbxIPRulePort"})
+        window.findChild<QCheckBox *>(box)->setChecked(true);
+    waitFor([] { return false; }, 300);
+    const QString file = out.filePath("acl-ip-rule.png");
+    const bool ok = window.grab().save(file, "PNG");
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
+    window.close();
+    return ok;
+}
+
 // The Port Mirror Table with a target and a source port of each kind set.
 bool shootMirror(const QString &outDir)
 {
@@ -61,27 +82,11 @@ bool shootMirror(const QString &outDir)
     waitFor(settled, 15000);
     waitFor([] { return false; }, 300);
     const QString file = QDir(outDir).filePath("port-mirror.png");
-
-    // The IP Rule window with the agent's rule 1.1 selected and the fields it
-    // would send ticked.
-    bool shootIpRule(const QDir &out)
-    {
-        TIPRuleForm window(nullptr);
-        window.show();
-        if (!waitFor([&] { return idle(window); }, 15000))
-            return false;
-        auto *list = window.findChild<QTreeWidget *>("ListView1");
-        if (list->topLevelItemCount() > 0)
-            list->setCurrentItem(list->topLevelItem(0));
-        for (const char *box : {"cbxDestIP", "cbxDestPort", "cbxPermit", "cbxIPRulePort"})
-            window.findChild<QCheckBox *>(box)->setChecked(true);
-        waitFor([] { return false; }, 300);
-        const QString file = out.filePath("acl-ip-rule.png");
-        const bool ok = window.grab().save(file, "PNG");
-        std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
-        window.close();
-        return ok;
-    }
+    const bool ok = window.grab().save(file, "PNG");
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
+    window.close();
+    return ok;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -135,6 +140,7 @@ int main(int argc, char *argv[])
         waitFor([&] { return idle(window); }, 15000);
     }
     window.close();
+    const bool mirror = shootMirror(QString::fromLocal8Bit(argv[2]));
     const bool rule = shootIpRule(QDir(QString::fromLocal8Bit(argv[2])));
-    return ok && shootMirror(QString::fromLocal8Bit(argv[2])) && rule ? 0 : 1;
+    return ok && mirror && rule ? 0 : 1;
 }
