@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TAclTableForm.h"
+#include "TAclRuleForm.h"
 
 #include <memory>
 
@@ -11,7 +11,7 @@ class TEthernetInformationRuleForm;
 // Access Control > Ethernet Information Rule: the access rules under the
 // Ethernet profiles. Only the ticked fields are sent; a deny rule sends no
 // priority or replacement.
-class TEthernetInformationRuleForm : public TAclTableForm
+class TEthernetInformationRuleForm : public TAclRuleForm
 {
     Q_OBJECT
 
@@ -19,9 +19,6 @@ public:
     explicit TEthernetInformationRuleForm(QWidget *owner);
     ~TEthernetInformationRuleForm() override;
 
-    void EditButtonClick();
-    void AddButtonClick();
-    void DeleteButtonClick();
     void PermitComboBoxChange();
 
     static constexpr const char *IdMissing = "Mask ID must be set.";
@@ -29,15 +26,14 @@ public:
     static constexpr const char *KeysInUse = "Has already a record with the same Mask ID and "
                                              "Access ID. Please change eithor of them.";
     static constexpr const char *NotCreateAndGo = "Row State must be createAndGo.";
-    static constexpr const char *NotChosen = "%1 should be chosed.";
 
 protected:
     void FormCreate() override;
     void PaneChanged() override { PermitComboBoxChange(); }
 
-private:
-    bool keysGiven();
-    bool exclusions(QList<int> &excluded, bool add);
+    bool KeysGiven() override;
+    bool Exclusions(QList<int> &excluded, bool add) override;
 
+private:
     std::unique_ptr<Ui::TEthernetInformationRuleForm> ui;
 };

@@ -14,17 +14,25 @@ constexpr int denyItem = 0;
 } // namespace
 
 TIPRuleForm::TIPRuleForm(QWidget *owner)
-    : TAclTableForm(owner)
+    : TAclRuleForm(owner)
     , ui(std::make_unique<Ui::TIPRuleForm>())
 {
     ui->setupUi(this);
     ScaleForLargeFonts(false);
-    connect(ui->GetButton, &QPushButton::clicked, this, &TAclTableForm::Refresh);
-    connect(ui->EditButton, &QPushButton::clicked, this, &TIPRuleForm::EditButtonClick);
-    connect(ui->AddButton, &QPushButton::clicked, this, &TIPRuleForm::AddButtonClick);
-    connect(ui->DeleteButton, &QPushButton::clicked, this, &TIPRuleForm::DeleteButtonClick);
-    connect(ui->CheckButton, &QPushButton::clicked, this, [this] { CheckAll(true); });
-    connect(ui->UncheckButton, &QPushButton::clicked, this, [this] { CheckAll(false); });
+    Rule rule;
+    rule.firstColumn = IpRule::Vlan;
+    rule.rowStatus = IpRule::RowStatus;
+    rule.rowBox = ui->cbxRow;
+    rule.firstBox = ui->cbxVlan;
+    rule.keysInUse = KeysInUse;
+    rule.notCreateAndGo = NotCreateAndGo;
+    rule.get = ui->GetButton;
+    rule.edit = ui->EditButton;
+    rule.add = ui->AddButton;
+    rule.remove = ui->DeleteButton;
+    rule.checkAll = ui->CheckButton;
+    rule.uncheckAll = ui->UncheckButton;
+    SetRule(rule);
     connect(ui->PermitComboBox, &QComboBox::currentIndexChanged, this,
         &TIPRuleForm::PermitComboBoxChange);
 }
@@ -77,7 +85,7 @@ void TIPRuleForm::PermitComboBoxChange()
         w->setEnabled(permit);
 }
 
-bool TIPRuleForm::keysGiven()
+bool TIPRuleForm::KeysGiven()
 {
     if (!Filled(ui->IPRuleEdit, QString::fromLatin1(IdMissing))
         || !Filled(ui->AccessIDEdit, QString::fromLatin1(AccessIdMissing)))
@@ -89,18 +97,15 @@ bool TIPRuleForm::keysGiven()
     return Accepted({ui->IPRuleEdit, ui->AccessIDEdit});
 }
 
-bool TIPRuleForm::exclusions(QList<int> &excluded, bool add)
+bool TIPRuleForm::Exclusions(QList<int> &excluded, bool add)
 {
     using namespace IpRule;
-    QList<bool> sent(RowStatus + 1, false);
-    const QList<std::pair<int, QCheckBox *>> boxes {{Vlan, ui->cbxVlan}, {SrcIp, ui->cbxSourceIP},
-        {DstIp, ui->cbxDestIP}, {Dscp, ui->cbxDscp}, {Type, ui->cbxType}, {Code, ui->cbxRuleCode},
-        {SrcPort, ui->cbxSourcePort}, {DstPort, ui->cbxDestPort}, {FlagBits, ui->cbxFBs},
-        {ProtocolId, ui->cbxProtocolID}, {RuleUserMask, ui->cbxUserMask},
-        {ReplacePriority, ui->cbxReplacePriority}, {Permit, ui->cbxPermit},
-        {Port, ui->cbxIPRulePort}};
-    for (const auto &[var, box] : boxes)
-        sent[var] = box->isChecked();
+    QList<bool> sent = Ticked(
+        {{Vlan, ui->cbxVlan}, {SrcIp, ui->cbxSourceIP}, {DstIp, ui->cbxDestIP}, {Dscp, ui->cbxDscp},
+            {Type, ui->cbxType}, {Code, ui->cbxRuleCode}, {SrcPort, ui->cbxSourcePort},
+            {DstPort, ui->cbxDestPort}, {FlagBits, ui->cbxFBs}, {ProtocolId, ui->cbxProtocolID},
+            {RuleUserMask, ui->cbxUserMask}, {ReplacePriority, ui->cbxReplacePriority},
+            {Permit, ui->cbxPermit}, {Port, ui->cbxIPRulePort}});
     if (ui->cbxEnablePriority->isChecked()) {
         sent[EnablePriority] = true;
         sent[Priority] = ui->cbxPriority->isChecked();
@@ -112,7 +117,6 @@ bool TIPRuleForm::exclusions(QList<int> &excluded, bool add)
     if (ui->cbxPermit->isChecked() && ui->PermitComboBox->currentIndex() == denyItem)
         for (int i = EnablePriority; i <= DscpValue; ++i)
             sent[i] = false;
-    sent[RowStatus] = add || ui->cbxRow->isChecked();
 
     // What the rule's protocol does not examine is never sent.
     const auto drop = [&](std::initializer_list<int> vars) {
@@ -142,85 +146,19 @@ bool TIPRuleForm::exclusions(QList<int> &excluded, bool add)
 
     // A field that is sent must hold a value: an empty one would be written
     // as 0, 0.0.0.0 or no octets.
-    const QList<std::tuple<int, QLineEdit *, const char *>> edits {
-        {Vlan, ui->ApplyVlanEdit, "Apply Vlan"}, {SrcIp, ui->SourceIPEdit, "Source IP Address"},
-        {DstIp, ui->DestIPEdit, "Destination IP address"}, {Dscp, ui->DSCPEdit, "DSCP"},
-        {Type, ui->RuleTypeEdit, "Rule Type"}, {Code, ui->RuleCodeEdit, "Rule Code"},
-        {SrcPort, ui->SourcePortEdit, "Source Port"},
-        {DstPort, ui->DestPortEdit, "Destination Port"}, {FlagBits, ui->FlagEdit, "Flag Bits"},
-        {ProtocolId, ui->ProtocolIDEdit, "Protocol ID"}, {RuleUserMask, ui->UserMaskEdit, "User Mask"},
-        {Priority, ui->PriorityEdit, "Priority"}, {DscpValue, ui->DSCPValueEdit, "DSCP Value"},
-        {Port, ui->edtIPRulePort, "Port"}};
-    QList<QLineEdit *> checked;
-    for (const auto &[var, edit, label] : edits) {
-        if (!sent[var])
-            continue;
-        if (!Filled(edit, QString::fromLatin1(EmptyEdit).arg(QLatin1String(label))))
-            return false;
-        if (var == RuleUserMask && !HexOf(edit, 4, QString::fromLatin1(label)))
-            return false;
-        checked.append(edit);
-    }
-    const QList<std::tuple<int, QComboBox *, const char *>> combos {
-        {EnablePriority, ui->PriorityComboBox, "Enable Priority"},
-        {ReplacePriority, ui->ReplaceComboBox, "Replace Priority"},
-        {EnableReplaceDscp, ui->EnableReplComboBox, "Enable Replace Dscp"},
-        {Permit, ui->PermitComboBox, "Permit"}};
-    for (const auto &[var, box, label] : combos) {
-        if (sent[var] && box->currentIndex() < 0) {
-            RefuseInput(QString::fromLatin1(NotChosen).arg(QLatin1String(label)), box);
-            return false;
-        }
-    }
-    if (!Accepted(checked))
-        return false;
-    for (int i = Vlan; i <= RowStatus; ++i)
-        if (!sent[i])
-            excluded.append(i);
-    return true;
-}
-
-void TIPRuleForm::EditButtonClick()
-{
-    using namespace IpRule;
-    if (!Ready() || !keysGiven())
-        return;
-    if (ui->cbxRow->isChecked() && ui->RowComboBox->currentIndex() == RowStatusItem::Destroy) {
-        DeleteRow(RowStatus, RowStatus + 1);
-        return;
-    }
-    QList<int> excluded;
-    if (!exclusions(excluded, false))
-        return;
-    if (excluded.size() == RowStatus + 1 - Vlan) {
-        RefuseInput(QString::fromLatin1(NothingChecked), ui->cbxVlan);
-        return;
-    }
-    WriteRow(excluded);
-}
-
-void TIPRuleForm::AddButtonClick()
-{
-    if (!Ready() || !keysGiven())
-        return;
-    if (KeysTaken()) {
-        RefuseInput(QString::fromLatin1(KeysInUse), ui->IPRuleEdit);
-        return;
-    }
-    if (ui->cbxRow->isChecked() && ui->RowComboBox->currentIndex() != RowStatusItem::CreateAndGo) {
-        RefuseInput(QString::fromLatin1(NotCreateAndGo), ui->RowComboBox);
-        return;
-    }
-    // A new row is always made with createAndGo, ticked or not.
-    ui->RowComboBox->setCurrentIndex(RowStatusItem::CreateAndGo);
-    QList<int> excluded;
-    if (exclusions(excluded, true))
-        WriteRow(excluded);
-}
-
-void TIPRuleForm::DeleteButtonClick()
-{
-    if (!Ready() || ui->IPRuleEdit->text().isEmpty() || ui->AccessIDEdit->text().isEmpty())
-        return;
-    DeleteRow(IpRule::RowStatus, IpRule::RowStatus + 1);
+    return CheckSent(sent, add,
+        {{Vlan, ui->ApplyVlanEdit, "Apply Vlan"}, {SrcIp, ui->SourceIPEdit, "Source IP Address"},
+            {DstIp, ui->DestIPEdit, "Destination IP address"}, {Dscp, ui->DSCPEdit, "DSCP"},
+            {Type, ui->RuleTypeEdit, "Rule Type"}, {Code, ui->RuleCodeEdit, "Rule Code"},
+            {SrcPort, ui->SourcePortEdit, "Source Port"},
+            {DstPort, ui->DestPortEdit, "Destination Port"}, {FlagBits, ui->FlagEdit, "Flag Bits"},
+            {ProtocolId, ui->ProtocolIDEdit, "Protocol ID"},
+            {RuleUserMask, ui->UserMaskEdit, "User Mask", 4},
+            {Priority, ui->PriorityEdit, "Priority"}, {DscpValue, ui->DSCPValueEdit, "DSCP Value"},
+            {Port, ui->edtIPRulePort, "Port"}},
+        {{EnablePriority, ui->PriorityComboBox, "Enable Priority"},
+            {ReplacePriority, ui->ReplaceComboBox, "Replace Priority"},
+            {EnableReplaceDscp, ui->EnableReplComboBox, "Enable Replace Dscp"},
+            {Permit, ui->PermitComboBox, "Permit"}},
+        excluded);
 }

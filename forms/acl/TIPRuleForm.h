@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TAclTableForm.h"
+#include "TAclRuleForm.h"
 
 #include <memory>
 
@@ -14,7 +14,7 @@ class TIPRuleForm;
 // the ticked fields are sent, and of those only what the rule's protocol
 // examines; a deny rule sends no priority or replacement, and the priority
 // and the replacement DSCP go only with their enable boxes.
-class TIPRuleForm : public TAclTableForm
+class TIPRuleForm : public TAclRuleForm
 {
     Q_OBJECT
 
@@ -22,9 +22,6 @@ public:
     explicit TIPRuleForm(QWidget *owner);
     ~TIPRuleForm() override;
 
-    void EditButtonClick();
-    void AddButtonClick();
-    void DeleteButtonClick();
     void PermitComboBoxChange();
 
     static constexpr const char *IdMissing = "IP Rule ID must be set.";
@@ -33,17 +30,14 @@ public:
     static constexpr const char *KeysInUse = "Has already a record with the same IP Rule ID and "
                                              "Access ID. Please change eithor of them.";
     static constexpr const char *NotCreateAndGo = "Row State must be createAndGo.";
-    static constexpr const char *NotChosen = "%1 should be chosed.";
 
 protected:
     void FormCreate() override;
     void PaneChanged() override { PermitComboBoxChange(); }
 
-private:
-    bool keysGiven();
-    // The columns left out; false when a ticked field is empty or
-    // malformed (refused already).
-    bool exclusions(QList<int> &excluded, bool add);
+    bool KeysGiven() override;
+    bool Exclusions(QList<int> &excluded, bool add) override;
 
+private:
     std::unique_ptr<Ui::TIPRuleForm> ui;
 };

@@ -11,17 +11,25 @@ constexpr int denyItem = 0;
 }
 
 TIPv6RuleForm::TIPv6RuleForm(QWidget *owner)
-    : TAclTableForm(owner)
+    : TAclRuleForm(owner)
     , ui(std::make_unique<Ui::TIPv6RuleForm>())
 {
     ui->setupUi(this);
     ScaleForLargeFonts(false);
-    connect(ui->GetButton, &QPushButton::clicked, this, &TAclTableForm::Refresh);
-    connect(ui->EditButton, &QPushButton::clicked, this, &TIPv6RuleForm::EditButtonClick);
-    connect(ui->AddButton, &QPushButton::clicked, this, &TIPv6RuleForm::AddButtonClick);
-    connect(ui->DeleteButton, &QPushButton::clicked, this, &TIPv6RuleForm::DeleteButtonClick);
-    connect(ui->CheckButton, &QPushButton::clicked, this, [this] { CheckAll(true); });
-    connect(ui->UncheckButton, &QPushButton::clicked, this, [this] { CheckAll(false); });
+    Rule rule;
+    rule.firstColumn = Ipv6Rule::Class;
+    rule.rowStatus = Ipv6Rule::RowStatus;
+    rule.rowBox = ui->ckRowStatus;
+    rule.firstBox = ui->ckClass;
+    rule.keysInUse = KeysInUse;
+    rule.notCreateAndGo = NotCreateAndGo;
+    rule.get = ui->GetButton;
+    rule.edit = ui->EditButton;
+    rule.add = ui->AddButton;
+    rule.remove = ui->DeleteButton;
+    rule.checkAll = ui->CheckButton;
+    rule.uncheckAll = ui->UncheckButton;
+    SetRule(rule);
     connect(ui->cbxPermit, &QComboBox::currentIndexChanged, this, &TIPv6RuleForm::cbxPermitChange);
 }
 
@@ -66,7 +74,7 @@ void TIPv6RuleForm::cbxPermitChange()
         w->setEnabled(permit);
 }
 
-bool TIPv6RuleForm::checked()
+bool TIPv6RuleForm::KeysGiven()
 {
     if (!Filled(ui->edtIPv6ProfileID, QStringLiteral("IPv6 Rule ID must be set."))
         || !Filled(ui->edtIPv6AccessID, QStringLiteral("IPv6 Rule Access ID must be set.")))
@@ -105,16 +113,13 @@ bool TIPv6RuleForm::checked()
     return Accepted(edits);
 }
 
-QList<int> TIPv6RuleForm::exclusions(bool add) const
+bool TIPv6RuleForm::Exclusions(QList<int> &excluded, bool add)
 {
     using namespace Ipv6Rule;
-    QList<bool> sent(RowStatus + 1, false);
-    const QList<std::pair<int, QCheckBox *>> boxes {{Class, ui->ckClass},
-        {FlowLabel, ui->ckFlowLabel}, {SrcAddr, ui->ckIPv6SrcAdd}, {DstAddr, ui->ckIPv6DstAdd},
+    QList<bool> sent = Ticked({{Class, ui->ckClass}, {FlowLabel, ui->ckFlowLabel},
+        {SrcAddr, ui->ckIPv6SrcAdd}, {DstAddr, ui->ckIPv6DstAdd},
         {EnablePriority, ui->ckEnablePriority}, {Priority, ui->ckPriority},
-        {ReplacePriority, ui->ckReplacePriority}, {Permit, ui->ckPermit}, {Port, ui->ckPort}};
-    for (const auto &[var, box] : boxes)
-        sent[var] = box->isChecked();
+        {ReplacePriority, ui->ckReplacePriority}, {Permit, ui->ckPermit}, {Port, ui->ckPort}});
     if (ui->ckEnablePriority->isChecked()
         && ui->cbxEnablePriority->currentText() == QLatin1String("disabled"))
         sent[Priority] = false;
@@ -122,52 +127,8 @@ QList<int> TIPv6RuleForm::exclusions(bool add) const
         for (int i : {EnablePriority, Priority, ReplacePriority})
             sent[i] = false;
     sent[RowStatus] = add || ui->ckRowStatus->isChecked();
-    QList<int> excluded;
     for (int i = Class; i <= RowStatus; ++i)
         if (!sent[i])
             excluded.append(i);
-    return excluded;
-}
-
-void TIPv6RuleForm::EditButtonClick()
-{
-    using namespace Ipv6Rule;
-    if (!Ready() || !checked())
-        return;
-    if (ui->ckRowStatus->isChecked()
-        && ui->cbxRowStatus->currentIndex() == RowStatusItem::Destroy) {
-        DeleteRow(RowStatus, RowStatus + 1);
-        return;
-    }
-    const QList<int> excluded = exclusions(false);
-    if (excluded.size() == RowStatus + 1 - Class) {
-        RefuseInput(QString::fromLatin1(NothingChecked), ui->ckClass);
-        return;
-    }
-    WriteRow(excluded);
-}
-
-void TIPv6RuleForm::AddButtonClick()
-{
-    if (!Ready() || !checked())
-        return;
-    if (KeysTaken()) {
-        RefuseInput(QString::fromLatin1(KeysInUse), ui->edtIPv6ProfileID);
-        return;
-    }
-    if (ui->ckRowStatus->isChecked()
-        && ui->cbxRowStatus->currentIndex() != RowStatusItem::CreateAndGo) {
-        RefuseInput(QString::fromLatin1(NotCreateAndGo), ui->cbxRowStatus);
-        return;
-    }
-    // A new row is always made with createAndGo, ticked or not.
-    ui->cbxRowStatus->setCurrentIndex(RowStatusItem::CreateAndGo);
-    WriteRow(exclusions(true));
-}
-
-void TIPv6RuleForm::DeleteButtonClick()
-{
-    if (!Ready() || ui->edtIPv6ProfileID->text().isEmpty() || ui->edtIPv6AccessID->text().isEmpty())
-        return;
-    DeleteRow(Ipv6Rule::RowStatus, Ipv6Rule::RowStatus + 1);
+    return true;
 }

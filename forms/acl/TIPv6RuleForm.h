@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TAclTableForm.h"
+#include "TAclRuleForm.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ class TIPv6RuleForm;
 // Every ticked field must be filled or chosen, checked in the order of the
 // pane; only ticked fields are sent, the priority only while enabled, and
 // nothing of a deny rule's priority.
-class TIPv6RuleForm : public TAclTableForm
+class TIPv6RuleForm : public TAclRuleForm
 {
     Q_OBJECT
 
@@ -20,9 +20,6 @@ public:
     explicit TIPv6RuleForm(QWidget *owner);
     ~TIPv6RuleForm() override;
 
-    void EditButtonClick();
-    void AddButtonClick();
-    void DeleteButtonClick();
     void cbxPermitChange();
 
     static constexpr const char *KeysInUse = "Has already a record with the same IPv6 Rule ID "
@@ -33,10 +30,11 @@ protected:
     void FormCreate() override;
     void PaneChanged() override { cbxPermitChange(); }
 
-private:
     // The eleven checks, in order; false at the first refused.
-    bool checked();
-    QList<int> exclusions(bool add) const;
+    bool KeysGiven() override;
+    // Every field was checked with the keys: nothing more is refused here.
+    bool Exclusions(QList<int> &excluded, bool add) override;
 
+private:
     std::unique_ptr<Ui::TIPv6RuleForm> ui;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TAclTableForm.h"
+#include "TAclRuleForm.h"
 
 #include <memory>
 
@@ -11,7 +11,7 @@ class TUserDefinedInformationRuleForm;
 // Access Control > User Defined Information Rule: the access rules under
 // the user-defined profiles, matching up to 80 octets of a frame. Only the
 // ticked fields are sent; a deny rule sends no priority or replacement.
-class TUserDefinedInformationRuleForm : public TAclTableForm
+class TUserDefinedInformationRuleForm : public TAclRuleForm
 {
     Q_OBJECT
 
@@ -19,9 +19,6 @@ public:
     explicit TUserDefinedInformationRuleForm(QWidget *owner);
     ~TUserDefinedInformationRuleForm() override;
 
-    void EditButtonClick();
-    void AddButtonClick();
-    void DeleteButtonClick();
     void PermitComboBoxChange();
 
     static constexpr const char *IdMissing = "Profile ID must be set.";
@@ -29,15 +26,14 @@ public:
     static constexpr const char *KeysInUse = "There is already a record with the same Profile "
                                              "ID and Access ID. Please modified eithor of them.";
     static constexpr const char *NotCreateAndGo = "Row State must be createAndGo.";
-    static constexpr const char *NotChosen = "%1 should be chosed.";
 
 protected:
     void FormCreate() override;
     void PaneChanged() override { PermitComboBoxChange(); }
 
-private:
-    bool keysGiven();
-    bool exclusions(QList<int> &excluded, bool add);
+    bool KeysGiven() override;
+    bool Exclusions(QList<int> &excluded, bool add) override;
 
+private:
     std::unique_ptr<Ui::TUserDefinedInformationRuleForm> ui;
 };
