@@ -16,6 +16,7 @@
 #include "auth/TSystemLogHostForm.h"
 #include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
+#include "ports/TPortTrunkForm.h"
 #include "ports/TTrafficSegmentationForm.h"
 #include "system/TEquipmentBasicInfoForm.h"
 #include "vlan/TProtocolVlanForm.h"
@@ -44,6 +45,7 @@ void RegisterHandLaidWindows()
     Register<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm");
     // Layer 2 Management
     Register<TPortMirrorForm>("TPortMirrorForm");
+    Register<TPortTrunkForm>("TPortTrunkForm");
     Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");
     Register<TAggregatorPortTableForm>("TAggregatorPortTableForm");
     // Access control

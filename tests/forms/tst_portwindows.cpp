@@ -5,14 +5,17 @@
 #include "CvSNMPSession.h"
 #include "FakeMainWindow.h"
 #include "FormTesting.h"
+#include "ListViews.h"
 #include "PortVariables.h"
 #include "SimulatorProcess.h"
 #include "TAggregatorPortTableForm.h"
 #include "TPortMirrorForm.h"
+#include "TPortTrunkForm.h"
 #include "TStackingPortUitForm.h"
 #include "TTrafficSegmentationForm.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -80,6 +83,7 @@ private slots:
     void mirrorTargetMustBeAShownPort_data();
     void mirrorTargetMustBeAShownPort();
     void unitAndPortEditsTakeDigitsOnly();
+    void trunkAddChecksMembersOverTheStackAndDeleteRemoves();
     void segmentationWritesTheSelectedPortOnly();
     void lacpStatesShowMostSignificantBitFirst();
 
@@ -217,6 +221,106 @@ void TstPortWindows::unitAndPortEditsTakeDigitsOnly()
             QCOMPARE(edit->text(), QString("14"));
         }
     });
+}
+
+QMap<QString, QStringList> trunks()
+{
+    return ReadTable(TrunkVars, MVT_UMV, 1);
+}
+
+// Ticks exactly the ports given of the member grid.
+void tickMembers(TPortTrunkForm &w, const QList<QPair<int, int>> &ports)
+{
+    w.MemberGrid()->UncheckAll();
+    for (const auto &[unit, port] : ports)
+        w.MemberGrid()->Port(unit, port)->setChecked(true);
+}
+
+QList<QPair<int, int>> unitPorts(int unit, int first, int last)
+{
+    QList<QPair<int, int>> ports;
+    for (int p = first; p <= last; ++p)
+        ports.append({unit, p});
+    return ports;
+}
+
+void TstPortWindows::trunkAddChecksMembersOverTheStackAndDeleteRemoves()
+{
+    const QMap<QString, QStringList> before = trunks();
+    QVERIFY(before.contains("1") && !before.contains("2"));
+    RunFromMenu<TPortTrunkForm>("TPortTrunkForm", [&](TPortTrunkForm &w) {
+        WAIT_IDLE(w);
+        QVERIFY(w.windowTitle().startsWith("Port Trunk Table :"));
+        auto *list = child<QTreeWidget>(w, "LV_PortTrunk");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        auto *add = child<QPushButton>(w, "BT_Set");
+        child<QLineEdit>(w, "ED_Index")->setText("2");
+        child<QLineEdit>(w, "ED_Name")->setText("backup");
+        child<QLineEdit>(w, "UnitEdit")->setText("1");
+        child<QLineEdit>(w, "PortEdit")->setText("3");
+        child<QComboBox>(w, "Combo_Type")->setCurrentText("static");
+
+        // Nine members of unit 1, or eight there and one on unit 2: refused
+        // before anything is sent, the ninth in port order unticked.
+        const QList<QList<QPair<int, int>>> nines {unitPorts(1, 3, 11),
+            unitPorts(1, 3, 10) + unitPorts(2, 1, 1), unitPorts(1, 3, 7) + unitPorts(2, 1, 4)};
+        for (const QList<QPair<int, int>> &nine : nines) {
+            tickMembers(w, nine);
+            const int packets = AgentPackets();
+            QCOMPARE(clickAnswering(add), QString(TPortTrunkForm::OverEight));
+            QCOMPARE(AgentPackets(), packets + 1);
+            QVERIFY(!w.MemberGrid()->Port(nine.last().first, nine.last().second)->isChecked());
+        }
+        tickMembers(w, {{1, 4}, {1, 5}});
+        QCOMPARE(clickAnswering(add), QString(TPortTrunkForm::MasterUnchecked));
+        tickMembers(w, unitPorts(1, 3, 5));
+        QCOMPARE(clickAnswering(add), QString());
+        WAIT_IDLE(w);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QVERIFY(child<QLineEdit>(w, "ED_Index")->isEnabled());
+
+        // Ports beyond 208 are ports like the others.
+        child<QLineEdit>(w, "ED_Index")->setText("3");
+        child<QLineEdit>(w, "UnitEdit")->setText("4");
+        child<QLineEdit>(w, "PortEdit")->setText("49");
+        tickMembers(w, unitPorts(4, 49, 50));
+        QCOMPARE(clickAnswering(add), QString());
+        WAIT_IDLE(w);
+        QCOMPARE(list->topLevelItemCount(), 3);
+    });
+    QMap<QString, QStringList> after = trunks();
+    QCOMPARE(after.value("1"), before.value("1"));
+    const QStringList row = after.value("2");
+    QCOMPARE(row.value(Trunk::Name), QString("backup"));
+    QCOMPARE(row.value(Trunk::Master), QString("3"));
+    QCOMPARE(SetBits(Octets(row.value(Trunk::Members))), (QList<int> {2, 3, 4}));
+    QCOMPARE(row.value(Trunk::State), QString("enable"));
+    QCOMPARE(after.value("3").value(Trunk::Master), QString("241"));
+    QCOMPARE(SetBits(Octets(after.value("3").value(Trunk::Members))), (QList<int> {240, 241}));
+
+    // A selected group shows its master split and its state; Delete takes
+    // it away.
+    RunFromMenu<TPortTrunkForm>("TPortTrunkForm", [&](TPortTrunkForm &w) {
+        WAIT_IDLE(w);
+        auto *list = child<QTreeWidget>(w, "LV_PortTrunk");
+        list->setCurrentItem(list->topLevelItem(1));
+        QVERIFY(!child<QLineEdit>(w, "ED_Index")->isEnabled());
+        QCOMPARE(child<QLineEdit>(w, "ED_Index")->text(), QString("2"));
+        QCOMPARE(child<QLineEdit>(w, "PortEdit")->text(), QString("3"));
+        QCOMPARE(child<QComboBox>(w, "ComboBox1")->currentText(), QString("enable"));
+        QCOMPARE(clickAnswering(child<QPushButton>(w, "BT_Delete")), QString());
+        WAIT_IDLE(w);
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(child<QLineEdit>(w, "ED_Index")->text(), QString());
+        list->setCurrentItem(RowWithCaption(list, "3"));
+        QCOMPARE(child<QLineEdit>(w, "UnitEdit")->text(), QString("4"));
+        QCOMPARE(clickAnswering(child<QPushButton>(w, "BT_Delete")), QString());
+        WAIT_IDLE(w);
+        QCOMPARE(list->topLevelItemCount(), 1);
+    });
+    after = trunks();
+    QVERIFY(!after.contains("2") && !after.contains("3"));
+    QCOMPARE(after.value("1"), before.value("1"));
 }
 
 QList<int> forwardPorts(const QString &port)
