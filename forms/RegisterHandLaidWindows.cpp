@@ -14,6 +14,9 @@
 #include "auth/TMd5InformationForm.h"
 #include "auth/TServerInformationForm.h"
 #include "auth/TSystemLogHostForm.h"
+#include "bridge/TGARPForm.h"
+#include "bridge/TPBridgeConfigForm.h"
+#include "bridge/TPortCapabilities8021dForm.h"
 #include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
 #include "ports/TPortTrunkForm.h"
@@ -57,4 +60,8 @@ void RegisterHandLaidWindows()
     Register<TIPv6MaskInformationForm>("TIPv6MaskInformationForm");
     Register<TUserDefinedInformationRuleForm>("TUserDefinedInformationRuleForm");
     Register<TIPv6RuleForm>("TIPv6RuleForm");
+    // Bridge
+    Register<TPBridgeConfigForm>("TPBridgeConfigForm");
+    Register<TGARPForm>("TGARPForm");
+    Register<TPortCapabilities8021dForm>("TPortCapabilities8021dForm");
 }

@@ -9,6 +9,8 @@
 #include "PortVariables.h"
 #include "SimulatorProcess.h"
 #include "TAggregatorPortTableForm.h"
+#include "TBridgePortTableForm.h"
+#include "TPBridgeConfigForm.h"
 #include "TPortMirrorForm.h"
 #include "TPortTrunkForm.h"
 #include "TStackingPortUitForm.h"
@@ -16,8 +18,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -86,6 +90,9 @@ private slots:
     void trunkAddChecksMembersOverTheStackAndDeleteRemoves();
     void segmentationWritesTheSelectedPortOnly();
     void lacpStatesShowMostSignificantBitFirst();
+    void trafficClassSetWritesTheSwitchAlone();
+    void bridgePortTablesRefreshAfterEveryRead_data();
+    void bridgePortTablesRefreshAfterEveryRead();
 
 private:
     QTemporaryDir m_dir;
@@ -396,6 +403,97 @@ void TstPortWindows::lacpStatesShowMostSignificantBitFirst()
             QCOMPARE(ticked, expected);
             QCOMPARE(w.StateBoxes().at(0)->text(), QString("lacpActivity"));
         });
+}
+
+#define EXT_BASE(n) "1.3.6.1.2.1.17.6.1.1." #n
+
+// Set sends the traffic-class switch and nothing else: the capabilities
+// are read-only and are not read again by it.
+void TstPortWindows::trafficClassSetWritesTheSwitchAlone()
+{
+    QCOMPARE(ReadScalar(EXT_BASE(2), SyntaxInteger), QString("1"));
+    RunFromMenu<TPBridgeConfigForm>("TPBridgeConfigForm", [&](TPBridgeConfigForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(w.windowTitle(), QString("802.1P Basic Configure"));
+        QCOMPARE(child<QLabel>(w, "Edit_DeviceCapabilities")->text(), QString("F2"));
+        auto *state = child<QComboBox>(w, "TrafficClassesState");
+        QCOMPARE(state->currentText(), QString("true"));
+        state->setCurrentText("false");
+        const int packets = AgentPackets();
+        child<QPushButton>(w, "BT_Set")->click();
+        WAIT_IDLE(w);
+        QCOMPARE(AgentPackets(), packets + 2);
+    });
+    QCOMPARE(ReadScalar(EXT_BASE(2), SyntaxInteger), QString("2"));
+    QCOMPARE(ReadScalar(EXT_BASE(1), SyntaxOctetString), QString("F2"));
+}
+
+void TstPortWindows::bridgePortTablesRefreshAfterEveryRead_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("listName");
+    QTest::addColumn<QString>("firstRow");
+    QTest::newRow("GARP") << "TGARPForm"
+                          << "LV_dot1dPortGarpEntry"
+                          << "1,20,60,1000";
+    QTest::newRow("capabilities") << "TPortCapabilities8021dForm"
+                                  << "LV_dot1dPortCapabilitiesEntry"
+                                  << "1,E0";
+}
+
+// Refresh reads the table again after a read that ended well, twice in a
+// row, and after one that failed.
+void TstPortWindows::bridgePortTablesRefreshAfterEveryRead()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, listName);
+    QFETCH(QString, firstRow);
+    QPointer<TBridgePortTableForm> opened;
+    const auto body = [&](TBridgePortTableForm *w) {
+        WAIT_IDLE(*w);
+        auto *list = child<QTreeWidget>(*w, qPrintable(listName));
+        auto *memo = child<QPlainTextEdit>(*w, "Memo1");
+        auto *refresh = child<QPushButton>(*w, "RefreshBtn");
+        const int rows = list->topLevelItemCount();
+        QCOMPARE(rows, 50 + 24 + 26 + 50);
+        QStringList first;
+        for (int c = 0; c < list->columnCount(); ++c)
+            first.append(list->topLevelItem(0)->text(c));
+        QCOMPARE(first.join(','), firstRow);
+
+        CvSNMPRequest &request = w->Request()->request;
+        const quint16 agent = request.device.port;
+        const QList<quint16> agents {agent, agent, SimulatorProcess::silentPort(), agent};
+        for (int k = 0; k < agents.size(); ++k) {
+            const quint16 port = agents.at(k);
+            request.device.port = port;
+            request.timeout = 20;
+            request.retries = 0;
+            memo->clear();
+            refresh->click();
+            QVERIFY2(w->AnyBusy(), qPrintable(QString("Refresh %1 did not read").arg(k + 1)));
+            WAIT_IDLE(*w);
+            if (port == agent) {
+                QCOMPARE(list->topLevelItemCount(), rows);
+                QCOMPARE(child<QLabel>(*w, "ST_Count")->text(), QString::number(rows));
+                QVERIFY2(memo->toPlainText().contains("Ok!"), qPrintable(memo->toPlainText()));
+            } else {
+                QVERIFY(!memo->toPlainText().contains("Ok!"));
+            }
+        }
+    };
+    QTimer::singleShot(0, [&] {
+        opened = qobject_cast<TBridgePortTableForm *>(QApplication::activeModalWidget());
+        if (!opened)
+            return;
+        body(opened);
+        if (opened)
+            opened->close();
+    });
+    const WindowCommands::Command command = WindowCommands::Find(className);
+    QVERIFY(command);
+    command();
+    QVERIFY(opened.isNull());
 }
 
 QTEST_MAIN(TstPortWindows)
