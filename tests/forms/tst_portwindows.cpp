@@ -1,6 +1,7 @@
 // The port-group windows (mirror, trunk, segmentation, 802.3ad ports)
 // opened from their menu commands against the simulator; what the agent
 // holds afterwards is read with requests of the test's own.
+#include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
 #include "FakeMainWindow.h"
@@ -88,6 +89,8 @@ private slots:
     void mirrorTargetMustBeAShownPort();
     void unitAndPortEditsTakeDigitsOnly();
     void trunkAddChecksMembersOverTheStackAndDeleteRemoves();
+    void agentKeepsTrunksApart_data();
+    void agentKeepsTrunksApart();
     void segmentationWritesTheSelectedPortOnly();
     void lacpStatesShowMostSignificantBitFirst();
     void trafficClassSetWritesTheSwitchAlone();
@@ -230,6 +233,8 @@ void TstPortWindows::unitAndPortEditsTakeDigitsOnly()
     });
 }
 
+#define TRUNK_STATE "1.3.6.1.4.1." QT_STRINGIFY(TRV_PEN) ".11.59.8.2.9.3.1.7"
+
 QMap<QString, QStringList> trunks()
 {
     return ReadTable(TrunkVars, MVT_UMV, 1);
@@ -328,6 +333,64 @@ void TstPortWindows::trunkAddChecksMembersOverTheStackAndDeleteRemoves()
     after = trunks();
     QVERIFY(!after.contains("2") && !after.contains("3"));
     QCOMPARE(after.value("1"), before.value("1"));
+}
+
+// Creates a trunk with a request of the test's own, as any manager could:
+// true when the agent took it.
+bool agentCreatesTrunk(int index, int master, const QList<int> &boxes)
+{
+    QByteArray octets(TStackingPortUitForm::PortListOctets, '\0');
+    for (int box : boxes)
+        octets[box / 8] = char(octets.at(box / 8) | (0x80 >> box % 8));
+    CvSNMPRequest request;
+    request.SetVarList(TrunkVars, MVT_UMV, 1);
+    CvSNMPVarList &vars = request.varList;
+    vars.Var(Trunk::Index).value = QString::number(index);
+    vars.Var(Trunk::Master).value = QString::number(master);
+    vars.Var(Trunk::Members).value = QString::fromLatin1(octets.toHex().toUpper());
+    vars.Var(Trunk::Type).value = "static";
+    vars.Var(Trunk::State).value = "createAndGo";
+    try {
+        request.Set(false);
+        return true;
+    } catch (const CvException &) {
+        return false;
+    }
+}
+
+void TstPortWindows::agentKeepsTrunksApart_data()
+{
+    QTest::addColumn<int>("master");
+    QTest::addColumn<QList<int>>("boxes");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("two members") << 3 << QList<int> {2, 3} << true;
+    QTest::newRow("eight members") << 3 << QList<int> {2, 3, 4, 5, 6, 7, 8, 9} << true;
+    QTest::newRow("nine members") << 3 << QList<int> {2, 3, 4, 5, 6, 7, 8, 9, 10} << false;
+    QTest::newRow("one member") << 3 << QList<int> {2} << false;
+    QTest::newRow("master not a member") << 5 << QList<int> {2, 3} << false;
+    QTest::newRow("a member of trunk 1") << 3 << QList<int> {2, 43} << false;
+    QTest::newRow("beyond unit 2's ports") << 3 << QList<int> {2, 64 + 24} << false;
+    QTest::newRow("a unit not in the stack") << 3 << QList<int> {2, 4 * 64} << false;
+}
+
+// Whatever sends them, the agent refuses trunks it could not run and
+// leaves its table as it was.
+void TstPortWindows::agentKeepsTrunksApart()
+{
+    QFETCH(int, master);
+    QFETCH(QList<int>, boxes);
+    QFETCH(bool, taken);
+    const QMap<QString, QStringList> before = trunks();
+    QCOMPARE(agentCreatesTrunk(5, master, boxes), taken);
+    const QMap<QString, QStringList> after = trunks();
+    if (!taken) {
+        QCOMPARE(after, before);
+        return;
+    }
+    QCOMPARE(SetBits(Octets(after.value("5").value(Trunk::Members))), boxes);
+    QCOMPARE(after.value("5").value(Trunk::Flooding), QString::number(master));
+    QVERIFY(SnmpSet(*m_sim, TRUNK_STATE ".5", "i", "6"));
+    QCOMPARE(trunks(), before);
 }
 
 QList<int> forwardPorts(const QString &port)
