@@ -310,11 +310,22 @@ void TstPortWindows::trunkAddChecksMembersOverTheStackAndDeleteRemoves()
     QCOMPARE(after.value("3").value(Trunk::Master), QString("241"));
     QCOMPARE(SetBits(Octets(after.value("3").value(Trunk::Members))), (QList<int> {240, 241}));
 
-    // A selected group shows its master split and its state; Delete takes
-    // it away.
+    // A selected group shows its master split and its state; Set writes
+    // the state chosen, Delete takes the group away.
     RunFromMenu<TPortTrunkForm>("TPortTrunkForm", [&](TPortTrunkForm &w) {
         WAIT_IDLE(w);
         auto *list = child<QTreeWidget>(w, "LV_PortTrunk");
+        auto *state = child<QComboBox>(w, "ComboBox1");
+        for (const QString &next : {"disable", "enable"}) {
+            list->setCurrentItem(RowWithCaption(list, "1"));
+            QCOMPARE(child<QLineEdit>(w, "UnitEdit")->text(), QString("1"));
+            QCOMPARE(child<QLineEdit>(w, "PortEdit")->text(), QString("41"));
+            QCOMPARE(state->currentText(), QString(next == "enable" ? "disable" : "enable"));
+            state->setCurrentText(next);
+            QCOMPARE(clickAnswering(child<QPushButton>(w, "SetBtn")), QString());
+            WAIT_IDLE(w);
+            QCOMPARE(trunks().value("1").value(Trunk::State), next);
+        }
         list->setCurrentItem(list->topLevelItem(1));
         QVERIFY(!child<QLineEdit>(w, "ED_Index")->isEnabled());
         QCOMPARE(child<QLineEdit>(w, "ED_Index")->text(), QString("2"));
