@@ -38,7 +38,5 @@ void TBridgePortTableForm::RefreshBtnClick()
 {
     if (!m_request || AnyBusy())
         return;
-    // Stop ends a walk by switching it off; a new one runs again.
-    m_request->request.running = true;
     Run(m_request, [this] { m_request->Read(); });
 }
