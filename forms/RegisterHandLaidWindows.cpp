@@ -14,8 +14,12 @@
 #include "auth/TMd5InformationForm.h"
 #include "auth/TServerInformationForm.h"
 #include "auth/TSystemLogHostForm.h"
+#include "bridge/TGARPForm.h"
+#include "bridge/TPBridgeConfigForm.h"
+#include "bridge/TPortCapabilities8021dForm.h"
 #include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
+#include "ports/TPortTrunkForm.h"
 #include "ports/TTrafficSegmentationForm.h"
 #include "system/TEquipmentBasicInfoForm.h"
 #include "vlan/TProtocolVlanForm.h"
@@ -44,6 +48,7 @@ void RegisterHandLaidWindows()
     Register<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm");
     // Layer 2 Management
     Register<TPortMirrorForm>("TPortMirrorForm");
+    Register<TPortTrunkForm>("TPortTrunkForm");
     Register<TTrafficSegmentationForm>("TTrafficSegmentationForm");
     Register<TAggregatorPortTableForm>("TAggregatorPortTableForm");
     // Access control
@@ -55,4 +60,8 @@ void RegisterHandLaidWindows()
     Register<TIPv6MaskInformationForm>("TIPv6MaskInformationForm");
     Register<TUserDefinedInformationRuleForm>("TUserDefinedInformationRuleForm");
     Register<TIPv6RuleForm>("TIPv6RuleForm");
+    // Bridge
+    Register<TPBridgeConfigForm>("TPBridgeConfigForm");
+    Register<TGARPForm>("TGARPForm");
+    Register<TPortCapabilities8021dForm>("TPortCapabilities8021dForm");
 }
