@@ -14,6 +14,8 @@
 #include "auth/TMd5InformationForm.h"
 #include "auth/TServerInformationForm.h"
 #include "auth/TSystemLogHostForm.h"
+#include "filtering/TForwardUnregisteredInformationForm.h"
+#include "filtering/TMulticastForwardingInformationForm.h"
 #include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
 #include "ports/TTrafficSegmentationForm.h"
@@ -55,4 +57,7 @@ void RegisterHandLaidWindows()
     Register<TIPv6MaskInformationForm>("TIPv6MaskInformationForm");
     Register<TUserDefinedInformationRuleForm>("TUserDefinedInformationRuleForm");
     Register<TIPv6RuleForm>("TIPv6RuleForm");
+    // Multicast forwarding and static filtering
+    Register<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm");
+    Register<TForwardUnregisteredInformationForm>("TForwardUnregisteredInformationForm");
 }

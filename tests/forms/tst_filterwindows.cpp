@@ -1,0 +1,158 @@
+// The multicast forwarding and static filtering windows opened from their
+// menu commands against the simulator; what the agent holds afterwards is
+// read with requests of the test's own.
+#include "CvSNMPRequest2Edits.h"
+#include "CvSNMPSession.h"
+#include "FakeMainWindow.h"
+#include "FilteringVariables.h"
+#include "FormTesting.h"
+#include "ListViews.h"
+#include "SimulatorProcess.h"
+#include "TForwardUnregisteredInformationForm.h"
+#include "TMulticastForwardingInformationForm.h"
+#include "TStackingPortUitForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace {
+
+template <class T> T *child(QWidget &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+void select(QTreeWidget *list, const QString &caption)
+{
+    if (QTreeWidgetItem *row = RowWithCaption(list, caption))
+        list->setCurrentItem(row);
+    else
+        list->clearSelection();
+}
+
+// Unit 2 port 5: bit (2 - 1) * 64 + 5 - 1.
+constexpr int unit2Port5 = 68;
+
+// Pressing a write button without a selected row is refused in a box and
+// sends nothing.
+void refusedWithoutSelection(QPushButton *button)
+{
+    const int packets = AgentPackets();
+    QString text;
+    AnswerMessageBox(&text);
+    button->click();
+    QCOMPARE(text, QString("Choose the item first."));
+    QCOMPARE(AgentPackets(), packets + 1); // this read alone
+}
+
+} // namespace
+
+class TstFilterWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void forwardSetsWriteTheSelectedVlan_data();
+    void forwardSetsWriteTheSelectedVlan();
+
+private:
+    QTemporaryDir m_dir;
+    FakeMainWindow m_main;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TstFilterWindows::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    StartSession(m_dir.path());
+    m_sim = std::make_unique<SimulatorProcess>();
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    RegisterHandLaidWindows();
+}
+
+void TstFilterWindows::init()
+{
+    PointSessionAt(*m_sim);
+    BindUnitList(m_main);
+}
+
+void TstFilterWindows::forwardSetsWriteTheSelectedVlan_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("forward all") << "TMulticastForwardingInformationForm"
+                                 << "1.3.6.1.2.1.17.7.1.2.4.1";
+    QTest::newRow("forward unregistered") << "TForwardUnregisteredInformationForm"
+                                          << "1.3.6.1.2.1.17.7.1.2.5.1";
+}
+
+// The grids follow the selection; Set without a VLAN sends nothing, with
+// VLAN 1 it adds exactly the box ticked to its static ports.
+void TstFilterWindows::forwardSetsWriteTheSelectedVlan()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, entry);
+    const CvSNMPVar *vars = className == "TMulticastForwardingInformationForm"
+        ? ForwardAllVars
+        : ForwardUnregisteredVars;
+    const auto agentPorts = [&](int column) {
+        return SetBits(Octets(ReadTable(vars, MVT_FMV, 1).value("1").value(column)));
+    };
+    const QList<int> statics = agentPorts(2);
+    const QList<int> forbidden = agentPorts(3);
+    QVERIFY(!statics.contains(unit2Port5));
+    const auto restore = qScopeGuard([&] {
+        QByteArray octets(96, '\0');
+        for (int bit : statics)
+            octets[bit / 8] = char(quint8(octets.at(bit / 8)) | (0x80u >> (bit % 8)));
+        SnmpSet(*m_sim, entry + ".2.1", "x", QString::fromLatin1(octets.toHex()));
+    });
+    const auto body = [&](TForwardPortSetsForm &w) {
+        WAIT_IDLE(w);
+        auto *list = child<QTreeWidget>(w, "LV_dot1qForwardUnregisteredEntry");
+        QVERIFY(list->topLevelItemCount() >= 1);
+        QVERIFY(!w.StaticGrid()->Port(2, 5)->isEnabled());
+        refusedWithoutSelection(child<QPushButton>(w, "SetBtn"));
+
+        select(list, "1");
+        QCOMPARE(CheckedBoxes(*w.StaticGrid()), statics);
+        QCOMPARE(CheckedBoxes(*w.ForbiddenGrid()), forbidden);
+        QCOMPARE(CheckedBoxes(*w.InUseGrid()), agentPorts(1));
+        QVERIFY(w.StaticGrid()->Port(2, 5)->isEnabled());
+        QVERIFY(!w.InUseGrid()->Port(2, 5)->isEnabled());
+        w.StaticGrid()->Port(2, 5)->click();
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+        QList<int> expected = statics;
+        expected.append(unit2Port5);
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(agentPorts(2), expected);
+        QCOMPARE(agentPorts(3), forbidden);
+        // The VLAN written is shown again, as the agent has it now.
+        QTRY_COMPARE(SelectedCaption(list), QString("1"));
+        QCOMPARE(CheckedBoxes(*w.StaticGrid()), expected);
+        QVERIFY(CheckedBoxes(*w.InUseGrid()).contains(unit2Port5));
+
+        child<QPushButton>(w, "RefreshBtn")->click();
+        WAIT_IDLE(w);
+        QVERIFY(CheckedBoxes(*w.StaticGrid()).isEmpty());
+        QVERIFY(!w.StaticGrid()->Port(2, 5)->isEnabled());
+    };
+    if (className == "TMulticastForwardingInformationForm")
+        RunFromMenu<TMulticastForwardingInformationForm>(qPrintable(className), body);
+    else
+        RunFromMenu<TForwardUnregisteredInformationForm>(qPrintable(className), body);
+}
+
+QTEST_MAIN(TstFilterWindows)
+#include "tst_filterwindows.moc"
