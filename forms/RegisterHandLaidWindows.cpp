@@ -16,6 +16,7 @@
 #include "auth/TSystemLogHostForm.h"
 #include "filtering/TForwardUnregisteredInformationForm.h"
 #include "filtering/TMulticastForwardingInformationForm.h"
+#include "filtering/TTpGroupDestinationForwardedForm.h"
 #include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
 #include "ports/TTrafficSegmentationForm.h"
@@ -58,6 +59,7 @@ void RegisterHandLaidWindows()
     Register<TUserDefinedInformationRuleForm>("TUserDefinedInformationRuleForm");
     Register<TIPv6RuleForm>("TIPv6RuleForm");
     // Multicast forwarding and static filtering
+    Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm");
     Register<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm");
     Register<TForwardUnregisteredInformationForm>("TForwardUnregisteredInformationForm");
 }

@@ -11,6 +11,7 @@
 #include "TForwardUnregisteredInformationForm.h"
 #include "TMulticastForwardingInformationForm.h"
 #include "TStackingPortUitForm.h"
+#include "TTpGroupDestinationForwardedForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,6 +65,7 @@ private slots:
     void init();
     void forwardSetsWriteTheSelectedVlan_data();
     void forwardSetsWriteTheSelectedVlan();
+    void learnedGroupsShowOnlyWhileSelected();
 
 private:
     QTemporaryDir m_dir;
@@ -152,6 +154,29 @@ void TstFilterWindows::forwardSetsWriteTheSelectedVlan()
         RunFromMenu<TMulticastForwardingInformationForm>(qPrintable(className), body);
     else
         RunFromMenu<TForwardUnregisteredInformationForm>(qPrintable(className), body);
+}
+
+// The seeded group of VLAN 1 is listed by VLAN and address; its grids are
+// enabled and filled only while it is selected.
+void TstFilterWindows::learnedGroupsShowOnlyWhileSelected()
+{
+    RunFromMenu<TTpGroupDestinationForwardedForm>(
+        "TTpGroupDestinationForwardedForm", [&](TTpGroupDestinationForwardedForm &w) {
+            WAIT_IDLE(w);
+            auto *list = child<QTreeWidget>(w, "LV_dot1qTpGroupEntry");
+            QTreeWidgetItem *first = list->topLevelItem(0);
+            QVERIFY(first);
+            QCOMPARE(first->text(0), QString("1"));
+            QCOMPARE(first->text(1), QString("01005E000001"));
+            QVERIFY(!w.EgressGrid()->Port(1, 1)->isEnabled());
+            list->setCurrentItem(first);
+            QCOMPARE(CheckedBoxes(*w.EgressGrid()), (QList<int> {0, 1, 2, 3, 66}));
+            QCOMPARE(CheckedBoxes(*w.LearntGrid()), (QList<int> {1, 66}));
+            QVERIFY(w.EgressGrid()->Port(1, 1)->isEnabled());
+            list->clearSelection();
+            QVERIFY(CheckedBoxes(*w.EgressGrid()).isEmpty());
+            QVERIFY(!w.LearntGrid()->Port(1, 2)->isEnabled());
+        });
 }
 
 QTEST_MAIN(TstFilterWindows)
