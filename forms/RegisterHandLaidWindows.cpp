@@ -15,6 +15,7 @@
 #include "auth/TServerInformationForm.h"
 #include "auth/TSystemLogHostForm.h"
 #include "filtering/TForwardUnregisteredInformationForm.h"
+#include "filtering/TMulticastFilterInformationForm.h"
 #include "filtering/TMulticastForwardingInformationForm.h"
 #include "filtering/TTpGroupDestinationForwardedForm.h"
 #include "ports/TAggregatorPortTableForm.h"
@@ -62,4 +63,5 @@ void RegisterHandLaidWindows()
     Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm");
     Register<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm");
     Register<TForwardUnregisteredInformationForm>("TForwardUnregisteredInformationForm");
+    Register<TMulticastFilterInformationForm>("TMulticastFilterInformationForm");
 }

@@ -9,6 +9,7 @@
 #include "ListViews.h"
 #include "SimulatorProcess.h"
 #include "TForwardUnregisteredInformationForm.h"
+#include "TMulticastFilterInformationForm.h"
 #include "TMulticastForwardingInformationForm.h"
 #include "TStackingPortUitForm.h"
 #include "TTpGroupDestinationForwardedForm.h"
@@ -39,6 +40,27 @@ void select(QTreeWidget *list, const QString &caption)
         list->clearSelection();
 }
 
+// The rows of a table with three indexes, by the text of the second (the
+// MAC address).
+QMap<QString, QStringList> entries(const CvSNMPVar *vars)
+{
+    CvSNMPRequest r;
+    r.SetVarList(vars, MVT_UMV, 3);
+    QMap<QString, QStringList> rows;
+    for (bool more = r.Get(true); more; more = r.Get(false)) {
+        QStringList values;
+        for (int i = 0; i < r.varList.Count(); ++i)
+            values.append(r.varList.Var(i).value);
+        rows.insert(r.varList.Var(1).value, values);
+    }
+    return rows;
+}
+
+QList<int> portsOf(const QStringList &row, int column)
+{
+    return SetBits(Octets(row.value(column)));
+}
+
 // Unit 2 port 5: bit (2 - 1) * 64 + 5 - 1.
 constexpr int unit2Port5 = 68;
 
@@ -66,6 +88,7 @@ private slots:
     void forwardSetsWriteTheSelectedVlan_data();
     void forwardSetsWriteTheSelectedVlan();
     void learnedGroupsShowOnlyWhileSelected();
+    void multicastFilterSetAddsOnePort();
 
 private:
     QTemporaryDir m_dir;
@@ -176,6 +199,43 @@ void TstFilterWindows::learnedGroupsShowOnlyWhileSelected()
             list->clearSelection();
             QVERIFY(CheckedBoxes(*w.EgressGrid()).isEmpty());
             QVERIFY(!w.LearntGrid()->Port(1, 2)->isEnabled());
+        });
+}
+
+void TstFilterWindows::multicastFilterSetAddsOnePort()
+{
+    const QString address = "01005E000181";
+    const QList<int> before = portsOf(entries(StaticMulticastVars).value(address), 3);
+    QCOMPARE(before, (QList<int> {0, 1}));
+    const auto restore = qScopeGuard([&] {
+        SnmpSet(*m_sim, "1.3.6.1.2.1.17.7.1.3.2.1.3.1.1.0.94.0.1.129.0", "x",
+            QString("C0") + QString(190, '0'));
+    });
+    RunFromMenu<TMulticastFilterInformationForm>(
+        "TMulticastFilterInformationForm", [&](TMulticastFilterInformationForm &w) {
+            WAIT_IDLE(w);
+            auto *list = child<QTreeWidget>(w, "LV_dot1qStaticMulticastEntry");
+            QVERIFY(!w.PortGrid()->Port(2, 5)->isEnabled());
+            refusedWithoutSelection(child<QPushButton>(w, "SetBtn"));
+
+            select(list, "1");
+            QCOMPARE(child<QLineEdit>(w, "ED_MACAddress")->text(), address);
+            QVERIFY(child<QLineEdit>(w, "ED_MulticastVID")->isReadOnly());
+            QCOMPARE(CheckedBoxes(*w.PortGrid()), before);
+            w.PortGrid()->Port(2, 5)->click();
+            child<QPushButton>(w, "SetBtn")->click();
+            WAIT_IDLE(w);
+            const QStringList row = entries(StaticMulticastVars).value(address);
+            QCOMPARE(portsOf(row, 3), (QList<int> {0, 1, unit2Port5}));
+            QCOMPARE(row.value(StaticFilter::Status), QString("permanent"));
+
+            // Refresh empties the pane even though the list is the same.
+            select(list, "1");
+            child<QPushButton>(w, "RefreshBtn")->click();
+            WAIT_IDLE(w);
+            QVERIFY(CheckedBoxes(*w.PortGrid()).isEmpty());
+            QVERIFY(child<QLineEdit>(w, "ED_MACAddress")->text().isEmpty());
+            QVERIFY(child<QComboBox>(w, "Status")->currentText().isEmpty());
         });
 }
 
