@@ -18,6 +18,7 @@
 #include "filtering/TMulticastFilterInformationForm.h"
 #include "filtering/TMulticastForwardingInformationForm.h"
 #include "filtering/TTpGroupDestinationForwardedForm.h"
+#include "filtering/TUnicastFilterInformationForm.h"
 #include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
 #include "ports/TTrafficSegmentationForm.h"
@@ -64,4 +65,5 @@ void RegisterHandLaidWindows()
     Register<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm");
     Register<TForwardUnregisteredInformationForm>("TForwardUnregisteredInformationForm");
     Register<TMulticastFilterInformationForm>("TMulticastFilterInformationForm");
+    Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm");
 }

@@ -13,6 +13,7 @@
 #include "TMulticastForwardingInformationForm.h"
 #include "TStackingPortUitForm.h"
 #include "TTpGroupDestinationForwardedForm.h"
+#include "TUnicastFilterInformationForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -89,6 +90,7 @@ private slots:
     void forwardSetsWriteTheSelectedVlan();
     void learnedGroupsShowOnlyWhileSelected();
     void multicastFilterSetAddsOnePort();
+    void unicastDeleteRestoresTheMaskedColumn();
 
 private:
     QTemporaryDir m_dir;
@@ -237,6 +239,57 @@ void TstFilterWindows::multicastFilterSetAddsOnePort()
             QVERIFY(child<QLineEdit>(w, "ED_MACAddress")->text().isEmpty());
             QVERIFY(child<QComboBox>(w, "Status")->currentText().isEmpty());
         });
+}
+
+// Delete sends the selected entry's status alone; when the agent does not
+// answer, the allowed ports are still read and listed afterwards.
+void TstFilterWindows::unicastDeleteRestoresTheMaskedColumn()
+{
+    const QString entry = "1.3.6.1.2.1.17.7.1.3.1.1";
+    for (const char *mac : {"0.0.94.0.83.1", "0.0.94.0.83.2"}) {
+        const QString index = QString("1.%1.0").arg(mac);
+        QVERIFY(SnmpSet(*m_sim, entry + ".4." + index, "i", "3"));
+        QVERIFY(SnmpSet(*m_sim, entry + ".3." + index, "x", "20" + QString(190, '0')));
+    }
+    const auto cleanup = qScopeGuard([&] {
+        SnmpSet(*m_sim, entry + ".4.1.0.0.94.0.83.1.0", "i", "2");
+        SnmpSet(*m_sim, entry + ".4.1.0.0.94.0.83.2.0", "i", "2");
+    });
+    SimulatorProcess silent({"--silent-after", "0"});
+    QVERIFY2(silent.isReady(), qPrintable(silent.errorText()));
+    RunFromMenu<TUnicastFilterInformationForm>(
+        "TUnicastFilterInformationForm", [&](TUnicastFilterInformationForm &w) {
+            WAIT_IDLE(w);
+            auto *list = child<QTreeWidget>(w, "LV_dot1qStaticUnicastEntry");
+            auto *remove = child<QPushButton>(w, "DeleteBtn");
+            QCOMPARE(list->topLevelItemCount(), 2);
+            refusedWithoutSelection(remove);
+
+            list->setCurrentItem(list->topLevelItem(1));
+            QCOMPARE(child<QLineEdit>(w, "UnicastAddress")->text(), QString("00005E005302"));
+            remove->click();
+            WAIT_IDLE(w);
+            QCOMPARE(entries(StaticUnicastVars).keys(), QStringList {"00005E005301"});
+            QVERIFY(child<QLineEdit>(w, "UnicastAddress")->text().isEmpty());
+
+            list->setCurrentItem(list->topLevelItem(0));
+            CvSNMPRequest &request = w.Request()->request;
+            const quint16 port = request.device.port;
+            request.device.port = silent.port();
+            remove->click();
+            WAIT_IDLE(w);
+            const QString memo = child<QPlainTextEdit>(w, "Memo1")->toPlainText();
+            QVERIFY2(memo.contains("Set: (SNMPClass) SNMP request timed out!"), qPrintable(memo));
+            QVERIFY(CheckedBoxes(*w.PortGrid()).isEmpty());
+
+            request.device.port = port;
+            child<QPushButton>(w, "RefreshBtn")->click();
+            WAIT_IDLE(w);
+            QCOMPARE(list->topLevelItem(0)->text(3).left(2), QString("20"));
+            list->setCurrentItem(list->topLevelItem(0));
+            QCOMPARE(CheckedBoxes(*w.PortGrid()), QList<int> {2});
+        });
+    QCOMPARE(entries(StaticUnicastVars).keys(), QStringList {"00005E005301"});
 }
 
 QTEST_MAIN(TstFilterWindows)
