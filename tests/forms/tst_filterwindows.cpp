@@ -170,6 +170,16 @@ void TstFilterWindows::forwardSetsWriteTheSelectedVlan()
         QCOMPARE(CheckedBoxes(*w.StaticGrid()), expected);
         QVERIFY(CheckedBoxes(*w.InUseGrid()).contains(unit2Port5));
 
+        // A static port cannot also be forbidden: the agent refuses, nothing
+        // changes.
+        w.ForbiddenGrid()->Port(2, 5)->click();
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+        const QString memo = child<QPlainTextEdit>(w, "Memo1")->toPlainText();
+        QVERIFY2(memo.contains("Inconsistent Value"), qPrintable(memo));
+        QCOMPARE(agentPorts(3), forbidden);
+        QCOMPARE(agentPorts(2), expected);
+
         child<QPushButton>(w, "RefreshBtn")->click();
         WAIT_IDLE(w);
         QVERIFY(CheckedBoxes(*w.StaticGrid()).isEmpty());
