@@ -17,6 +17,11 @@
 #include "bridge/TGARPForm.h"
 #include "bridge/TPBridgeConfigForm.h"
 #include "bridge/TPortCapabilities8021dForm.h"
+#include "filtering/TForwardUnregisteredInformationForm.h"
+#include "filtering/TMulticastFilterInformationForm.h"
+#include "filtering/TMulticastForwardingInformationForm.h"
+#include "filtering/TTpGroupDestinationForwardedForm.h"
+#include "filtering/TUnicastFilterInformationForm.h"
 #include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
 #include "ports/TPortTrunkForm.h"
@@ -64,4 +69,10 @@ void RegisterHandLaidWindows()
     Register<TPBridgeConfigForm>("TPBridgeConfigForm");
     Register<TGARPForm>("TGARPForm");
     Register<TPortCapabilities8021dForm>("TPortCapabilities8021dForm");
+    // Multicast forwarding and static filtering
+    Register<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm");
+    Register<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm");
+    Register<TForwardUnregisteredInformationForm>("TForwardUnregisteredInformationForm");
+    Register<TMulticastFilterInformationForm>("TMulticastFilterInformationForm");
+    Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm");
 }

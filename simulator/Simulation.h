@@ -53,6 +53,7 @@ private:
     int validateMirror(const Mib::Transaction &txn) const;
     int validateTrunk(const Table &table, const Oid &index, const Row &row) const;
     void followTrunkMasters(Table &table) const;
+    bool attachForwardSets(Table &table);
     std::optional<std::string> shortenVlan(int vid, int octets);
     void followRows(const Table &base, Table &augmenting) const;
     void save();
