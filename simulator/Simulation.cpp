@@ -201,6 +201,8 @@ bool Simulation::attachBehaviour(const std::string &name, Table &table)
     }
     if (name.starts_with("acl-rules:"))
         return attachAclRules(name.substr(10), table);
+    if (attachRelayRules(name, table))
+        return true;
     if (name != "vlan-static")
         return false;
     table.behaviour.validate
