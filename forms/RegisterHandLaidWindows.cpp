@@ -18,6 +18,7 @@
 #include "ports/TPortMirrorForm.h"
 #include "ports/TTrafficSegmentationForm.h"
 #include "system/TEquipmentBasicInfoForm.h"
+#include "system/TSummerTimeConfigForm.h"
 #include "vlan/TProtocolVlanForm.h"
 #include "vlan/TVLanCurrentTableForm.h"
 #include "vlan/TVLanGeneralInfoForm.h"
@@ -55,4 +56,6 @@ void RegisterHandLaidWindows()
     Register<TIPv6MaskInformationForm>("TIPv6MaskInformationForm");
     Register<TUserDefinedInformationRuleForm>("TUserDefinedInformationRuleForm");
     Register<TIPv6RuleForm>("TIPv6RuleForm");
+    // System, security and 802.1X
+    Register<TSummerTimeConfigForm>("TSummerTimeConfigForm");
 }

@@ -1,0 +1,228 @@
+// The system, 802.1X, relay and routing windows opened from their menu
+// commands against the simulator; what the agent holds afterwards is read
+// with requests of the test's own.
+#include "CvSNMPRequest.h"
+#include "CvSNMPRequest2Edits.h"
+#include "CvSNMPSession.h"
+#include "EnterpriseOid.h"
+#include "FakeMainWindow.h"
+#include "FormTesting.h"
+#include "ListViews.h"
+#include "SimulatorProcess.h"
+#include "SystemVariables.h"
+#include "TSummerTimeConfigForm.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace {
+
+template <class T> T *child(QWidget &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+void select(QWidget &window, const QString &caption, int column = 0, const QString &second = {})
+{
+    auto *view = child<QTreeWidget>(window, "ListView1");
+    const auto row = [&]() -> QTreeWidgetItem * {
+        for (int r = 0; r < view->topLevelItemCount(); ++r) {
+            QTreeWidgetItem *item = view->topLevelItem(r);
+            if (item->text(0) == caption && (second.isEmpty() || item->text(column) == second))
+                return item;
+        }
+        return nullptr;
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(row(), qPrintable(caption), 5000);
+    view->setCurrentItem(row());
+}
+
+QString memo(QWidget &window)
+{
+    return child<QPlainTextEdit>(window, "Memo1")->toPlainText();
+}
+
+// Chooses texts in the combo boxes named.
+void choose(QWidget &window, const QList<std::pair<const char *, QString>> &choices)
+{
+    for (const auto &[box, text] : choices) {
+        auto *combo = child<QComboBox>(window, box);
+        combo->setCurrentIndex(combo->findText(text));
+        QVERIFY2(combo->currentText() == text, box);
+    }
+}
+
+// Answers the next message box with button, keeping its text.
+void answerBox(QString *text, QMessageBox::StandardButton button, int tries = 250)
+{
+    QTimer::singleShot(20, [=] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->button(button)->click();
+        } else if (tries > 1) {
+            answerBox(text, button, tries - 1);
+        }
+    });
+}
+
+// Clicks Add with steps run inside the modal dialog it opens.
+void inDialog(QWidget &window, QDialog &dialog, std::function<void()> steps)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        ran = true;
+        steps();
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    child<QPushButton>(window, "AddBtn")->click();
+    QVERIFY(ran);
+}
+
+// A table by every index value, joined with "/".
+QMap<QString, QStringList> readRows(const CvSNMPVar *vars, quint8 kind, int indexCount)
+{
+    CvSNMPRequest r;
+    r.SetVarList(vars, kind, indexCount);
+    QMap<QString, QStringList> rows;
+    for (bool more = r.Get(true); more; more = r.Get(false)) {
+        QStringList values;
+        for (int i = 0; i < r.varList.Count(); ++i)
+            values.append(r.varList.Var(i).value);
+        rows.insert(values.mid(0, indexCount).join('/'), values);
+    }
+    return rows;
+}
+
+const char *const annualStart = PEN_OID(".12.10.12.5");
+const char *const annualEnd = PEN_OID(".12.10.12.6");
+const char *const repeatStart = PEN_OID(".12.10.12.3");
+const char *const repeatEnd = PEN_OID(".12.10.12.4");
+const char *const summerStatus = PEN_OID(".12.10.12.1");
+
+} // namespace
+
+class TstSystemWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void summerTimeCodesBothPeriods();
+    void summerTimeRefusesBeforeWritingAnything();
+
+private:
+    QTemporaryDir m_dir;
+    FakeMainWindow m_main;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TstSystemWindows::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    StartSession(m_dir.path());
+    m_sim = std::make_unique<SimulatorProcess>();
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    RegisterHandLaidWindows();
+}
+
+void TstSystemWindows::init()
+{
+    PointSessionAt(*m_sim);
+    BindUnitList(m_main);
+}
+
+// 15 March 02:30 to 1 November 03:00 once a year, then the last Sunday of
+// March 02:00 to the last Sunday of October 03:00 every year: the octets
+// the switch keeps, and the boxes a new window shows for them.
+void TstSystemWindows::summerTimeCodesBothPeriods()
+{
+    RunFromMenu<TSummerTimeConfigForm>("TSummerTimeConfigForm", [&](TSummerTimeConfigForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(w.windowTitle(), QString("Summer Time Configuration "));
+        QCOMPARE(child<QComboBox>(w, "ComboBox1")->currentText(), QString("annual"));
+        // The agent's 28 March 02:00 to 31 October 03:00.
+        QCOMPARE(child<QComboBox>(w, "DayComboBox")->currentText(), QString("28"));
+        QCOMPARE(child<QComboBox>(w, "EMonthComboBox")->currentText(), QString("10"));
+        QVERIFY(!child<QComboBox>(w, "WeekComboBoxR")->isVisible());
+        choose(w,
+            {{"DayComboBox", "15"}, {"MonthComboBox", "3"}, {"HourComboBox", "2"},
+                {"MiniuteComboBox", "30"}, {"EDayComboBox", "1"}, {"EMonthComboBox", "11"},
+                {"EHourComboBox", "3"}, {"EMiniuteComboBox", "0"}});
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+        QCOMPARE(ReadScalar(annualStart, SyntaxOctetString), QString("0F03021E"));
+        QCOMPARE(ReadScalar(annualEnd, SyntaxOctetString), QString("010B0300"));
+
+        choose(w, {{"ComboBox1", "repeating"}, {"OffSetTimeComboBox", "120"}});
+        QVERIFY(child<QComboBox>(w, "WeekComboBoxR")->isVisible());
+        QVERIFY(!child<QComboBox>(w, "DayComboBox")->isVisible());
+        choose(w,
+            {{"WeekComboBoxR", "Last"}, {"SWeekComboBox", "Sunday"}, {"MonthComboBoxR", "3"},
+                {"HourComboBoxR", "2"}, {"MiniuteComboBoxR", "0"}, {"EWeekComboBoxR", "Last"},
+                {"EWeekComboBox", "Sunday"}, {"EMonthComboBoxR", "10"}, {"EHourComboBoxR", "3"},
+                {"EMiniuteComboBoxR", "0"}});
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+        QCOMPARE(ReadScalar(repeatStart, SyntaxOctetString), QString("000001030200"));
+        QCOMPARE(ReadScalar(repeatEnd, SyntaxOctetString), QString("FF00010A0300"));
+        QCOMPARE(ReadScalar(PEN_OID(".12.10.12.2"), SyntaxInteger), QString("120"));
+        QVERIFY2(!memo(w).contains("rror"), qPrintable(memo(w)));
+    });
+    RunFromMenu<TSummerTimeConfigForm>("TSummerTimeConfigForm", [&](TSummerTimeConfigForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(child<QComboBox>(w, "ComboBox1")->currentText(), QString("repeating"));
+        QCOMPARE(child<QComboBox>(w, "OffSetTimeComboBox")->currentText(), QString("120"));
+        for (const char *box : {"WeekComboBoxR", "EWeekComboBoxR"})
+            QCOMPARE(child<QComboBox>(w, box)->currentText(), QString("Last"));
+        for (const char *box : {"SWeekComboBox", "EWeekComboBox"})
+            QCOMPARE(child<QComboBox>(w, box)->currentText(), QString("Sunday"));
+        QCOMPARE(child<QComboBox>(w, "EMonthComboBoxR")->currentText(), QString("10"));
+        QVERIFY(child<QComboBox>(w, "WeekComboBoxR")->isEnabled());
+    });
+}
+
+// A date box left empty, or a day the month does not have, is refused
+// before the status is written: the switch keeps its status and dates.
+void TstSystemWindows::summerTimeRefusesBeforeWritingAnything()
+{
+    QVERIFY(SnmpSet(*m_sim, QString(summerStatus) + ".0", "i", "1"));
+    const QString start = ReadScalar(annualStart, SyntaxOctetString);
+    RunFromMenu<TSummerTimeConfigForm>("TSummerTimeConfigForm", [&](TSummerTimeConfigForm &w) {
+        WAIT_IDLE(w);
+        choose(w,
+            {{"ComboBox1", "annual"}, {"DayComboBox", "31"}, {"MonthComboBox", "4"},
+                {"HourComboBox", "2"}, {"MiniuteComboBox", "0"}, {"EDayComboBox", "1"},
+                {"EMonthComboBox", "10"}, {"EHourComboBox", "3"}, {"EMiniuteComboBox", "0"}});
+        int packets = AgentPackets();
+        QString refusal;
+        AnswerMessageBox(&refusal);
+        child<QPushButton>(w, "SetBtn")->click();
+        QCOMPARE(refusal, QString(TSummerTimeConfigForm::NoSuchDate));
+        QCOMPARE(AgentPackets(), packets + 1);
+
+        child<QComboBox>(w, "DayComboBox")->setCurrentIndex(29); // 30 April
+        child<QComboBox>(w, "EMiniuteComboBox")->setCurrentIndex(-1);
+        packets = AgentPackets();
+        AnswerMessageBox(&refusal);
+        child<QPushButton>(w, "SetBtn")->click();
+        QCOMPARE(refusal, QString(TSummerTimeConfigForm::DateMissing));
+        QCOMPARE(AgentPackets(), packets + 1);
+    });
+    QCOMPARE(ReadScalar(summerStatus, SyntaxInteger), QString("1"));
+    QCOMPARE(ReadScalar(annualStart, SyntaxOctetString), start);
+}
+
+QTEST_MAIN(TstSystemWindows)
+#include "tst_systemwindows.moc"
