@@ -17,6 +17,8 @@
 #include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
 #include "ports/TTrafficSegmentationForm.h"
+#include "system/TCommunityStringTableForm.h"
+#include "system/TDot1xStatisticsForm.h"
 #include "system/TEquipmentBasicInfoForm.h"
 #include "system/TSummerTimeConfigForm.h"
 #include "vlan/TProtocolVlanForm.h"
@@ -58,4 +60,7 @@ void RegisterHandLaidWindows()
     Register<TIPv6RuleForm>("TIPv6RuleForm");
     // System, security and 802.1X
     Register<TSummerTimeConfigForm>("TSummerTimeConfigForm");
+    Register<TCommunityStringTableForm>("TCommunityStringTableForm");
+    Register<TDiagnosticsInformationForm>("TDiagnosticsInformationForm");
+    Register<TMacStatisticTableForm>("TMacStatisticTableForm");
 }

@@ -10,6 +10,8 @@
 #include "ListViews.h"
 #include "SimulatorProcess.h"
 #include "SystemVariables.h"
+#include "TCommunityStringTableForm.h"
+#include "TDot1xStatisticsForm.h"
 #include "TSummerTimeConfigForm.h"
 
 #include <QComboBox>
@@ -121,6 +123,8 @@ private slots:
     void init();
     void summerTimeCodesBothPeriods();
     void summerTimeRefusesBeforeWritingAnything();
+    void communityDeleteAsksAndWarns();
+    void dot1xStatisticsRowsAndSilentAgent();
 
 private:
     QTemporaryDir m_dir;
@@ -222,6 +226,68 @@ void TstSystemWindows::summerTimeRefusesBeforeWritingAnything()
     });
     QCOMPARE(ReadScalar(summerStatus, SyntaxInteger), QString("1"));
     QCOMPARE(ReadScalar(annualStart, SyntaxOctetString), start);
+}
+
+// Add makes a community; Delete asks, warns for the community this program
+// writes with and sends nothing on No.
+void TstSystemWindows::communityDeleteAsksAndWarns()
+{
+    using namespace Community;
+    const auto communities = [] { return ReadTable(CommunityVars, MVT_UMV, 1); };
+    RunFromMenu<TCommunityStringTableForm>(
+        "TCommunityStringTableForm", [&](TCommunityStringTableForm &w) {
+            WAIT_IDLE(w);
+            QVERIFY(!child<QPushButton>(w, "DeleteBtn")->isEnabled());
+            child<QLineEdit>(w, "Edit1")->setText("lab-ro");
+            child<QLineEdit>(w, "Edit2")->setText("lab-ro");
+            child<QLineEdit>(w, "Edit3")->setText("kestra");
+            child<QPushButton>(w, "AddBtn")->click();
+            WAIT_IDLE(w);
+            QCOMPARE(communities().value("lab-ro").value(SecurityName), QString("kestra"));
+
+            select(w, "marlowe");
+            QVERIFY(child<QPushButton>(w, "DeleteBtn")->isEnabled());
+            const int packets = AgentPackets();
+            QString question;
+            answerBox(&question, QMessageBox::No);
+            child<QPushButton>(w, "DeleteBtn")->click();
+            QCOMPARE(question, TCommunityStringTableForm::DeleteQuestion("marlowe", true));
+            QCOMPARE(AgentPackets(), packets + 1);
+
+            select(w, "lab-ro");
+            answerBox(&question, QMessageBox::Yes);
+            child<QPushButton>(w, "DeleteBtn")->click();
+            QCOMPARE(question, TCommunityStringTableForm::DeleteQuestion("lab-ro", false));
+            WAIT_IDLE(w);
+            QVERIFY(!communities().contains("lab-ro"));
+            QVERIFY(communities().contains("marlowe"));
+            QVERIFY2(!memo(w).contains("rror"), qPrintable(memo(w)));
+        });
+}
+
+// A row per supplicant of the state table; against a silent agent the
+// first read ends in an error line and the window stays open.
+void TstSystemWindows::dot1xStatisticsRowsAndSilentAgent()
+{
+    RunFromMenu<TDiagnosticsInformationForm>(
+        "TDiagnosticsInformationForm", [&](TDiagnosticsInformationForm &w) {
+            WAIT_IDLE(w);
+            auto *list = child<QTreeWidget>(w, "ListView1");
+            QTRY_COMPARE(list->topLevelItemCount(), 4);
+            QCOMPARE(list->topLevelItem(1)->text(1), QString("12"));
+            QCOMPARE(list->columnCount(), 20);
+        });
+    SessionDefaults().device.port = SimulatorProcess::silentPort();
+    SessionDefaults().timeout = 30;
+    bool stayedOpen = false;
+    RunFromMenu<TMacStatisticTableForm>("TMacStatisticTableForm", [&](TMacStatisticTableForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(w.windowTitle(), QString("MacStatisticTableForm"));
+        stayedOpen = w.isVisible();
+        QVERIFY2(!memo(w).isEmpty() && !memo(w).contains("Ok!"), qPrintable(memo(w)));
+        QCOMPARE(child<QTreeWidget>(w, "ListView1")->topLevelItemCount(), 0);
+    });
+    QVERIFY(stayedOpen);
 }
 
 QTEST_MAIN(TstSystemWindows)
