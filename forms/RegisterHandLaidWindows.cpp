@@ -17,6 +17,8 @@
 #include "ports/TAggregatorPortTableForm.h"
 #include "ports/TPortMirrorForm.h"
 #include "ports/TTrafficSegmentationForm.h"
+#include "relay/TBOOTCtrlTableForm.h"
+#include "relay/TRouteRedistributForm.h"
 #include "system/TCommunityStringTableForm.h"
 #include "system/TDot1xStatisticsForm.h"
 #include "system/TEquipmentBasicInfoForm.h"
@@ -63,4 +65,7 @@ void RegisterHandLaidWindows()
     Register<TCommunityStringTableForm>("TCommunityStringTableForm");
     Register<TDiagnosticsInformationForm>("TDiagnosticsInformationForm");
     Register<TMacStatisticTableForm>("TMacStatisticTableForm");
+    // Layer 3 relay and routing
+    Register<TBOOTCtrlTableForm>("TBOOTCtrlTableForm");
+    Register<TRouteRedistributForm>("TRouteRedistributForm");
 }

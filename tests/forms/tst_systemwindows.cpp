@@ -8,10 +8,15 @@
 #include "FakeMainWindow.h"
 #include "FormTesting.h"
 #include "ListViews.h"
+#include "RelayVariables.h"
 #include "SimulatorProcess.h"
 #include "SystemVariables.h"
+#include "TBOOTCtrlTableForm.h"
 #include "TCommunityStringTableForm.h"
 #include "TDot1xStatisticsForm.h"
+#include "TNewBootpCtrlForm.h"
+#include "TRouteRedistributForm.h"
+#include "TRowEditDialog.h"
 #include "TSummerTimeConfigForm.h"
 
 #include <QComboBox>
@@ -123,6 +128,8 @@ private slots:
     void init();
     void summerTimeCodesBothPeriods();
     void summerTimeRefusesBeforeWritingAnything();
+    void bootpKeepsFourServersPerInterface();
+    void redistributionTypesAndMetricBounds();
     void communityDeleteAsksAndWarns();
     void dot1xStatisticsRowsAndSilentAgent();
 
@@ -226,6 +233,130 @@ void TstSystemWindows::summerTimeRefusesBeforeWritingAnything()
     });
     QCOMPARE(ReadScalar(summerStatus, SyntaxInteger), QString("1"));
     QCOMPARE(ReadScalar(annualStart, SyntaxOctetString), start);
+}
+
+// Three servers on "System": a fourth is added, a fifth refused with the
+// window's text and nothing sent; another interface still takes one.
+// Delete needs a selected row; a write the agent refuses shows in the memo.
+void TstSystemWindows::bootpKeepsFourServersPerInterface()
+{
+    using namespace BootpRelay;
+    const auto servers = [](const QString &name) {
+        int n = 0;
+        for (const QStringList &row : readRows(BootpRelayVars, MVT_FMV, 2))
+            n += row.value(Interface) == name;
+        return n;
+    };
+    QCOMPARE(servers("System"), 3);
+    RunFromMenu<TBOOTCtrlTableForm>("TBOOTCtrlTableForm", [&](TBOOTCtrlTableForm &w) {
+        WAIT_IDLE(w);
+        TNewBootpCtrlForm &d = *w.Dialog();
+        const auto add = [&](const QString &name, const QString &server, QString *refusal) {
+            inDialog(w, d, [&] {
+                QVERIFY(d.InterfaceEdit()->isEnabled());
+                d.InterfaceEdit()->setText(name);
+                d.ServerEdit()->setText(server);
+                if (refusal)
+                    AnswerMessageBox(refusal);
+                child<QPushButton>(d, "DeleteBtn")->click();
+                QCOMPARE(d.isVisible(), refusal != nullptr);
+            });
+            WAIT_IDLE(w);
+        };
+        add("System", "10.90.90.204", nullptr);
+        QCOMPARE(servers("System"), 4);
+        QTRY_COMPARE(child<QTreeWidget>(w, "ListView1")->topLevelItemCount(), 5);
+
+        const int packets = AgentPackets();
+        QString refusal;
+        add("System", "10.90.90.205", &refusal);
+        QCOMPARE(refusal, QString(TNewBootpCtrlForm::FourServers));
+        QCOMPARE(AgentPackets(), packets + 1);
+        QCOMPARE(servers("System"), 4);
+
+        add("ip2", "10.20.0.6", nullptr);
+        QCOMPARE(servers("ip2"), 2);
+
+        // Refused by the agent, and an address that cannot be sent.
+        add("an-interface-name-too-long", "10.1.1.1", nullptr);
+        QString refused = memo(w).split('\n').last();
+        QVERIFY2(refused.startsWith("Set:") && !refused.contains("Ok!"), qPrintable(refused));
+        const QString shown = memo(w);
+        inDialog(w, d, [&] {
+            d.InterfaceEdit()->setText("ip2");
+            d.ServerEdit()->setText("10.20.0.x");
+            child<QPushButton>(d, "DeleteBtn")->click();
+            QVERIFY(d.isVisible());
+        });
+        QVERIFY(memo(w).size() > shown.size());
+        QVERIFY2(!memo(w).split('\n').last().contains("Ok!"), qPrintable(memo(w)));
+
+        child<QTreeWidget>(w, "ListView1")->clearSelection();
+        int before = AgentPackets();
+        AnswerMessageBox(&refusal);
+        child<QPushButton>(w, "DeleteBtn")->click();
+        QCOMPARE(refusal, QString(ChooseItemFirst));
+        QCOMPARE(AgentPackets(), before + 1);
+
+        select(w, "System", 1, "10.90.90.204");
+        child<QPushButton>(w, "DeleteBtn")->click();
+        WAIT_IDLE(w);
+        QCOMPARE(servers("System"), 3);
+    });
+}
+
+// OSPF into RIP of type inter+E2: its button is checked, the metric is a
+// hop count and 17 is refused unsent; into OSPF 17 is written. A checked
+// type that the protocols no longer allow hands its check on.
+void TstSystemWindows::redistributionTypesAndMetricBounds()
+{
+    using namespace Redistribution;
+    const auto rows = [] { return readRows(RedistributionVars, MVT_UMV, 2); };
+    RunFromMenu<TRouteRedistributForm>("TRouteRedistributForm", [&](TRouteRedistributForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(w.windowTitle(), QString("Route Redistribution Table"));
+        QVERIFY(!child<QPushButton>(w, "DeleteBtn")->isEnabled());
+        select(w, "ospf", 1, "rip");
+        QVERIFY(child<QPushButton>(w, "DeleteBtn")->isEnabled());
+        QVERIFY(child<QRadioButton>(w, "RadioButton8")->isChecked());
+        QCOMPARE(child<QComboBox>(w, "ComboBox3")->currentIndex(), 6);
+        QCOMPARE(child<QLabel>(w, "Label5")->text(), QString("[0..16]"));
+        QVERIFY(!child<QRadioButton>(w, "RadioButton3")->isEnabled());
+
+        child<QLineEdit>(w, "Edit1")->setText("17");
+        const int packets = AgentPackets();
+        QString refusal;
+        AnswerMessageBox(&refusal);
+        child<QPushButton>(w, "EditBtn")->click();
+        QCOMPARE(refusal, QString(TRouteRedistributForm::RipOutOfBound));
+        QCOMPARE(AgentPackets(), packets + 1);
+        QCOMPARE(rows().value("ospf/rip").value(Metric), QString("3"));
+
+        // Into OSPF: "inter-E2" no longer applies, "type-1" takes the check.
+        child<QComboBox>(w, "ComboBox2")->setCurrentText("ospf");
+        QCOMPARE(child<QLabel>(w, "Label5")->text(), QString("[0..16777214]"));
+        QVERIFY(child<QRadioButton>(w, "RadioButton3")->isChecked());
+        QCOMPARE(child<QComboBox>(w, "ComboBox3")->currentText(), QString("type-1"));
+        child<QPushButton>(w, "AddBtn")->click();
+        WAIT_IDLE(w);
+        const QStringList added = rows().value("ospf/ospf");
+        QCOMPARE(added.value(Type), QString("type-1"));
+        QCOMPARE(added.value(Metric), QString("17"));
+        QCOMPARE(added.value(RowStatus), QString("active"));
+
+        // Set after a Delete sends no leftover destroy.
+        select(w, "ospf", 1, "ospf");
+        child<QPushButton>(w, "DeleteBtn")->click();
+        WAIT_IDLE(w);
+        QVERIFY(!rows().contains("ospf/ospf"));
+        select(w, "rip", 1, "ospf");
+        child<QLineEdit>(w, "Edit1")->setText("25");
+        child<QPushButton>(w, "EditBtn")->click();
+        WAIT_IDLE(w);
+        QCOMPARE(rows().value("rip/ospf").value(Metric), QString("25"));
+        QCOMPARE(rows().value("rip/ospf").value(RowStatus), QString("active"));
+        QVERIFY2(!memo(w).contains("rror"), qPrintable(memo(w)));
+    });
 }
 
 // Add makes a community; Delete asks, warns for the community this program
