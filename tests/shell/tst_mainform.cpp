@@ -349,6 +349,7 @@ private slots:
     void exitFromASilentStackEndsInTime();
     void aboutShowsLongVersion();
     void noParameters();
+    void everyMenuItemEnabled();
 
 private:
     std::unique_ptr<TMainForm> start();
@@ -652,6 +653,50 @@ void TstMainForm::noParameters()
     TMainForm form({});
     QVERIFY(form.StartupEnded());
     QVERIFY(text.endsWith("|No parameter input"));
+}
+
+namespace {
+void collectDisabled(const QMenu *menu, const QString &path, QStringList &disabled)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString item = path + " > " + action->text();
+        if (action->menu())
+            collectDisabled(action->menu(), item, disabled);
+        else if (!action->isEnabled())
+            disabled.append(item);
+    }
+}
+} // namespace
+
+// With every window of the module registered, no item of the menu is
+// disabled for want of its window. The bridge-filtering windows and the
+// port trunk window are still being laid out on branches of their own:
+// their items may stay disabled until they land, and go from this list then.
+void TstMainForm::everyMenuItemEnabled()
+{
+    const QStringList awaited {"VLAN > 802.1P > Basic Configure", "VLAN > 802.1P > GARP",
+        "VLAN > 802.1P > Port Capability",
+        "VLAN > 802.1Q > Forwarding/Filtering > Tp Group Destination Forwarded",
+        "VLAN > 802.1Q > Forwarding/Filtering > Multicast Forwarding Information",
+        "VLAN > 802.1Q > Forwarding/Filtering > Forward Unregistered Information",
+        "VLAN > 802.1Q > Static Filtering  > Unicast Information",
+        "VLAN > 802.1Q > Static Filtering  > Multicast Information",
+        "Layer 2 Management > Port Management > Port Trunk Table"};
+    setRmonState(3);
+    RegisterGeneratedWindows();
+    RegisterHandLaidWindows();
+    auto form = start();
+    QStringList disabled;
+    for (QAction *top : form->menuWidget()->actions())
+        if (top->menu())
+            collectDisabled(top->menu(), top->text(), disabled);
+        else if (!top->isEnabled())
+            disabled.append(top->text());
+    for (const QString &item : std::as_const(awaited))
+        disabled.removeOne(item);
+    QVERIFY2(disabled.isEmpty(), qPrintable(disabled.join('\n')));
 }
 
 QTEST_MAIN(TstMainForm)
