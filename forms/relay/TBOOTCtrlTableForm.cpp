@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTreeWidget>
 
 TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget *owner)
     : THandLaidForm(owner)
@@ -47,16 +48,20 @@ void TBOOTCtrlTableForm::RefreshBtnClick()
     Run(m_request, [this] { m_request->Read(); });
 }
 
-// Removes the selected server: a click on a row put its interface and
-// address into the dialog's fields, which address the row written.
+// Removes the selected server. The dialog's fields address the row
+// written; they are set from the selected row again, as an Add closed
+// without Set may have left other text in them.
 void TBOOTCtrlTableForm::DeleteBtnClick()
 {
     if (AnyBusy() || !m_request)
         return;
-    if (SelectedCaption(ui->ListView1).isEmpty()) {
+    const QList<QTreeWidgetItem *> selected = ui->ListView1->selectedItems();
+    if (selected.isEmpty()) {
         RefuseInput(QString::fromLatin1(ChooseItemFirst), ui->DeleteBtn);
         return;
     }
+    m_dialog->InterfaceEdit()->setText(selected.first()->text(BootpRelay::Interface));
+    m_dialog->ServerEdit()->setText(selected.first()->text(BootpRelay::Server));
     ui->ComboBox1->setCurrentIndex(BootpRelay::InvalidItem);
     Run(m_request, [this] { m_request->Write(true, true); });
 }

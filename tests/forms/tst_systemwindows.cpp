@@ -298,10 +298,17 @@ void TstSystemWindows::bootpKeepsFourServersPerInterface()
         QCOMPARE(refusal, QString(ChooseItemFirst));
         QCOMPARE(AgentPackets(), before + 1);
 
+        // An Add closed without Set leaves its text in the fields; Delete
+        // still removes the selected server.
         select(w, "System", 1, "10.90.90.204");
+        inDialog(w, d, [&] {
+            d.InterfaceEdit()->setText("ip2");
+            d.ServerEdit()->setText("10.20.0.5");
+        });
         child<QPushButton>(w, "DeleteBtn")->click();
         WAIT_IDLE(w);
         QCOMPARE(servers("System"), 3);
+        QCOMPARE(servers("ip2"), 2);
     });
 }
 
