@@ -93,7 +93,7 @@ void TSummerTimeConfigForm::FormCreate()
         m_repeat->BindEdit(1, QStringLiteral("%h"), ui->Edit3);
         m_status->Read();
     });
-    if (read)
+    if (read && !Closed())
         ReadDates(true);
 }
 
@@ -166,7 +166,7 @@ void TSummerTimeConfigForm::ReadDates(bool showDecodeErrors)
         return;
     const bool annual = mode == Mode::Annual;
     CvSNMPRequest2Edits *dates = annual ? m_annual : m_repeat;
-    if (!Run(m_status, [dates] { dates->Read(); }))
+    if (!Run(m_status, [dates] { dates->Read(); }) || Closed())
         return;
     ShowAnnual(annual);
     ShowRepeat(!annual);
@@ -199,7 +199,7 @@ void TSummerTimeConfigForm::GetBtnClick()
 {
     if (AnyBusy() || !m_status)
         return;
-    if (Run(m_status, [this] { m_status->Read(); }))
+    if (Run(m_status, [this] { m_status->Read(); }) && !Closed())
         ReadDates(false);
 }
 
@@ -242,7 +242,8 @@ void TSummerTimeConfigForm::SetBtnClick()
     if (!DatesValid())
         return;
     ui->Edit1->setText(ui->OffSetTimeComboBox->currentText());
-    if (!Run(m_status, [this] { m_status->Write(true, true); }))
+    // Each write waits for its answer: a window closed meanwhile sends no more.
+    if (!Run(m_status, [this] { m_status->Write(true, true); }) || Closed())
         return;
     using namespace SummerTimeDates;
     if (mode == Mode::Annual) {
