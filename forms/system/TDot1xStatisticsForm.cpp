@@ -41,9 +41,11 @@ TDiagnosticsInformationForm::TDiagnosticsInformationForm(QWidget *owner)
     : TDot1xStatisticsForm(
         owner, Dot1xDiagnosticsVars, QStringLiteral("Diagnostics Information Form"))
 {
+    setObjectName(QStringLiteral("DiagnosticsInformationForm"));
 }
 
 TMacStatisticTableForm::TMacStatisticTableForm(QWidget *owner)
     : TDot1xStatisticsForm(owner, Dot1xFrameStatisticsVars, QStringLiteral("MacStatisticTableForm"))
 {
+    setObjectName(QStringLiteral("MacStatisticTableForm"));
 }
