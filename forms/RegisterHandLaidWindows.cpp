@@ -26,7 +26,12 @@
 #include "ports/TPortMirrorForm.h"
 #include "ports/TPortTrunkForm.h"
 #include "ports/TTrafficSegmentationForm.h"
+#include "relay/TBOOTCtrlTableForm.h"
+#include "relay/TRouteRedistributForm.h"
+#include "system/TCommunityStringTableForm.h"
+#include "system/TDot1xStatisticsForm.h"
 #include "system/TEquipmentBasicInfoForm.h"
+#include "system/TSummerTimeConfigForm.h"
 #include "vlan/TProtocolVlanForm.h"
 #include "vlan/TVLanCurrentTableForm.h"
 #include "vlan/TVLanGeneralInfoForm.h"
@@ -75,4 +80,12 @@ void RegisterHandLaidWindows()
     Register<TForwardUnregisteredInformationForm>("TForwardUnregisteredInformationForm");
     Register<TMulticastFilterInformationForm>("TMulticastFilterInformationForm");
     Register<TUnicastFilterInformationForm>("TUnicastFilterInformationForm");
+    // System, security and 802.1X
+    Register<TSummerTimeConfigForm>("TSummerTimeConfigForm");
+    Register<TCommunityStringTableForm>("TCommunityStringTableForm");
+    Register<TDiagnosticsInformationForm>("TDiagnosticsInformationForm");
+    Register<TMacStatisticTableForm>("TMacStatisticTableForm");
+    // Layer 3 relay and routing
+    Register<TBOOTCtrlTableForm>("TBOOTCtrlTableForm");
+    Register<TRouteRedistributForm>("TRouteRedistributForm");
 }

@@ -203,6 +203,8 @@ bool Simulation::attachBehaviour(const std::string &name, Table &table)
         return attachAclRules(name.substr(10), table);
     if (name == "forward-sets")
         return attachForwardSets(table);
+    if (attachRelayRules(name, table))
+        return true;
     if (name != "vlan-static")
         return false;
     table.behaviour.validate

@@ -48,6 +48,7 @@ private:
     bool portEnabled(int unit, int port) const;
     int validateVlan(const Table &table, const Row &row) const;
     bool attachAclRules(const std::string &maskName, Table &rules);
+    bool attachRelayRules(const std::string &name, Table &table);
     void rebuildCurrentVlans();
     bool stackPort(int64_t logical) const;
     int validateMirror(const Mib::Transaction &txn) const;

@@ -8,11 +8,13 @@
 #include "TIPRuleForm.h"
 #include "TPortMirrorForm.h"
 #include "TStackingPortUitForm.h"
+#include "TSummerTimeConfigForm.h"
 #include "TVlanStaticForm.h"
 #include "UnitTable.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
@@ -87,6 +89,31 @@ bool shootMirror(const QString &outDir)
     window.close();
     return ok;
 }
+// The Daylight Saving Time window set to repeat from the last Sunday of
+// March 02:00 to the last Sunday of October 03:00 (not written).
+bool shootSummerTime(const QDir &out)
+{
+    TSummerTimeConfigForm window(nullptr);
+    window.show();
+    if (!waitFor([&] { return idle(window); }, 15000))
+        return false;
+    const auto choose = [&](const char *box, const char *text) {
+        auto *combo = window.findChild<QComboBox *>(box);
+        combo->setCurrentIndex(combo->findText(text));
+    };
+    choose("ComboBox1", "repeating");
+    for (const auto &[box, text] : {std::pair {"WeekComboBoxR", "Last"},
+             {"SWeekComboBox", "Sunday"}, {"MonthComboBoxR", "3"}, {"HourComboBoxR", "2"},
+             {"MiniuteComboBoxR", "0"}, {"EWeekComboBoxR", "Last"}, {"EWeekComboBox", "Sunday"},
+             {"EMonthComboBoxR", "10"}, {"EHourComboBoxR", "3"}, {"EMiniuteComboBoxR", "0"}})
+        choose(box, text);
+    waitFor([] { return false; }, 300);
+    const QString file = out.filePath("summer-time.png");
+    const bool ok = window.grab().save(file, "PNG");
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
+    window.close();
+    return ok;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -142,5 +169,6 @@ int main(int argc, char *argv[])
     window.close();
     const bool mirror = shootMirror(QString::fromLocal8Bit(argv[2]));
     const bool rule = shootIpRule(QDir(QString::fromLocal8Bit(argv[2])));
-    return ok && mirror && rule ? 0 : 1;
+    const bool summer = shootSummerTime(QDir(QString::fromLocal8Bit(argv[2])));
+    return ok && mirror && rule && summer ? 0 : 1;
 }

@@ -349,6 +349,7 @@ private slots:
     void exitFromASilentStackEndsInTime();
     void aboutShowsLongVersion();
     void noParameters();
+    void everyMenuItemEnabled();
 
 private:
     std::unique_ptr<TMainForm> start();
@@ -652,6 +653,38 @@ void TstMainForm::noParameters()
     TMainForm form({});
     QVERIFY(form.StartupEnded());
     QVERIFY(text.endsWith("|No parameter input"));
+}
+
+namespace {
+void collectDisabled(const QMenu *menu, const QString &path, QStringList &disabled)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString item = path + " > " + action->text();
+        if (action->menu())
+            collectDisabled(action->menu(), item, disabled);
+        else if (!action->isEnabled())
+            disabled.append(item);
+    }
+}
+} // namespace
+
+// With every window of the module registered, no item of the menu is
+// disabled for want of its window.
+void TstMainForm::everyMenuItemEnabled()
+{
+    setRmonState(3);
+    RegisterGeneratedWindows();
+    RegisterHandLaidWindows();
+    auto form = start();
+    QStringList disabled;
+    for (QAction *top : form->menuWidget()->actions())
+        if (top->menu())
+            collectDisabled(top->menu(), top->text(), disabled);
+        else if (!top->isEnabled())
+            disabled.append(top->text());
+    QVERIFY2(disabled.isEmpty(), qPrintable(disabled.join('\n')));
 }
 
 QTEST_MAIN(TstMainForm)
