@@ -2,6 +2,7 @@
 
 #include "CvIniDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,17 @@ QString Registry::StoreFileName()
     const QByteArray env = qgetenv("TRV_REGISTRY");
     if (!env.isEmpty())
         return QString::fromLocal8Bit(env);
-    return QStringLiteral("/etc/trv8170ql/registry.ini");
+    return StoreFileNameFor(
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString());
+}
+
+QString Registry::StoreFileNameFor(const QString &programDirectory)
+{
+    const QString installed = QDir::cleanPath(programDirectory);
+    const QLatin1String programDir(TRV_PROGRAM_DIR);
+    const QString root
+        = installed.endsWith(programDir) ? installed.chopped(programDir.size()) : QString();
+    return root + QStringLiteral("/etc/trv8170ql/registry.ini");
 }
 
 RegistryKey::RegistryKey(QString path, QString fileName)

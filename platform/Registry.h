@@ -7,8 +7,8 @@
 // The settings store that stands in for the system registry: an INI file
 // whose sections are the described key paths ("\SOFTWARE\Corvane\...") and
 // whose lines are the values of each key. The file is $TRV_REGISTRY when
-// set, else /etc/trv8170ql/registry.ini. A missing file or section is a key
-// that does not open.
+// set, else /etc/trv8170ql/registry.ini of the installation the program runs
+// from. A missing file or section is a key that does not open.
 
 namespace Registry {
 
@@ -22,6 +22,12 @@ inline constexpr const char *AppPathVantrel5Key
 inline constexpr const char *OpenViewKey = "\\SOFTWARE\\Hewlett-Packard\\OpenView";
 
 QString StoreFileName();
+
+// The store of the installation whose program directory is given: a program
+// in ROOT/usr/lib/trv8170ql (an installed package, or one unpacked under
+// ROOT) reads ROOT/etc/trv8170ql/registry.ini; any other (a build tree)
+// reads /etc/trv8170ql/registry.ini.
+QString StoreFileNameFor(const QString &programDirectory);
 
 } // namespace Registry
 

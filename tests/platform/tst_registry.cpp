@@ -45,6 +45,18 @@ void TstRegistry::storeFileName()
     QCOMPARE(Registry::StoreFileName(), m_store);
     qunsetenv("TRV_REGISTRY");
     QCOMPARE(Registry::StoreFileName(), QString("/etc/trv8170ql/registry.ini"));
+    // A program in an installation's program directory reads the store of
+    // that installation's root; any other the system's.
+    QCOMPARE(
+        Registry::StoreFileNameFor("/usr/lib/trv8170ql"), QString("/etc/trv8170ql/registry.ini"));
+    QCOMPARE(Registry::StoreFileNameFor("/tmp/x/root/usr/lib/trv8170ql/"),
+        QString("/tmp/x/root/etc/trv8170ql/registry.ini"));
+    QCOMPARE(Registry::StoreFileNameFor("/tmp/x/root/usr/lib/trv8170ql/../trv8170ql"),
+        QString("/tmp/x/root/etc/trv8170ql/registry.ini"));
+    QCOMPARE(
+        Registry::StoreFileNameFor("/home/ops/build/bin"), QString("/etc/trv8170ql/registry.ini"));
+    QCOMPARE(Registry::StoreFileNameFor("/opt/notusr/lib/trv8170ql"),
+        QString("/etc/trv8170ql/registry.ini"));
 }
 
 void TstRegistry::readsValuesOfExistingKeys()
