@@ -7,6 +7,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <memory>
 
 RateChart::RateChart(QWidget *parent)
     : QChartView(parent)
@@ -27,6 +28,8 @@ RateChart::RateChart(QWidget *parent)
     chart->addAxis(m_rate, Qt::AlignLeft);
     m_series->attachAxis(m_time);
     m_series->attachAxis(m_rate);
+    // setChart releases the chart the view made for itself to the caller.
+    std::unique_ptr<QChart> made(QChartView::chart());
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(180);

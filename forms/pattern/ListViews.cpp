@@ -2,17 +2,14 @@
 
 #include <QAbstractItemModel>
 #include <QLabel>
-#include <QPointer>
 #include <QTreeWidget>
 
 void FollowRowCount(QTreeWidget *list, QLabel *count)
 {
-    const QPointer<QTreeWidget> view(list);
-    const auto show = [view, count] {
-        if (view)
-            count->setText(QString::number(view->topLevelItemCount()));
-    };
+    // Counted on the model: it also signals while the list is being
+    // destroyed, when the list is no longer a tree widget.
     QAbstractItemModel *model = list->model();
+    const auto show = [model, count] { count->setText(QString::number(model->rowCount())); };
     QObject::connect(model, &QAbstractItemModel::rowsInserted, count, show);
     QObject::connect(model, &QAbstractItemModel::rowsRemoved, count, show);
     QObject::connect(model, &QAbstractItemModel::modelReset, count, show);
