@@ -14,13 +14,13 @@
 #include "TIPv6MaskInformationForm.h"
 #include "TIPv6RuleForm.h"
 #include "TUserMaskInfoForm.h"
+#include "WindowTestBed.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
@@ -74,7 +74,7 @@ QMap<QString, QStringList> ipRules()
 
 } // namespace
 
-class TstAclWindows : public QObject
+class TstAclWindows : public QObject, private WindowTestBed
 {
     Q_OBJECT
 
@@ -87,21 +87,13 @@ private slots:
     void ipv6RuleSendsTheSameAfterAnAgentError();
     void userMaskSendsFilledChunksOnly();
     void ipv6MaskModifyWantsEveryChoiceAddDoesNot();
-
-private:
-    QTemporaryDir m_dir;
-    FakeMainWindow m_main;
-    std::unique_ptr<SimulatorProcess> m_sim;
 };
 
 void TstAclWindows::initTestCase()
 {
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    StartSession(m_dir.path());
-    m_sim = std::make_unique<SimulatorProcess>();
-    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    const QString why = StartBed();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
     PointSessionAt(*m_sim);
-    RegisterHandLaidWindows();
 }
 
 // Mask 1 examines TCP destination ports. A UDP option left on src-addr with

@@ -17,6 +17,7 @@
 #include "TMd5InformationForm.h"
 #include "TServerInformationForm.h"
 #include "TSystemLogHostForm.h"
+#include "WindowTestBed.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +26,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
@@ -76,7 +76,7 @@ void answerBox(QString *text, QMessageBox::StandardButton button, int tries = 25
 
 } // namespace
 
-class TstAuthWindows : public QObject
+class TstAuthWindows : public QObject, private WindowTestBed
 {
     Q_OBJECT
 
@@ -89,26 +89,17 @@ private slots:
     void loginMethodsAfterLocalAreLeftAlone();
     void serverEditSendsTheKeyAlone();
     void equipmentShowsTheStack();
-
-private:
-    QTemporaryDir m_dir;
-    FakeMainWindow m_main;
-    std::unique_ptr<SimulatorProcess> m_sim;
 };
 
 void TstAuthWindows::initTestCase()
 {
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    StartSession(m_dir.path());
-    m_sim = std::make_unique<SimulatorProcess>();
-    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
-    RegisterHandLaidWindows();
+    const QString why = StartBed();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
 }
 
 void TstAuthWindows::init()
 {
-    PointSessionAt(*m_sim);
-    BindUnitList(m_main);
+    ResetBed();
 }
 
 void TstAuthWindows::md5AddsRefusesDuplicatesAndAddsAfterDelete()

@@ -14,13 +14,13 @@
 #include "TStackingPortUitForm.h"
 #include "TTpGroupDestinationForwardedForm.h"
 #include "TUnicastFilterInformationForm.h"
+#include "WindowTestBed.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
@@ -79,7 +79,7 @@ void refusedWithoutSelection(QPushButton *button)
 
 } // namespace
 
-class TstFilterWindows : public QObject
+class TstFilterWindows : public QObject, private WindowTestBed
 {
     Q_OBJECT
 
@@ -91,26 +91,17 @@ private slots:
     void learnedGroupsShowOnlyWhileSelected();
     void multicastFilterSetAddsOnePort();
     void unicastDeleteRestoresTheMaskedColumn();
-
-private:
-    QTemporaryDir m_dir;
-    FakeMainWindow m_main;
-    std::unique_ptr<SimulatorProcess> m_sim;
 };
 
 void TstFilterWindows::initTestCase()
 {
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    StartSession(m_dir.path());
-    m_sim = std::make_unique<SimulatorProcess>();
-    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
-    RegisterHandLaidWindows();
+    const QString why = StartBed();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
 }
 
 void TstFilterWindows::init()
 {
-    PointSessionAt(*m_sim);
-    BindUnitList(m_main);
+    ResetBed();
 }
 
 void TstFilterWindows::forwardSetsWriteTheSelectedVlan_data()

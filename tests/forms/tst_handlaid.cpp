@@ -12,6 +12,7 @@
 #include "SimulatorProcess.h"
 #include "THandLaidForm.h"
 #include "TStackingPortUitForm.h"
+#include "WindowTestBed.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,10 +24,9 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
-class TstHandLaid : public QObject
+class TstHandLaid : public QObject, private WindowTestBed
 {
     Q_OBJECT
 
@@ -40,21 +40,13 @@ private slots:
     void flagsComeBackOnEveryPath();
     void accessWindowsCreateEditAndDelete_data();
     void accessWindowsCreateEditAndDelete();
-
-private:
-    QTemporaryDir m_dir;
-    FakeMainWindow m_main;
-    std::unique_ptr<SimulatorProcess> m_sim;
 };
 
 void TstHandLaid::initTestCase()
 {
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    StartSession(m_dir.path());
-    m_sim = std::make_unique<SimulatorProcess>();
-    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    const QString why = StartBed();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
     PointSessionAt(*m_sim);
-    RegisterHandLaidWindows();
 }
 
 void TstHandLaid::everyWindowOpensFromItsCommand_data()

@@ -16,6 +16,7 @@
 #include "TPortTrunkForm.h"
 #include "TStackingPortUitForm.h"
 #include "TTrafficSegmentationForm.h"
+#include "WindowTestBed.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,7 +25,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
@@ -77,7 +77,7 @@ QString setTarget(TPortMirrorForm &w, const QString &unit, const QString &port)
 
 } // namespace
 
-class TstPortWindows : public QObject
+class TstPortWindows : public QObject, private WindowTestBed
 {
     Q_OBJECT
 
@@ -96,28 +96,19 @@ private slots:
     void trafficClassSetWritesTheSwitchAlone();
     void bridgePortTablesRefreshAfterEveryRead_data();
     void bridgePortTablesRefreshAfterEveryRead();
-
-private:
-    QTemporaryDir m_dir;
-    FakeMainWindow m_main;
-    std::unique_ptr<SimulatorProcess> m_sim;
 };
 
 void TstPortWindows::initTestCase()
 {
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    StartSession(m_dir.path());
     // Unit 4 puts ports above 208 into the stack.
-    m_sim = std::make_unique<SimulatorProcess>(
-        QStringList {"--stack", "1:TRV-8170QL,2:TRM6140QL*,3:TRV-8140QL,4:TRV-8170QL"});
-    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
-    RegisterHandLaidWindows();
+    const QString why
+        = StartBed(QStringList {"--stack", "1:TRV-8170QL,2:TRM6140QL*,3:TRV-8140QL,4:TRV-8170QL"});
+    QVERIFY2(why.isEmpty(), qPrintable(why));
 }
 
 void TstPortWindows::init()
 {
-    PointSessionAt(*m_sim);
-    BindUnitList(m_main);
+    ResetBed();
 }
 
 void TstPortWindows::mirrorWritesTargetSourcesAndState()

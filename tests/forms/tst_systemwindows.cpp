@@ -18,6 +18,7 @@
 #include "TRouteRedistributForm.h"
 #include "TRowEditDialog.h"
 #include "TSummerTimeConfigForm.h"
+#include "WindowTestBed.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,7 +27,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
@@ -119,7 +119,7 @@ const char *const summerStatus = PEN_OID(".12.10.12.1");
 
 } // namespace
 
-class TstSystemWindows : public QObject
+class TstSystemWindows : public QObject, private WindowTestBed
 {
     Q_OBJECT
 
@@ -132,26 +132,17 @@ private slots:
     void redistributionTypesAndMetricBounds();
     void communityDeleteAsksAndWarns();
     void dot1xStatisticsRowsAndSilentAgent();
-
-private:
-    QTemporaryDir m_dir;
-    FakeMainWindow m_main;
-    std::unique_ptr<SimulatorProcess> m_sim;
 };
 
 void TstSystemWindows::initTestCase()
 {
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    StartSession(m_dir.path());
-    m_sim = std::make_unique<SimulatorProcess>();
-    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
-    RegisterHandLaidWindows();
+    const QString why = StartBed();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
 }
 
 void TstSystemWindows::init()
 {
-    PointSessionAt(*m_sim);
-    BindUnitList(m_main);
+    ResetBed();
 }
 
 // 15 March 02:30 to 1 November 03:00 once a year, then the last Sunday of

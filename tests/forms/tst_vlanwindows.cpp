@@ -15,6 +15,7 @@
 #include "TVLanPortInfomationForm.h"
 #include "TVlanStaticForm.h"
 #include "VlanVariables.h"
+#include "WindowTestBed.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
@@ -65,7 +65,7 @@ const QStringList defaultStack {
 
 } // namespace
 
-class TstVlanWindows : public QObject
+class TstVlanWindows : public QObject, private WindowTestBed
 {
     Q_OBJECT
 
@@ -81,27 +81,18 @@ private slots:
     void portsInformationWritesOnePortAndReselectsIt();
     void protocolVlanSendsOnlyWhatApplies();
     void closingDuringASlowReadSendsNothingAfter();
-
-private:
-    QTemporaryDir m_dir;
-    FakeMainWindow m_main;
-    std::unique_ptr<SimulatorProcess> m_sim;
 };
 
 void TstVlanWindows::initTestCase()
 {
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    StartSession(m_dir.path());
-    m_sim = std::make_unique<SimulatorProcess>();
-    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
-    RegisterHandLaidWindows();
+    const QString why = StartBed();
+    QVERIFY2(why.isEmpty(), qPrintable(why));
 }
 
 // The windows read the unit list themselves: it starts empty.
 void TstVlanWindows::init()
 {
-    PointSessionAt(*m_sim);
-    BindUnitList(m_main);
+    ResetBed();
 }
 
 void TstVlanWindows::staticTableShowsTheStackAndVlan1()
