@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 void PointSessionAt(const SimulatorProcess &sim)
 {
@@ -94,7 +95,15 @@ QList<int> SetBits(const QByteArray &octets)
 
 void AnswerMessageBox(QString *text, int tries)
 {
-    QTimer::singleShot(20, [text, tries] {
+    // The text lives in the test function that asked: once that function
+    // failed or another one runs, nothing may be written through it.
+    const QByteArray asker
+        = QByteArray(QTest::currentTestFunction()) + '/' + QTest::currentDataTag();
+    QTimer::singleShot(20, [text, tries, asker] {
+        const QByteArray running
+            = QByteArray(QTest::currentTestFunction()) + '/' + QTest::currentDataTag();
+        if (QTest::currentTestFailed() || running != asker)
+            return;
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             *text = box->text();
             box->button(QMessageBox::Ok)->click();

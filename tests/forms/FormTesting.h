@@ -50,7 +50,8 @@ bool SnmpSet(
     const SimulatorProcess &sim, const QString &oid, const QString &type, const QString &value);
 
 // Answers the next message box with OK, keeping its text; gives up after
-// tries looks 20 ms apart.
+// tries looks 20 ms apart, or as soon as the asking test function failed or
+// ended.
 void AnswerMessageBox(QString *text, int tries = 250);
 
 // Waits until the window has made its first requests and none is busy.
