@@ -23,6 +23,22 @@ void TAclRuleForm::SetRule(const Rule &rule)
     connect(rule.uncheckAll, &QPushButton::clicked, this, [this] { CheckAll(false); });
 }
 
+void TAclRuleForm::CreateRuleTable(const CvSNMPVar *vars, const std::function<void()> &bind)
+{
+    Pane pane;
+    pane.list = m_rule.list;
+    pane.count = m_rule.count;
+    pane.status = m_rule.status;
+    pane.keys = m_rule.keys;
+    pane.edit = m_rule.edit;
+    pane.add = m_rule.add;
+    pane.remove = m_rule.remove;
+    pane.rowStatus = m_rule.rowStatusBox;
+    pane.edits = findChildren<QLineEdit *>();
+    pane.includes = findChildren<QCheckBox *>();
+    CreateTable(vars, int(m_rule.keys.size()), pane, bind);
+}
+
 QList<bool> TAclRuleForm::Ticked(const QList<std::pair<int, QCheckBox *>> &boxes) const
 {
     QList<bool> sent(m_rule.rowStatus + 1, false);
@@ -62,7 +78,7 @@ bool TAclRuleForm::CheckSent(QList<bool> sent, bool add, const QList<Field> &fie
 
 bool TAclRuleForm::IdsGiven(const char *idMissing, const char *accessIdMissing)
 {
-    const QList<QLineEdit *> &keys = Widgets().keys;
+    const QList<QLineEdit *> &keys = m_rule.keys;
     return Filled(keys.at(0), QString::fromLatin1(idMissing))
         && Filled(keys.at(1), QString::fromLatin1(accessIdMissing)) && Accepted(keys);
 }
@@ -72,7 +88,7 @@ void TAclRuleForm::EditButtonClick()
     if (!Ready() || !KeysGiven())
         return;
     if (m_rule.rowBox->isChecked()
-        && Widgets().rowStatus->currentIndex() == RowStatusItem::Destroy) {
+        && m_rule.rowStatusBox->currentIndex() == RowStatusItem::Destroy) {
         DeleteRow(m_rule.rowStatus, m_rule.rowStatus + 1);
         return;
     }
@@ -91,10 +107,10 @@ void TAclRuleForm::AddButtonClick()
     if (!Ready() || !KeysGiven())
         return;
     if (KeysTaken()) {
-        RefuseInput(QString::fromLatin1(m_rule.keysInUse), Widgets().keys.first());
+        RefuseInput(QString::fromLatin1(m_rule.keysInUse), m_rule.keys.first());
         return;
     }
-    QComboBox *status = Widgets().rowStatus;
+    QComboBox *status = m_rule.rowStatusBox;
     if (m_rule.rowBox->isChecked() && status->currentIndex() != RowStatusItem::CreateAndGo) {
         RefuseInput(QString::fromLatin1(m_rule.notCreateAndGo), status);
         return;
@@ -110,7 +126,7 @@ void TAclRuleForm::DeleteButtonClick()
 {
     if (!Ready())
         return;
-    for (const QLineEdit *key : Widgets().keys)
+    for (const QLineEdit *key : m_rule.keys)
         if (key->text().isEmpty())
             return;
     DeleteRow(m_rule.rowStatus, m_rule.rowStatus + 1);

@@ -33,9 +33,17 @@ protected:
         const char *notCreateAndGo = nullptr;
         QPushButton *get = nullptr, *edit = nullptr, *add = nullptr, *remove = nullptr;
         QPushButton *checkAll = nullptr, *uncheckAll = nullptr;
+        QTreeWidget *list = nullptr;
+        QLabel *count = nullptr;
+        QStatusBar *status = nullptr;
+        QList<QLineEdit *> keys; // the profile and access ID edits
+        QComboBox *rowStatusBox = nullptr;
     };
     // Connects the buttons; called once the form is set up.
     void SetRule(const Rule &rule);
+    // The table over vars, on the pane the rule names: every edit and
+    // include box of the window. The window binds its controls in bind.
+    void CreateRuleTable(const CvSNMPVar *vars, const std::function<void()> &bind);
 
     // Checks the keys (and what else comes before the fields); false when
     // refused, with the message shown.

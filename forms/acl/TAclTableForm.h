@@ -72,8 +72,6 @@ protected:
     // status alone are sent.
     void DeleteRow(int rowStatus, int varCount);
 
-    const Pane &Widgets() const { return m_pane; }
-
     CvSNMPRequest2Edits *m_request = nullptr;
 
 private:

@@ -25,6 +25,11 @@ TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget *owner)
     rule.remove = ui->DeleteButton;
     rule.checkAll = ui->AddCheckButton;
     rule.uncheckAll = ui->CleanCheButton;
+    rule.list = ui->ListView1;
+    rule.count = ui->StaticText1;
+    rule.status = ui->StatusBar1;
+    rule.keys = {ui->MaskIDEdit, ui->AccessEdit};
+    rule.rowStatusBox = ui->RowComboBox;
     SetRule(rule);
     connect(ui->PermitComboBox, &QComboBox::currentIndexChanged, this,
         &TEthernetInformationRuleForm::PermitComboBoxChange);
@@ -35,18 +40,7 @@ TEthernetInformationRuleForm::~TEthernetInformationRuleForm() = default;
 void TEthernetInformationRuleForm::FormCreate()
 {
     using namespace EthernetRule;
-    Pane pane;
-    pane.list = ui->ListView1;
-    pane.count = ui->StaticText1;
-    pane.status = ui->StatusBar1;
-    pane.keys = {ui->MaskIDEdit, ui->AccessEdit};
-    pane.edit = ui->EditButton;
-    pane.add = ui->AddButton;
-    pane.remove = ui->DeleteButton;
-    pane.rowStatus = ui->RowComboBox;
-    pane.edits = findChildren<QLineEdit *>();
-    pane.includes = findChildren<QCheckBox *>();
-    CreateTable(EthernetRuleVars, 2, pane, [this] {
+    CreateRuleTable(EthernetRuleVars, [this] {
         const QList<std::tuple<int, const char *, QLineEdit *>> edits {
             {MaskId, "%i{n1x255}", ui->MaskIDEdit}, {AccessId, "%i{n1x255}", ui->AccessEdit},
             {Vlan, "%s{l32}", ui->VlanRuleEdit}, {SrcMac, "%s{l12}", ui->SourceMACEdit},

@@ -32,6 +32,11 @@ TIPRuleForm::TIPRuleForm(QWidget *owner)
     rule.remove = ui->DeleteButton;
     rule.checkAll = ui->CheckButton;
     rule.uncheckAll = ui->UncheckButton;
+    rule.list = ui->ListView1;
+    rule.count = ui->StaticText1;
+    rule.status = ui->StatusBar1;
+    rule.keys = {ui->IPRuleEdit, ui->AccessIDEdit};
+    rule.rowStatusBox = ui->RowComboBox;
     SetRule(rule);
     connect(ui->PermitComboBox, &QComboBox::currentIndexChanged, this,
         &TIPRuleForm::PermitComboBoxChange);
@@ -42,18 +47,7 @@ TIPRuleForm::~TIPRuleForm() = default;
 void TIPRuleForm::FormCreate()
 {
     using namespace IpRule;
-    Pane pane;
-    pane.list = ui->ListView1;
-    pane.count = ui->StaticText1;
-    pane.status = ui->StatusBar1;
-    pane.keys = {ui->IPRuleEdit, ui->AccessIDEdit};
-    pane.edit = ui->EditButton;
-    pane.add = ui->AddButton;
-    pane.remove = ui->DeleteButton;
-    pane.rowStatus = ui->RowComboBox;
-    pane.edits = findChildren<QLineEdit *>();
-    pane.includes = findChildren<QCheckBox *>();
-    CreateTable(IpRuleVars, 2, pane, [this] {
+    CreateRuleTable(IpRuleVars, [this] {
         const QList<std::tuple<int, const char *, QLineEdit *>> edits {
             {Id, "%i{n1x255}", ui->IPRuleEdit}, {AccessId, "%i{n1x255}", ui->AccessIDEdit},
             {Vlan, "%s{l32}", ui->ApplyVlanEdit}, {SrcIp, "%s{l16}", ui->SourceIPEdit},

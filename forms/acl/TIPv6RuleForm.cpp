@@ -29,6 +29,11 @@ TIPv6RuleForm::TIPv6RuleForm(QWidget *owner)
     rule.remove = ui->DeleteButton;
     rule.checkAll = ui->CheckButton;
     rule.uncheckAll = ui->UncheckButton;
+    rule.list = ui->ListView1;
+    rule.count = ui->StaticText1;
+    rule.status = ui->StatusBar1;
+    rule.keys = {ui->edtIPv6ProfileID, ui->edtIPv6AccessID};
+    rule.rowStatusBox = ui->cbxRowStatus;
     SetRule(rule);
     connect(ui->cbxPermit, &QComboBox::currentIndexChanged, this, &TIPv6RuleForm::cbxPermitChange);
 }
@@ -38,18 +43,7 @@ TIPv6RuleForm::~TIPv6RuleForm() = default;
 void TIPv6RuleForm::FormCreate()
 {
     using namespace Ipv6Rule;
-    Pane pane;
-    pane.list = ui->ListView1;
-    pane.count = ui->StaticText1;
-    pane.status = ui->StatusBar1;
-    pane.keys = {ui->edtIPv6ProfileID, ui->edtIPv6AccessID};
-    pane.edit = ui->EditButton;
-    pane.add = ui->AddButton;
-    pane.remove = ui->DeleteButton;
-    pane.rowStatus = ui->cbxRowStatus;
-    pane.edits = findChildren<QLineEdit *>();
-    pane.includes = findChildren<QCheckBox *>();
-    CreateTable(Ipv6RuleVars, 2, pane, [this] {
+    CreateRuleTable(Ipv6RuleVars, [this] {
         const QList<std::tuple<int, const char *, QLineEdit *>> edits {
             {ProfileId, "%i{n1x8l1}", ui->edtIPv6ProfileID},
             {AccessId, "%i{n1x100l3}", ui->edtIPv6AccessID}, {Class, "%i{n1x255l3}", ui->edtClass},

@@ -29,6 +29,11 @@ TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget *owner)
     rule.remove = ui->DeleteButton;
     rule.checkAll = ui->CheckButton;
     rule.uncheckAll = ui->UncheckButton;
+    rule.list = ui->ListView1;
+    rule.count = ui->StaticText1;
+    rule.status = ui->StatusBar1;
+    rule.keys = {ui->ProfileIDEdit, ui->AccessIDEdit};
+    rule.rowStatusBox = ui->RowComboBox;
     SetRule(rule);
     connect(ui->PermitComboBox, &QComboBox::currentIndexChanged, this,
         &TUserDefinedInformationRuleForm::PermitComboBoxChange);
@@ -39,18 +44,7 @@ TUserDefinedInformationRuleForm::~TUserDefinedInformationRuleForm() = default;
 void TUserDefinedInformationRuleForm::FormCreate()
 {
     using namespace UserRule;
-    Pane pane;
-    pane.list = ui->ListView1;
-    pane.count = ui->StaticText1;
-    pane.status = ui->StatusBar1;
-    pane.keys = {ui->ProfileIDEdit, ui->AccessIDEdit};
-    pane.edit = ui->EditButton;
-    pane.add = ui->AddButton;
-    pane.remove = ui->DeleteButton;
-    pane.rowStatus = ui->RowComboBox;
-    pane.edits = findChildren<QLineEdit *>();
-    pane.includes = findChildren<QCheckBox *>();
-    CreateTable(UserRuleVars, 2, pane, [this] {
+    CreateRuleTable(UserRuleVars, [this] {
         const QList<std::tuple<int, const char *, QLineEdit *>> edits {
             {ProfileId, "%i{n1x255}", ui->ProfileIDEdit},
             {AccessId, "%i{n1x255}", ui->AccessIDEdit},
