@@ -12,6 +12,7 @@
 
 #include "CvException.h"
 #include "CvSNMPSession.h"
+#include "SimulatorProcess.h"
 #include "ViewLaunch.h"
 #include "ViewPoller.h"
 
@@ -26,7 +27,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -49,26 +49,6 @@ int fail(const QString &text)
 {
     std::fprintf(stderr, "bench_viewwalk: %s\n", qPrintable(text));
     return 1;
-}
-
-std::optional<quint16> startSimulator(QProcess &sim)
-{
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/trvsim"),
-        {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")});
-    if (!sim.waitForStarted(5000))
-        return std::nullopt;
-    QByteArray out;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 15000 && sim.state() == QProcess::Running) {
-        sim.waitForReadyRead(100);
-        out += sim.readAllStandardOutput();
-        const qsizetype at = out.indexOf("ready 127.0.0.1:");
-        const qsizetype end = out.indexOf('\n', at);
-        if (at >= 0 && end > at)
-            return quint16(out.mid(at + 16, end - at - 16).trimmed().toUInt());
-    }
-    return std::nullopt;
 }
 
 // One poll of the view; milliseconds, or -1 when it failed.
@@ -131,20 +111,20 @@ int main(int argc, char **argv)
     if (snmpbulkwalk.isEmpty())
         return fail(QStringLiteral("snmpbulkwalk is not on the PATH"));
     QTemporaryDir scratch;
-    QProcess sim;
-    const std::optional<quint16> port = startSimulator(sim);
-    if (!port)
-        return fail(QStringLiteral("trvsim did not start: ") + sim.readAllStandardError());
+    const SimulatorProcess sim;
+    if (!sim.isReady())
+        return fail(QStringLiteral("trvsim did not start: ") + sim.errorText());
+    const quint16 port = sim.port();
 
     try {
         StartSession(scratch.path());
         CvSNMPSessionDefaults defaults = InitialSessionDefaults();
         defaults.device.address = QStringLiteral("127.0.0.1");
-        defaults.device.port = *port;
+        defaults.device.port = port;
         defaults.security.version = 1; // SNMPv2c, as snmpbulkwalk -v2c
         ViewPoller entry(wholeEntry, ViewTarget(defaults));
         ViewPoller view(*FindView(QStringLiteral("Bridge_Forwarding")), ViewTarget(defaults));
-        const QString agent = QStringLiteral("127.0.0.1:%1").arg(*port);
+        const QString agent = QStringLiteral("127.0.0.1:%1").arg(port);
         // Values per request as the engine asks them: its repetitions over
         // the three columns.
         int engineValues = 0;
@@ -179,7 +159,5 @@ int main(int argc, char **argv)
     } catch (const CvException &e) {
         return fail(e.message());
     }
-    sim.terminate();
-    sim.waitForFinished(5000);
     return 0;
 }

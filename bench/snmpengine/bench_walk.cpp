@@ -14,6 +14,7 @@
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
+#include "SimulatorProcess.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,7 +29,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -46,27 +46,6 @@ int fail(const QString &text)
 {
     std::fprintf(stderr, "bench_walk: %s\n", qPrintable(text));
     return 1;
-}
-
-// Starts trvsim on a free loopback port; its ready line names the port.
-std::optional<quint16> startSimulator(QProcess &sim)
-{
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/trvsim"),
-        {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")});
-    if (!sim.waitForStarted(5000))
-        return std::nullopt;
-    QByteArray out;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 15000 && sim.state() == QProcess::Running) {
-        sim.waitForReadyRead(100);
-        out += sim.readAllStandardOutput();
-        const qsizetype at = out.indexOf("ready 127.0.0.1:");
-        const qsizetype end = out.indexOf('\n', at);
-        if (at >= 0 && end > at)
-            return quint16(out.mid(at + 16, end - at - 16).trimmed().toUInt());
-    }
-    return std::nullopt;
 }
 
 // One engine walk into the list view; milliseconds, or -1 on an error.
@@ -138,10 +117,10 @@ int main(int argc, char **argv)
     if (snmpwalk.isEmpty())
         return fail(QStringLiteral("snmpwalk is not on the PATH"));
     QTemporaryDir scratch;
-    QProcess sim;
-    const std::optional<quint16> port = startSimulator(sim);
-    if (!port)
-        return fail(QStringLiteral("trvsim did not start: ") + sim.readAllStandardError());
+    const SimulatorProcess sim;
+    if (!sim.isReady())
+        return fail(QStringLiteral("trvsim did not start: ") + sim.errorText());
+    const quint16 port = sim.port();
 
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
@@ -156,7 +135,7 @@ int main(int argc, char **argv)
         StartSession(scratch.path());
         CvSNMPSessionDefaults &defaults = SessionDefaults();
         defaults.device.address = QStringLiteral("127.0.0.1");
-        defaults.device.port = *port;
+        defaults.device.port = port;
         defaults.security.version = 1; // SNMPv2c, as snmpwalk -v2c
 
         CvSNMPRequest2Edits binding(&window);
@@ -164,7 +143,7 @@ int main(int argc, char **argv)
         if (withView)
             binding.BindListView(view, false);
         binding.SetMessageTarget(panel);
-        const QString agent = QStringLiteral("127.0.0.1:%1").arg(*port);
+        const QString agent = QStringLiteral("127.0.0.1:%1").arg(port);
 
         // One walk of each first: the engine opens its library session, the
         // agent and the page cache warm up.
@@ -191,7 +170,5 @@ int main(int argc, char **argv)
     } catch (const CvException &e) {
         return fail(e.message());
     }
-    sim.terminate();
-    sim.waitForFinished(5000);
     return 0;
 }

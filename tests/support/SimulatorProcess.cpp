@@ -1,5 +1,7 @@
 #include "SimulatorProcess.h"
 
+#include <QCoreApplication>
+
 #include <QDeadlineTimer>
 #include <QUdpSocket>
 
@@ -20,7 +22,11 @@ quint16 SimulatorProcess::silentPort()
 
 SimulatorProcess::SimulatorProcess(const QStringList &extraArguments, quint16 port)
 {
-    const QString bin = qEnvironmentVariable("TRV_BIN_DIR") + QStringLiteral("/trvsim");
+    // Tests name the program folder; a benchmark runs beside the simulator.
+    QString dir = qEnvironmentVariable("TRV_BIN_DIR");
+    if (dir.isEmpty())
+        dir = QCoreApplication::applicationDirPath();
+    const QString bin = dir + QStringLiteral("/trvsim");
     for (int attempt = 0; attempt < (port ? 1 : 5) && !m_ready; ++attempt) {
         m_port = port ? port : freeUdpPort();
         QStringList args {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:%1").arg(m_port)};

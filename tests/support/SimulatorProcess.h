@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // Runs the switch simulator on a free loopback port for one test and stops
-// it when destroyed. The binary is found through $TRV_BIN_DIR.
+// it when destroyed. The binary is found through $TRV_BIN_DIR, else beside
+// the running program.
 class SimulatorProcess
 {
 public:
