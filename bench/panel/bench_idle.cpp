@@ -11,8 +11,9 @@
 //   bench_idle [MODULE] [SECONDS]
 //       MODULE default: trv8170ql beside this program; SECONDS default 20.
 
+#include "SimulatorProcess.h"
+
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -105,26 +106,6 @@ private:
     QHash<quint16, std::shared_ptr<QUdpSocket>> m_up;
 };
 
-std::optional<quint16> startSimulator(QProcess &sim)
-{
-    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/trvsim"),
-        {QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"), QStringLiteral("--stack"),
-            QString::fromLatin1(stack)});
-    if (!sim.waitForStarted(5000))
-        return std::nullopt;
-    QByteArray out;
-    const QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired() && sim.state() == QProcess::Running) {
-        sim.waitForReadyRead(100);
-        out += sim.readAllStandardOutput();
-        const qsizetype at = out.indexOf("ready 127.0.0.1:");
-        const qsizetype end = out.indexOf('\n', at);
-        if (at >= 0 && end > at)
-            return quint16(out.mid(at + 16, end - at - 16).toUInt());
-    }
-    return std::nullopt;
-}
-
 bool writeFile(const QString &path, const QByteArray &text)
 {
     QFile file(path);
@@ -178,11 +159,10 @@ int main(int argc, char *argv[])
     if (!QFile::exists(module))
         return fail(QStringLiteral("no module at %1").arg(module));
 
-    Child sim;
-    const std::optional<quint16> agentPort = startSimulator(sim);
-    if (!agentPort)
-        return fail(QStringLiteral("trvsim did not start"));
-    UdpRelay relay(*agentPort);
+    const SimulatorProcess sim({QStringLiteral("--stack"), QString::fromLatin1(stack)});
+    if (!sim.isReady())
+        return fail(QStringLiteral("trvsim did not start: ") + sim.errorText());
+    UdpRelay relay(sim.port());
 
     // The settings store names the configuration directory; its file for
     // 127.0.0.1 gives the relay's port and SNMPv2c, with the security keys
