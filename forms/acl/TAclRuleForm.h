@@ -39,6 +39,20 @@ protected:
         QList<QLineEdit *> keys; // the profile and access ID edits
         QComboBox *rowStatusBox = nullptr;
     };
+    // The list, its count, the status bar and the buttons: every rule
+    // window names them alike.
+    template <class Ui> static Rule CommonParts(const Ui &ui)
+    {
+        Rule rule;
+        rule.list = ui.ListView1;
+        rule.count = ui.StaticText1;
+        rule.status = ui.StatusBar1;
+        rule.get = ui.GetButton;
+        rule.edit = ui.EditButton;
+        rule.add = ui.AddButton;
+        rule.remove = ui.DeleteButton;
+        return rule;
+    }
     // Connects the buttons; called once the form is set up.
     void SetRule(const Rule &rule);
     // The table over vars, on the pane the rule names: every edit and

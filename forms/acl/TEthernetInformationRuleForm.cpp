@@ -12,22 +12,15 @@ TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget *owner)
 {
     ui->setupUi(this);
     ScaleForLargeFonts(false);
-    Rule rule;
+    Rule rule = CommonParts(*ui);
     rule.firstColumn = EthernetRule::Vlan;
     rule.rowStatus = EthernetRule::RowStatus;
     rule.rowBox = ui->cbxRow;
     rule.firstBox = ui->cbxVlan;
     rule.keysInUse = KeysInUse;
     rule.notCreateAndGo = NotCreateAndGo;
-    rule.get = ui->GetButton;
-    rule.edit = ui->EditButton;
-    rule.add = ui->AddButton;
-    rule.remove = ui->DeleteButton;
     rule.checkAll = ui->AddCheckButton;
     rule.uncheckAll = ui->CleanCheButton;
-    rule.list = ui->ListView1;
-    rule.count = ui->StaticText1;
-    rule.status = ui->StatusBar1;
     rule.keys = {ui->MaskIDEdit, ui->AccessEdit};
     rule.rowStatusBox = ui->RowComboBox;
     SetRule(rule);

@@ -19,22 +19,15 @@ TIPRuleForm::TIPRuleForm(QWidget *owner)
 {
     ui->setupUi(this);
     ScaleForLargeFonts(false);
-    Rule rule;
+    Rule rule = CommonParts(*ui);
     rule.firstColumn = IpRule::Vlan;
     rule.rowStatus = IpRule::RowStatus;
     rule.rowBox = ui->cbxRow;
     rule.firstBox = ui->cbxVlan;
     rule.keysInUse = KeysInUse;
     rule.notCreateAndGo = NotCreateAndGo;
-    rule.get = ui->GetButton;
-    rule.edit = ui->EditButton;
-    rule.add = ui->AddButton;
-    rule.remove = ui->DeleteButton;
     rule.checkAll = ui->CheckButton;
     rule.uncheckAll = ui->UncheckButton;
-    rule.list = ui->ListView1;
-    rule.count = ui->StaticText1;
-    rule.status = ui->StatusBar1;
     rule.keys = {ui->IPRuleEdit, ui->AccessIDEdit};
     rule.rowStatusBox = ui->RowComboBox;
     SetRule(rule);

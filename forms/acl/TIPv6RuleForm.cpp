@@ -16,22 +16,15 @@ TIPv6RuleForm::TIPv6RuleForm(QWidget *owner)
 {
     ui->setupUi(this);
     ScaleForLargeFonts(false);
-    Rule rule;
+    Rule rule = CommonParts(*ui);
     rule.firstColumn = Ipv6Rule::Class;
     rule.rowStatus = Ipv6Rule::RowStatus;
     rule.rowBox = ui->ckRowStatus;
     rule.firstBox = ui->ckClass;
     rule.keysInUse = KeysInUse;
     rule.notCreateAndGo = NotCreateAndGo;
-    rule.get = ui->GetButton;
-    rule.edit = ui->EditButton;
-    rule.add = ui->AddButton;
-    rule.remove = ui->DeleteButton;
     rule.checkAll = ui->CheckButton;
     rule.uncheckAll = ui->UncheckButton;
-    rule.list = ui->ListView1;
-    rule.count = ui->StaticText1;
-    rule.status = ui->StatusBar1;
     rule.keys = {ui->edtIPv6ProfileID, ui->edtIPv6AccessID};
     rule.rowStatusBox = ui->cbxRowStatus;
     SetRule(rule);

@@ -16,22 +16,15 @@ TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget *owner)
 {
     ui->setupUi(this);
     ScaleForLargeFonts(false);
-    Rule rule;
+    Rule rule = CommonParts(*ui);
     rule.firstColumn = UserRule::Offset0;
     rule.rowStatus = UserRule::RowStatus;
     rule.rowBox = ui->cbxRow;
     rule.firstBox = ui->cbxGroupFirst;
     rule.keysInUse = KeysInUse;
     rule.notCreateAndGo = NotCreateAndGo;
-    rule.get = ui->GetButton;
-    rule.edit = ui->EditButton;
-    rule.add = ui->AddButton;
-    rule.remove = ui->DeleteButton;
     rule.checkAll = ui->CheckButton;
     rule.uncheckAll = ui->UncheckButton;
-    rule.list = ui->ListView1;
-    rule.count = ui->StaticText1;
-    rule.status = ui->StatusBar1;
     rule.keys = {ui->ProfileIDEdit, ui->AccessIDEdit};
     rule.rowStatusBox = ui->RowComboBox;
     SetRule(rule);
