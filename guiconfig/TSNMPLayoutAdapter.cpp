@@ -211,9 +211,14 @@ void TSNMPLayoutAdapter::WriteChecked()
     // say, and the excluded bit is added to a flags word, never put in its
     // place: the word also says whether an index is IMPLIED.
     const int firstMasked = vars.IsTableKind() ? std::max(0, vars.indexCount) : 0;
-    for (int i = firstMasked; i < int(bindings.size()) && i < vars.Count(); ++i)
-        if (!bindings[i].includeBox || !bindings[i].includeBox->isChecked())
+    // A combo box with nothing chosen is left out like an empty field:
+    // its text would go out as a value outside its list.
+    for (int i = firstMasked; i < int(bindings.size()) && i < vars.Count(); ++i) {
+        const auto *combo = qobject_cast<const QComboBox *>(bindings[i].control);
+        if (!bindings[i].includeBox || !bindings[i].includeBox->isChecked()
+            || (combo && combo->currentIndex() < 0))
             vars.Var(i).access |= AccessInvalid;
+    }
     try {
         request->Write(false, true);
         restoreFlags(saved);
@@ -339,17 +344,22 @@ void TSNMPLayoutAdapter::EditAction(QWidget *)
 
     lendEditBox(parts);
 
+    const bool rowSelected = listView && !listView->selectedItems().isEmpty();
+    const CvSNMPVarList &vars = request->request.varList;
     int writable = 0;
-    for (const CvBoundControl &b : bindings) {
+    for (int i = 0; i < int(bindings.size()); ++i) {
+        const CvBoundControl &b = bindings[i];
         const bool readOnly = b.access == AccessNotAccessible || b.access == AccessReadOnly;
+        // A value the agent does not hold shows as an empty field, left out
+        // of the write until the operator ticks it.
+        const bool absent = rowSelected && i < vars.Count() && IsAbsentValue(vars.Var(i).value);
         if (b.includeBox)
-            b.includeBox->setChecked(!readOnly);
+            b.includeBox->setChecked(!readOnly && !absent);
         if (!readOnly)
             ++writable;
         if (b.control)
             b.control->setEnabled(true);
     }
-    const bool rowSelected = listView && !listView->selectedItems().isEmpty();
     if (!rowSelected) {
         for (const CvBoundControl &b : bindings)
             if (auto *edit = qobject_cast<QLineEdit *>(b.control))

@@ -79,6 +79,12 @@ std::optional<std::string> fail(const std::string &where, const std::string &wha
     return where + ": " + what;
 }
 
+// COLUMN=absent (unquoted): the row does not hold the column.
+bool isAbsentValue(const Token &t)
+{
+    return !t.quoted && t.value == "absent";
+}
+
 bool toInt(std::string_view text, int64_t &out)
 {
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
@@ -394,6 +400,10 @@ struct Builder
             if (pos < 0)
                 return "no column '" + t.key + "' in " + table->name;
             const auto &col = table->columns[static_cast<size_t>(pos)];
+            if (isAbsentValue(t) && col.indexPart < 0) {
+                row.absent.insert(static_cast<size_t>(pos));
+                continue;
+            }
             if (col.source || col.indexPart >= 0)
                 return "column " + col.name + " takes no value in rows";
             if (auto err = expand(t.value, vars, text))
@@ -430,11 +440,18 @@ struct Builder
             return std::string("rows per-unit|per-port|count=N [index=\"...\"] column=value...");
         std::vector<Token> indexTokens, values;
         std::optional<std::string> indexTemplate;
+        int64_t firstPort = 1, lastPort = 64;
         for (size_t i = 2; i < tk.size(); ++i) {
-            if (tk[i].key == "index")
+            if (tk[i].key == "index") {
                 indexTemplate = tk[i].value;
-            else
+            } else if (tk[i].key == "ports") {
+                const auto dots = tk[i].value.find("..");
+                if (dots == std::string::npos || !toInt(tk[i].value.substr(0, dots), firstPort)
+                    || !toInt(tk[i].value.substr(dots + 2), lastPort))
+                    return "bad port range '" + tk[i].value + "'";
+            } else {
                 values.push_back(tk[i]);
+            }
         }
         auto makeIndex = [&](const std::string &fallback) -> std::optional<std::string> {
             std::vector<Token> parsed;
@@ -455,6 +472,8 @@ struct Builder
                 return err;
             for (const auto &u : stack.units)
                 for (int p = 1; p <= u.profile->ports; ++p) {
+                    if (p < firstPort || p > lastPort)
+                        continue;
                     Vars vars = unitVars(u);
                     vars["port"] = std::to_string(p);
                     vars["ifindex"] = std::to_string((u.id - 1) * 64 + p);
@@ -629,7 +648,9 @@ std::string saveState(const Mib &mib)
                 const auto &col = t->columns[c];
                 const bool keep = t->creatable() ? !col.source && col.indexPart < 0
                                                  : col.writable() && !col.source;
-                if (keep && c < row.cells.size() && row.cells[c])
+                if (keep && row.absent.contains(c))
+                    line += " " + col.name + "=absent";
+                else if (keep && c < row.cells.size() && row.cells[c])
                     line += " " + col.name + "=" + formatValue(col.syntax, *row.cells[c]);
             }
             out += line + "\n";
@@ -698,11 +719,16 @@ std::optional<std::string> loadState(const std::string &text, const Stack &stack
             if (pos < 0)
                 return fail(where, "no column " + tk[i].key + " in " + t->name);
             const auto &col = t->columns[static_cast<size_t>(pos)];
+            if (isAbsentValue(tk[i])) {
+                row.absent.insert(static_cast<size_t>(pos));
+                continue;
+            }
             Value v;
             if (auto err
                 = parseValue(col.syntax, col.constraints, tk[i].value, tk[i].quoted, ports, v))
                 return fail(where, *err);
             row.cells[static_cast<size_t>(pos)] = std::move(v);
+            row.absent.erase(static_cast<size_t>(pos));
         }
         completeRow(*t, row);
         t->rows[index] = std::move(row);

@@ -168,6 +168,8 @@ std::optional<Value> Table::cell(const Row &row, size_t position, const Oid &idx
 {
     const auto &col = columns[position];
     std::optional<Value> value;
+    if (row.absent.contains(position))
+        return value;
     if (col.source)
         value = col.source(SourceContext {row.unit, row.port, &idx});
     else if (position < row.cells.size())
@@ -183,7 +185,8 @@ bool completeRow(const Table &table, Row &row)
     bool complete = true;
     for (size_t i = 0; i < table.columns.size(); ++i) {
         const auto &col = table.columns[i];
-        if (row.cells[i] || col.source || col.access == Access::NotAccessible)
+        if (row.cells[i] || col.source || col.access == Access::NotAccessible
+            || row.absent.contains(i))
             continue;
         if (col.defval)
             row.cells[i] = col.defval;
@@ -409,8 +412,10 @@ Mib::SetResult Mib::check(const std::vector<Varbind> &varbinds, Transaction &txn
             row = existing->second;
         auto merge = [&] {
             row.cells.resize(table.columns.size());
-            for (const auto &[column, entry] : g.values)
+            for (const auto &[column, entry] : g.values) {
                 row.cells[column] = entry.first;
+                row.absent.erase(column);
+            }
             // Index columns show the index of the row.
             if (auto values = table.decodeIndex(g.index))
                 for (size_t c = 0; c < table.columns.size(); ++c)

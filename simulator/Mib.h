@@ -70,6 +70,9 @@ struct IndexPart
 struct Row
 {
     std::vector<std::optional<Value>> cells; // by column position
+    // Columns this row does not hold (a sparse table), defaults and sources
+    // notwithstanding; writing the column makes it present.
+    std::set<size_t> absent;
     int unit = 0;
     int port = 0;
 };

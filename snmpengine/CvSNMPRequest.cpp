@@ -215,21 +215,18 @@ CvSnmpTarget CvSNMPRequest::target(bool write) const
     return t;
 }
 
-QList<CvSnmpBinding> CvSNMPRequest::readBindings(bool first, QList<QString> &requested)
+QList<CvSnmpBinding> CvSNMPRequest::readBindings(bool first, QList<CvVarBinding> &requested)
 {
     if (varList.kind > MVT_UMV)
         RaiseEngine(EngineCode::BadListKind);
     if (!first && !varList.IsTableKind())
         RaiseEngine(EngineCode::SingleValueGetNext);
-    const QList<CvVarBinding> selected
+    requested
         = SelectBindings(varList, first ? CvPduPurpose::FirstRead : CvPduPurpose::WalkStep);
     QList<CvSnmpBinding> bindings;
-    bindings.reserve(selected.size());
-    requested.clear();
-    for (const CvVarBinding &b : selected) {
+    bindings.reserve(requested.size());
+    for (const CvVarBinding &b : std::as_const(requested))
         bindings.append({parsedOid(b.varIndex, b.oid), CvSNMPValue()});
-        requested.append(b.oid);
-    }
     return bindings;
 }
 
@@ -323,8 +320,20 @@ CvSNMPError CvSNMPRequest::errorOf(int code, const CvSnmpResponse &response) con
     return e;
 }
 
+// A refused write names the variable its error index points at, so the
+// operator knows which field to mend.
+CvSNMPError CvSNMPRequest::writeErrorOf(
+    int code, const CvSnmpResponse &response, const QList<int> &sent) const
+{
+    CvSNMPError e = errorOf(code, response);
+    const qsizetype k = qsizetype(response.errorIndex) - 1;
+    if (code != 0 && k >= 0 && k < sent.size() && sent.at(k) < varList.Count())
+        e.message += QStringLiteral(" (") + varList.Var(sent.at(k)).label + QLatin1Char(')');
+    return e;
+}
+
 CvSNMPRequest::Outcome CvSNMPRequest::readResponse(
-    const CvSnmpResponse &response, const QList<QString> &requested)
+    const CvSnmpResponse &response, const QList<CvVarBinding> &requested)
 {
     Outcome out;
     out.error = errorOf(RequestCode(response.result), response);
@@ -332,76 +341,106 @@ CvSNMPRequest::Outcome CvSNMPRequest::readResponse(
     const bool table = varList.IsTableKind();
     if (out.error.code != 0 && !(out.error.code == -102 && table))
         return out;
-
-    int taken = 0;
-    int outOfScope = 0;
-    QString rowSuffix;
-    bool haveSuffix = false;
     if (table && (varList.indexCount < 0 || varList.indexCount > varList.Count()))
         RaiseEngine(EngineCode::BadKeyCount);
-    // The row the list holds, wanted only for a column whose walk is over.
-    // Unless an index variable is read with the columns, the indexes change
-    // only after the loop, so it is encoded at the first such column.
-    std::optional<QString> currentRow;
-    for (int k = 0; table && k < varList.indexCount && !currentRow; ++k)
-        if (varList.IsReadable(k))
-            currentRow = RowIndexSuffix(varList);
-    for (int i = 0; i < varList.Count(); ++i) {
-        if (!varList.IsReadable(i))
-            continue;
-        if (taken >= response.bindings.size() || taken >= requested.size()) {
-            out.error = errorOf(MapLibraryResult(-11), response); // invalid PDU
-            out.error.finished = true;
-            return out;
-        }
-        const CvSnmpBinding &binding = response.bindings.at(taken);
-        const QString &asked = requested.at(taken);
-        ++taken;
-        const QString prefix = varList.BaseOid(i);
-        const QString received = OidToText(binding.oid);
-        if (out.error.code == -102) {
-            // An SNMPv1 agent at the end of its view answers noSuchName and
-            // echoes the request: the walk is over.
-            if (received == asked)
-                out.error = errorOf(0, response);
-            out.error.finished = true;
-            return out;
-        }
-        CvSNMPVariable &var = varList.Var(i);
-        if (IsOutOfScope(prefix, var.lastOid, received)) {
-            if (!currentRow)
-                currentRow = table ? RowIndexSuffix(varList) : QString();
-            var.value = QStringLiteral("(NOTDONE)");
-            var.lastOid = currentRow->isEmpty() ? prefix : prefix + QLatin1Char('.') + *currentRow;
-            ++outOfScope;
-        } else {
-            StoreValue(i, binding.value);
-            var.lastOid = received;
-            rememberOid(i, received, binding.oid);
-        }
-        if (!haveSuffix && received.size() > prefix.size()) {
-            rowSuffix = received.mid(prefix.size() + 1);
-            haveSuffix = true;
-        }
-    }
-    if (outOfScope == taken) {
+    if (response.bindings.size() < requested.size()) {
+        out.error = errorOf(MapLibraryResult(-11), response); // invalid PDU
         out.error.finished = true;
-        return out; // nothing found: the end of the walk
+        return out;
     }
-    if (table) {
-        QString remaining = rowSuffix;
-        for (int k = 0; k < varList.indexCount && k < varList.Count(); ++k) {
-            if (remaining.isEmpty())
-                RaiseEngine(EngineCode::BadKeyCount);
-            if (!varList.IsReadable(k))
-                varList.Var(k).lastOid = varList.BaseOid(k) + QLatin1Char('.') + rowSuffix;
-            remaining = DecodeIndex(k, remaining);
-        }
+    if (out.error.code == -102)
+        return endOfView(response, requested, out);
+    if (table)
+        return readTableResponse(response, requested, out);
+    if (requested.isEmpty())
+        return out;
+    for (qsizetype k = 0; k < requested.size(); ++k) {
+        const int i = requested.at(k).varIndex;
+        const CvSnmpBinding &binding = response.bindings.at(k);
+        StoreValue(i, binding.value);
+        CvSNMPVariable &var = varList.Var(i);
+        var.lastOid = OidToText(binding.oid);
+        rememberOid(i, var.lastOid, binding.oid);
     }
     for (int i = 0; i < varList.Count(); ++i)
         ComputeDerived(i, true);
-    out.row = table;
-    out.error.finished = !table;
+    return out;
+}
+
+// An SNMPv1 agent answers a get-next past the end of its view with
+// noSuchName, echoing the request, the error index on the column that
+// reached the end. That column has left; the others are asked again.
+CvSNMPRequest::Outcome CvSNMPRequest::endOfView(
+    const CvSnmpResponse &response, const QList<CvVarBinding> &requested, Outcome out)
+{
+    const qsizetype named = qsizetype(response.errorIndex) - 1;
+    const qsizetype k = named >= 0 && named < requested.size() ? named : 0;
+    if (requested.isEmpty() || OidToText(response.bindings.at(k).oid) != requested.at(k).oid)
+        return out; // the error stands
+    CvSNMPVariable &var = varList.Var(requested.at(k).varIndex);
+    var.columnLeft = true;
+    var.value = QStringLiteral("(NOTDONE)");
+    out.error = errorOf(0, response);
+    out.again = requested.size() > 1;
+    out.error.finished = !out.again;
+    return out;
+}
+
+// Each column answers from its own last OID. The row of the step is the
+// smallest index among the columns still in their column, compared number
+// by number; a column that answered a later row has no value in this one
+// and asks from the same OID again, so it lands in the row it belongs to.
+// A column that left its column is absent from then on.
+CvSNMPRequest::Outcome CvSNMPRequest::readTableResponse(
+    const CvSnmpResponse &response, const QList<CvVarBinding> &requested, Outcome out)
+{
+    struct Answer
+    {
+        qsizetype at; // position in the response
+        QString received;
+        QString suffix;
+    };
+    std::vector<Answer> inColumn;
+    QString rowSuffix;
+    for (qsizetype k = 0; k < requested.size(); ++k) {
+        CvSNMPVariable &var = varList.Var(requested.at(k).varIndex);
+        const QString prefix = varList.BaseOid(requested.at(k).varIndex);
+        QString received = OidToText(response.bindings.at(k).oid);
+        if (IsOutOfScope(prefix, var.lastOid, received)) {
+            var.columnLeft = true;
+            continue;
+        }
+        QString suffix = received.mid(prefix.size() + 1);
+        if (inColumn.empty() || oidGreater(rowSuffix, suffix))
+            rowSuffix = suffix;
+        inColumn.push_back({k, std::move(received), std::move(suffix)});
+    }
+    for (int i = 0; i < varList.Count(); ++i)
+        if (varList.IsReadable(i))
+            varList.Var(i).value = QStringLiteral("(NOTDONE)");
+    if (inColumn.empty())
+        return out; // every column has left: the end of the walk
+    for (const Answer &a : inColumn) {
+        if (a.suffix != rowSuffix)
+            continue;
+        const int i = requested.at(a.at).varIndex;
+        const CvSnmpBinding &binding = response.bindings.at(a.at);
+        StoreValue(i, binding.value);
+        varList.Var(i).lastOid = a.received;
+        rememberOid(i, a.received, binding.oid);
+    }
+    QString remaining = rowSuffix;
+    for (int k = 0; k < varList.indexCount && k < varList.Count(); ++k) {
+        if (remaining.isEmpty())
+            RaiseEngine(EngineCode::BadKeyCount);
+        if (!varList.IsReadable(k))
+            varList.Var(k).lastOid = varList.BaseOid(k) + QLatin1Char('.') + rowSuffix;
+        remaining = DecodeIndex(k, remaining);
+    }
+    for (int i = 0; i < varList.Count(); ++i)
+        ComputeDerived(i, true);
+    out.row = true;
+    out.error.finished = false;
     return out;
 }
 
@@ -412,15 +451,20 @@ bool CvSNMPRequest::Get(bool first)
     const CvSNMPVarList before = varList;
     const std::shared_ptr<bool> alive = m_alive; // the request may go while it waits
     try {
-        QList<QString> requested;
-        const QList<CvSnmpBinding> bindings = readBindings(first, requested);
-        const bool getNext = varList.IsTableKind() || (varList.kind == MVT_SV && nextInstance);
-        const CvSnmpResponse response
-            = wait(target(false), getNext ? CvPduType::GetNext : CvPduType::Get, bindings);
-        const Outcome out = readResponse(response, requested);
-        if (out.error.code != 0)
-            throw CvException(out.error.message, out.error.code);
-        return out.row;
+        for (;;) {
+            QList<CvVarBinding> requested;
+            const QList<CvSnmpBinding> bindings = readBindings(first, requested);
+            const bool getNext
+                = varList.IsTableKind() || (varList.kind == MVT_SV && nextInstance);
+            const CvSnmpResponse response
+                = wait(target(false), getNext ? CvPduType::GetNext : CvPduType::Get, bindings);
+            const Outcome out = readResponse(response, requested);
+            if (out.error.code != 0)
+                throw CvException(out.error.message, out.error.code);
+            if (!out.again)
+                return out.row;
+            first = false;
+        }
     } catch (const CvException &) {
         if (*alive)
             varList = before;
@@ -432,23 +476,32 @@ void CvSNMPRequest::GetAsync(CvSNMPCompletion completion, QObject *owner, bool f
 {
     if (!running)
         return;
-    QList<QString> requested;
+    sendRead(std::move(completion), owner, owner != nullptr, first);
+}
+
+void CvSNMPRequest::sendRead(
+    CvSNMPCompletion completion, QPointer<QObject> guard, bool hasOwner, bool first)
+{
+    QList<CvVarBinding> requested;
     const QList<CvSnmpBinding> bindings = readBindings(first, requested);
     const bool getNext = varList.IsTableKind() || (varList.kind == MVT_SV && nextInstance);
-    const QPointer<QObject> guard(owner);
-    const bool hasOwner = owner != nullptr;
     send(target(false), getNext ? CvPduType::GetNext : CvPduType::Get, bindings,
         [this, guard, hasOwner, completion = std::move(completion), requested](
             const CvSnmpResponse &response) {
             if (response.result == CvSnmpResult::SessionClosed)
                 return;
             Outcome out;
-            // Reading an answer changes only the variables' values and last
-            // OIDs; a failed one puts them back. A copy of the whole list
-            // would be copied again by the first change.
-            const QList<QString> before = readState();
+            // Reading an answer changes only what readState keeps; a failed
+            // one puts it back. A copy of the whole list would be copied
+            // again by the first change.
+            const std::vector<VarState> before = readState();
             try {
                 out = readResponse(response, requested);
+                if (out.again && running && (!hasOwner || guard)) {
+                    sendRead(completion, guard, hasOwner, false);
+                    return;
+                }
+                out.error.finished = out.error.finished || out.again;
             } catch (const CvException &e) {
                 restoreReadState(before);
                 out.error = errorOf(e.code(), response);
@@ -460,21 +513,22 @@ void CvSNMPRequest::GetAsync(CvSNMPCompletion completion, QObject *owner, bool f
         });
 }
 
-QList<QString> CvSNMPRequest::readState() const
+std::vector<CvSNMPRequest::VarState> CvSNMPRequest::readState() const
 {
-    QList<QString> state;
-    state.reserve(2 * varList.vars.size());
+    std::vector<VarState> state;
+    state.reserve(size_t(varList.vars.size()));
     for (const CvSNMPVariable &var : varList.vars)
-        state << var.value << var.lastOid;
+        state.push_back({var.value, var.lastOid, var.columnLeft});
     return state;
 }
 
-void CvSNMPRequest::restoreReadState(const QList<QString> &state)
+void CvSNMPRequest::restoreReadState(const std::vector<VarState> &state)
 {
-    for (qsizetype k = 0; k < varList.vars.size() && 2 * k + 1 < state.size(); ++k) {
+    for (qsizetype k = 0; k < varList.vars.size() && size_t(k) < state.size(); ++k) {
         CvSNMPVariable &var = varList.vars[k];
-        var.value = state.at(2 * k);
-        var.lastOid = state.at(2 * k + 1);
+        var.value = state[size_t(k)].value;
+        var.lastOid = state[size_t(k)].lastOid;
+        var.columnLeft = state[size_t(k)].columnLeft;
     }
 }
 
@@ -546,7 +600,7 @@ bool CvSNMPRequest::Set(bool readBack, const QString &indexList, const QStringLi
     const CvSnmpResponse response = wait(target(true), CvPduType::Set, bindings);
     const int code = RequestCode(response.result);
     if (code != 0)
-        RaiseEngine(code);
+        throw CvException(writeErrorOf(code, response, sent).message, code);
     if (!readBack)
         return false;
     storeWritten(response, sent);
@@ -567,7 +621,7 @@ void CvSNMPRequest::SetAsync(CvSNMPCompletion completion, QObject *owner, bool p
             const CvSnmpResponse &response) {
             if (response.result == CvSnmpResult::SessionClosed)
                 return;
-            CvSNMPError error = errorOf(RequestCode(response.result), response);
+            CvSNMPError error = writeErrorOf(RequestCode(response.result), response, sent);
             error.finished = true;
             if (error.code == 0 && processBindings) {
                 try {

@@ -3,6 +3,7 @@
 #include "CvSNMPSession.h"
 #include "CvSNMPVarList.h"
 #include "CvSnmpTransport.h"
+#include "CvVarBindings.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -111,16 +112,26 @@ private:
     {
         CvSNMPError error;
         bool row = false;
+        // An SNMPv1 agent refused the step for a column at the end of its
+        // view: the column has left, the step is asked again without it.
+        bool again = false;
+    };
+    struct VarState
+    {
+        QString value;
+        QString lastOid;
+        bool columnLeft = false;
     };
     CvSnmpTarget target(bool write) const;
-    QList<CvSnmpBinding> readBindings(bool first, QList<QString> &requested);
+    QList<CvSnmpBinding> readBindings(bool first, QList<CvVarBinding> &requested);
+    void sendRead(CvSNMPCompletion completion, QPointer<QObject> guard, bool hasOwner, bool first);
     // Variable i's OID text parsed, from the last text parsed or received
     // for it when that is the same: a walk step sends what it received.
     CvOid parsedOid(int i, const QString &text);
     void rememberOid(int i, const QString &text, const CvOid &oid);
-    // The values and last OIDs of the variables, in list order.
-    QList<QString> readState() const;
-    void restoreReadState(const QList<QString> &state);
+    // What a read changes in the variables, in list order.
+    std::vector<VarState> readState() const;
+    void restoreReadState(const std::vector<VarState> &state);
     QList<CvSnmpBinding> writeBindings(
         const QString &indexList, const QStringList *values, QList<int> &sent);
     QList<CvSnmpBinding> buildWriteBindings(
@@ -129,9 +140,14 @@ private:
         CvSnmpCallback callback, bool waiter = false);
     CvSnmpResponse wait(
         const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings);
-    Outcome readResponse(const CvSnmpResponse &response, const QList<QString> &requested);
+    Outcome readResponse(const CvSnmpResponse &response, const QList<CvVarBinding> &requested);
+    Outcome readTableResponse(
+        const CvSnmpResponse &response, const QList<CvVarBinding> &requested, Outcome out);
+    Outcome endOfView(const CvSnmpResponse &response, const QList<CvVarBinding> &requested,
+        Outcome out);
     void storeWritten(const CvSnmpResponse &response, const QList<int> &sent);
     CvSNMPError errorOf(int code, const CvSnmpResponse &response) const;
+    CvSNMPError writeErrorOf(int code, const CvSnmpResponse &response, const QList<int> &sent) const;
     // Wakes the loops of WaitIdle; called when outstanding drops to 0.
     void notifyIdle();
 

@@ -295,8 +295,13 @@ void CvSNMPRequest2Edits::flushRows()
 
 void CvSNMPRequest2Edits::TakeControls()
 {
+    // The controls give the values; a window without a list view keeps
+    // the mark of values the agent did not hold, so that they stay out
+    // of the write unless the operator fills them in (the selected row of
+    // a list view brings its own).
     for (CvSNMPVariable &var : request.varList.vars)
-        var.value.clear();
+        if (listView || !IsAbsentValue(var.value))
+            var.value.clear();
     takeSelectedRow();
     TakeControls(-1);
 }

@@ -124,6 +124,8 @@ private:
     void setControlsEnabled(bool enabled);
     void selectionChanged();
     void fillBinding(const Binding &b);
+    bool blankControls(const Binding &b) const;
+    bool leftBlank(const Binding &b) const;
     CvValuePart takeBinding(const Binding &b) const;
     void flushRows();
 

@@ -51,6 +51,8 @@ void CvSNMPRequest2Edits::fillBinding(const Binding &b)
     if (!first)
         return; // no controls, or the window has deleted it
     const CvSNMPVarList &list = request.varList;
+    if (IsAbsentValue(list.Var(b.varIndex).value) && blankControls(b))
+        return;
     const QString text = PartText(list, b.varIndex, b.offset, b.subSyntax, b.options);
 
     if (auto *label = qobject_cast<QLabel *>(first)) {
@@ -96,18 +98,63 @@ void CvSNMPRequest2Edits::fillBinding(const Binding &b)
     }
 }
 
+// A variable without a value shows as empty edits and a combo box without
+// a choice. False for the other controls, which are filled as usual (a
+// radio group then has no choice, a label shows the text).
+bool CvSNMPRequest2Edits::blankControls(const Binding &b) const
+{
+    QWidget *first = b.controls.value(0);
+    if (auto *combo = qobject_cast<QComboBox *>(first))
+        combo->setCurrentIndex(-1);
+    else if (!qobject_cast<QLineEdit *>(first))
+        return false;
+    for (const QPointer<QWidget> &control : b.controls)
+        if (auto *edit = qobject_cast<QLineEdit *>(control))
+            edit->clear();
+    return true;
+}
+
+// Whether the operator left the controls of a variable without a value as
+// they were filled: nothing typed, nothing chosen.
+bool CvSNMPRequest2Edits::leftBlank(const Binding &b) const
+{
+    QWidget *first = b.controls.value(0);
+    if (auto *label = qobject_cast<QLabel *>(first))
+        return label->text().isEmpty() || IsAbsentValue(label->text());
+    if (qobject_cast<QCheckBox *>(first))
+        return false;
+    if (auto *combo = qobject_cast<QComboBox *>(first); combo && combo->currentIndex() >= 0)
+        return false;
+    if (auto *radio = qobject_cast<CvRadioGroup *>(first); radio && !radio->selectedText().isEmpty())
+        return false;
+    for (const QPointer<QWidget> &control : b.controls)
+        if (auto *edit = qobject_cast<QLineEdit *>(control); edit && !edit->text().isEmpty())
+            return false;
+    return true;
+}
+
 void CvSNMPRequest2Edits::TakeControls(int varIndex)
 {
     CvSNMPVarList &list = request.varList;
     for (int i = 0; i < list.Count(); ++i) {
         if ((varIndex != -1 && i != varIndex) || !list.IsSendable(i))
             continue;
+        CvSNMPVariable &var = list.Var(i);
+        const bool absent = IsAbsentValue(var.value);
+        bool blank = true;
         QList<CvValuePart> parts;
         for (const Binding &b : bindings)
-            if (b.varIndex == i && b.controls.value(0))
+            if (b.varIndex == i && b.controls.value(0)) {
                 parts.append(takeBinding(b));
-        if (!parts.isEmpty())
-            MergeParts(list, i, parts);
+                blank = blank && leftBlank(b);
+            }
+        // What the agent does not hold stays without a value, and out of
+        // the write, unless the operator filled it in.
+        if (parts.isEmpty() || (absent && blank))
+            continue;
+        if (absent)
+            var.value.clear();
+        MergeParts(list, i, parts);
     }
 }
 

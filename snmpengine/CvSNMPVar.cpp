@@ -59,6 +59,11 @@ constexpr CvIntOption accessTable[] = {
 
 } // namespace
 
+bool IsAbsentValue(const QString &text)
+{
+    return text == QLatin1String("(NOTDONE)") || text == QLatin1String("(NULL)");
+}
+
 CvSNMPVariable CvSNMPVariable::FromRecord(const CvSNMPVar &record)
 {
     CvSNMPVariable v;

@@ -81,6 +81,11 @@ struct CvSNMPVar
 };
 static_assert(std::is_trivially_copyable_v<CvSNMPVar>);
 
+// Whether a value text stands for no value: "(NOTDONE)" (the walk found no
+// instance) or "(NULL)" (the agent returned none). Such a variable is
+// never written.
+bool IsAbsentValue(const QString &text);
+
 // A variable of a variable list: a copy of its record with the run-time
 // value text and the OID last requested or received for it. Expressions
 // and note keep the record's distinction between absent and empty.
@@ -96,6 +101,9 @@ struct CvSNMPVariable
     std::optional<QString> note;
     QString value; // display text; "(NULL)" or "(NOTDONE)" when there is none
     QString lastOid; // empty before the first read
+    // A step of the running walk found the column ended: later steps leave
+    // it out and the rows read after it have no value for it.
+    bool columnLeft = false;
 
     static CvSNMPVariable FromRecord(const CvSNMPVar &record);
 

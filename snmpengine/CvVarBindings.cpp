@@ -27,6 +27,9 @@ QList<CvVarBinding> SelectBindings(CvSNMPVarList &list, CvPduPurpose purpose)
         for (int i = 0; i < list.Count(); ++i) {
             if (!list.IsSendable(i) || (list.IsTableKind() && i < list.indexCount))
                 continue;
+            // No value to write: the write leaves what the agent holds.
+            if (IsAbsentValue(list.Var(i).value))
+                continue;
             QString oid = list.BaseOid(i);
             if (list.kind == SVT_SV)
                 oid += QLatin1String(".0");
@@ -42,10 +45,14 @@ QList<CvVarBinding> SelectBindings(CvSNMPVarList &list, CvPduPurpose purpose)
             continue;
         CvSNMPVariable &var = list.Var(i);
         if (purpose == CvPduPurpose::WalkStep) {
-            bindings.append({i, var.lastOid, {}});
+            // A column whose walk is over is not asked again; one not yet
+            // asked starts at its base.
+            if (!var.columnLeft)
+                bindings.append({i, var.lastOid.isEmpty() ? list.BaseOid(i) : var.lastOid, {}});
             continue;
         }
         var.lastOid.clear();
+        var.columnLeft = false;
         const QString base = list.BaseOid(i);
         bindings.append({i, list.kind == SVT_SV ? base + QLatin1String(".0") : base, {}});
     }

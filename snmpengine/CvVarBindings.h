@@ -24,8 +24,9 @@ struct CvVarBinding
 
 // First read: every readable variable, kind 0 as base + ".0", kinds 1..3
 // as base; their last OIDs are emptied. Walk step: every readable variable
-// under its last OID; kinds 0 and 1 throw -510. Write: every sendable
-// variable except the index variables of kinds 2 and 3, kind 0 as
+// whose column has not ended, under its last OID (its base when it has
+// none); kinds 0 and 1 throw -510. Write: every sendable variable that has
+// a value (IsAbsentValue) except the index variables of kinds 2 and 3, kind 0 as
 // base + ".0", kind 1 as base, kinds 2 and 3 as base + "." + the row's index
 // suffix, each with its value from LoadValue. A kind above 3 throws -515.
 QList<CvVarBinding> SelectBindings(CvSNMPVarList &list, CvPduPurpose purpose);

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -86,6 +87,7 @@ private slots:
     void rowEditingAdjustments();
     void rowsMadeAndDeletedThroughDialogs_data();
     void rowsMadeAndDeletedThroughDialogs();
+    void sparseTargetRowsListedAndEdited();
 
 private:
     FakeMainWindow m_main;
@@ -369,6 +371,71 @@ void TstCatalogueWindows::rowsMadeAndDeletedThroughDialogs()
     QTest::mouseClick(form->Body()->buttonBar->deleteButton, Qt::LeftButton);
     QVERIFY(waitIdle(*form));
     QVERIFY(!ReadTable(d).contains(key));
+    form->close();
+}
+
+// The target address table holds a row without a tag list ("nms-collector")
+// and one without a time-out ("nms-syslog"). The list shows each row's own
+// values; an Edit that changes the time-out changes only that on the agent.
+void TstCatalogueWindows::sparseTargetRowsListedAndEdited()
+{
+    const CvFormDescriptor &d = DescriptorAt("SNMP V3 > SNMP Target MIB > Target Address Table");
+    enum { Name = 0, Timeout = 3, Tags = 5, Params = 6 };
+    auto form = BuildGeneratedWindow(d);
+    form->show();
+    QVERIFY(waitIdle(*form));
+    QTreeWidget *list = form->tablePanel->listView;
+    const auto cell = [&](int r, int var) {
+        const QStringList labels = [&] {
+            QStringList l;
+            for (int c = 0; c < list->columnCount(); ++c)
+                l << list->headerItem()->text(c);
+            return l;
+        }();
+        return list->topLevelItem(r)->text(labels.indexOf(QString::fromUtf8(d.variables[var].label)));
+    };
+    QStringList listed;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        listed << QStringList {cell(r, Name), cell(r, Timeout), cell(r, Tags), cell(r, Params)}.join(':');
+    QCOMPARE(listed,
+        QStringList({"nms-collector:2000:(NOTDONE):v2c-params", "nms-inform:3000:inform:v3-params",
+            "nms-syslog:(NOTDONE):syslog:v2c-params", "nms-trap:1500:trap:v2c-params"}));
+
+    // Edit a row in the dialog, typing only a new time-out.
+    const auto editTimeout = [&](int r, const QString &timeout) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, list->topLevelItem(r)));
+        inNextModal<QDialog>([&](QDialog *dialog) {
+            CvBindingList &b = form->Bindings();
+            // A tag list the agent does not hold: an empty field, left out.
+            QCOMPARE(qobject_cast<QLineEdit *>(b[Tags].control)->text().isEmpty(), r == 0);
+            QCOMPARE(b[Tags].includeBox->isChecked(), r != 0);
+            qobject_cast<QLineEdit *>(b[Timeout].control)->setText(timeout);
+            QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+            QVERIFY(waitIdle(*form));
+            const QString memo = dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText();
+            QVERIFY2(!memo.contains("rror"), qPrintable(memo));
+        });
+        QTest::mouseClick(form->Body()->buttonBar->setButton, Qt::LeftButton);
+    };
+    const Rows before = ReadTable(d);
+    // The neighbour of the sparse row keeps its own tag list.
+    editTimeout(1, "4500");
+    Rows expected = before;
+    expected["nms-inform"][Timeout] = "4500";
+    QCOMPARE(ReadTable(d), expected);
+    // The sparse row keeps its tag list absent: nothing was sent for it.
+    editTimeout(0, "2500");
+    expected["nms-collector"][Timeout] = "2500";
+    QCOMPARE(ReadTable(d), expected);
+    QProcess get;
+    get.start("snmpget",
+        {"-v2c", "-c", "kestra", "-On", QString("127.0.0.1:%1").arg(m_sim->port()),
+            "1.3.6.1.6.3.12.1.2.1.6.110.109.115.45.99.111.108.108.101.99.116.111.114"});
+    QVERIFY(get.waitForFinished(10000));
+    QVERIFY2(get.readAllStandardOutput().contains("No Such Instance"), "the tag list was written");
+    WriteRow(d, {"nms-inform"}, {{Timeout, "3000"}});
+    WriteRow(d, {"nms-collector"}, {{Timeout, "2000"}});
+    QCOMPARE(ReadTable(d), before);
     form->close();
 }
 
