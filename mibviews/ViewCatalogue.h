@@ -47,6 +47,9 @@ struct ViewColumn
     ViewKind kind = ViewKind::Number;
     const char *unit = nullptr; // the UNITS of the object, if any
     const CvIntOption *names = nullptr; // Enum: values, Bits: bit numbers; {0, nullptr} ends it
+    // A Counter32's Counter64 twin (the full OID of an ifHC* column), read
+    // instead where the agent has it over SNMPv2c and v3.
+    const char *wide = nullptr;
 };
 
 struct ViewSection

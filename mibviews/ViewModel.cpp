@@ -24,23 +24,37 @@ bool isIndexName(const ViewSection &section, const char *name)
 enum ScalarColumn { ObjectName, ObjectValue, ObjectRate, ObjectUnits, ScalarColumns };
 } // namespace
 
-ViewModel::ViewModel(const ViewSection &section, QObject *parent)
+ViewModel::ViewModel(const ViewSection &section, bool wideCounters, QObject *parent)
     : QAbstractTableModel(parent)
     , m_section(section)
 {
     const CvOid base = oidOf(section.oid);
-    for (const ViewColumn *c = section.columns; c && c->arc; ++c) {
-        CvOid oid = base + oidOf(c->arc);
+    const auto request = [this](CvOid oid) {
         m_prefixLength.append(oid.size());
         if (!isTable())
             oid.append(0);
         m_requests.append(oid);
+        return int(m_requests.size()) - 1;
+    };
+    bool counters = false;
+    for (const ViewColumn *c = section.columns; c && c->arc; ++c) {
+        request(base + oidOf(c->arc));
+        m_wideOf.append(-1);
+        counters = counters || c->kind == ViewKind::Counter;
+        m_twinColumns = m_twinColumns || c->wide;
         ++m_columns;
     }
+    for (int k = 0; k < m_columns && wideCounters; ++k)
+        if (Column(k).wide)
+            m_wideOf[k] = request(oidOf(Column(k).wide));
+    if (counters)
+        m_uptimeAt = request(oidOf("1.3.6.1.2.1.1.3"));
+    if (m_twinColumns && isTable())
+        m_discontinuityAt = request(oidOf("1.3.6.1.2.1.31.1.1.1.19"));
     if (isTable())
         addDisplayColumns();
     else
-        m_rows.push_back(Row {{}, {}, std::vector<Cell>(size_t(m_columns)), 0});
+        m_rows.push_back(Row {{}, {}, std::vector<Cell>(size_t(m_requests.size())), 0});
 }
 
 void ViewModel::addDisplayColumns()
@@ -93,31 +107,95 @@ ViewModel::Row &ViewModel::rowFor(const CvOid &suffix)
         row.index = *index;
     else
         row.index = {{OidToText(suffix), OidToText(suffix)}};
-    row.cells.resize(size_t(m_columns));
+    row.cells.resize(size_t(m_requests.size()));
     m_pending.push_back(std::move(row));
     return m_pending.back();
 }
 
+bool ViewModel::isCounter(int k) const
+{
+    return k < m_columns ? Column(k).kind == ViewKind::Counter : m_wideOf.contains(k);
+}
+
 void ViewModel::Store(int k, const CvOid &oid, const CvSNMPValue &value, const ViewStamp &at)
 {
-    if (k < 0 || k >= m_columns)
+    if (k < 0 || k >= m_requests.size())
         return;
+    if (k == m_uptimeAt) {
+        if (value.tag() == CvSNMPValue::TimeTicks)
+            m_uptimeNow = value.unsignedNumber();
+        return;
+    }
     Row &row = isTable() ? rowFor(oid.mid(m_prefixLength[k])) : m_rows.front();
     if (!isTable())
         m_dirtyFirst = m_dirtyLast = 0;
     row.seen = m_polls;
     Cell &cell = row.cells[size_t(k)];
-    if (Column(k).kind == ViewKind::Counter && cell.present) {
-        cell.rate = CounterRate(cell.value, cell.steadyMs, value, at.steadyMs);
-        if (cell.rate) {
-            cell.history.append(QPointF(double(at.wallMs), *cell.rate));
-            if (cell.history.size() > HistoryLength)
-                cell.history.removeFirst();
-        }
-    }
+    if (k == m_discontinuityAt && cell.present && cell.value != value)
+        row.discontinuity = m_polls;
+    cell.pending.reset();
+    if (isCounter(k) && cell.present)
+        cell.pending = CounterRate(cell.value, cell.steadyMs, value, at.steadyMs);
     cell.value = value;
     cell.present = true;
     cell.steadyMs = at.steadyMs;
+    cell.wallMs = at.wallMs;
+    cell.poll = m_polls;
+}
+
+// The rates of the poll, unless the counters were reset since the last:
+// a counter that starts again from zero looks like one that wrapped.
+void ViewModel::takeRates()
+{
+    const bool restarted = m_uptime && m_uptimeNow && *m_uptimeNow < *m_uptime;
+    if (m_uptimeNow)
+        m_uptime = m_uptimeNow;
+    m_uptimeNow.reset();
+    m_widths = {};
+    for (Row &row : m_rows) {
+        const bool reset = restarted || row.discontinuity == m_polls;
+        for (Cell &cell : row.cells) {
+            if (cell.poll != m_polls)
+                continue;
+            cell.rate = reset ? std::nullopt : cell.pending;
+            cell.pending.reset();
+            if (!cell.rate)
+                continue;
+            cell.history.append(QPointF(double(cell.wallMs), *cell.rate));
+            if (cell.history.size() > HistoryLength)
+                cell.history.removeFirst();
+        }
+        if (!m_twinColumns || row.seen != m_polls)
+            continue;
+        bool wide = false;
+        for (int k = 0; k < m_columns && !wide; ++k)
+            wide = &shown(row, k) != &row.cells[size_t(k)];
+        ++(wide ? m_widths.wide : m_widths.narrow);
+    }
+    if (!m_rows.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+const ViewModel::Cell &ViewModel::shown(const Row &row, int k) const
+{
+    const int w = m_wideOf.value(k, -1);
+    if (w >= 0) {
+        const Cell &twin = row.cells[size_t(w)];
+        if (twin.present && twin.poll == row.seen && !twin.value.isException()
+            && !twin.value.isNull())
+            return twin;
+    }
+    return row.cells[size_t(k)];
+}
+
+bool ViewModel::HoldsNothing() const
+{
+    if (isTable())
+        return m_rows.empty();
+    for (int k = 0; k < m_columns; ++k)
+        if (HasValue(0, k))
+            return false;
+    return true;
 }
 
 void ViewModel::Flush()
@@ -142,6 +220,7 @@ void ViewModel::Flush()
 void ViewModel::EndPoll(bool complete)
 {
     Flush();
+    takeRates();
     if (!isTable())
         return;
     const bool drop = complete && std::any_of(m_rows.begin(), m_rows.end(), [this](const Row &r) {
@@ -228,7 +307,7 @@ QVariant ViewModel::tableData(const Row &row, const DisplayColumn &c, int role) 
             return part.key;
         return {};
     }
-    const Cell &cell = row.cells[size_t(c.n)];
+    const Cell &cell = shown(row, c.n);
     if (c.shows == Shows::Rate) {
         if (role == Qt::DisplayRole)
             return cell.rate ? RateText(*cell.rate) : QString();
@@ -247,7 +326,7 @@ QVariant ViewModel::tableData(const Row &row, const DisplayColumn &c, int role) 
 
 QVariant ViewModel::scalarData(int k, int column, int role) const
 {
-    const Cell &cell = m_rows.front().cells[size_t(k)];
+    const Cell &cell = shown(m_rows.front(), k);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(
             (column == ObjectRate ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
@@ -324,14 +403,14 @@ std::optional<double> ViewModel::Rate(int row, int k) const
 {
     if (row < 0 || row >= int(m_rows.size()) || k < 0 || k >= m_columns)
         return std::nullopt;
-    return m_rows[size_t(row)].cells[size_t(k)].rate;
+    return shown(m_rows[size_t(row)], k).rate;
 }
 
 const QList<QPointF> &ViewModel::RateHistory(int row, int k) const
 {
     if (row < 0 || row >= int(m_rows.size()) || k < 0 || k >= m_columns)
         return noHistory;
-    return m_rows[size_t(row)].cells[size_t(k)].history;
+    return shown(m_rows[size_t(row)], k).history;
 }
 
 QString ViewModel::CellName(int row, int k) const
@@ -346,7 +425,7 @@ QString ViewModel::Text(int row, int k) const
 {
     if (row < 0 || row >= int(m_rows.size()) || k < 0 || k >= m_columns)
         return {};
-    const Cell &cell = m_rows[size_t(row)].cells[size_t(k)];
+    const Cell &cell = shown(m_rows[size_t(row)], k);
     return cell.present ? ValueText(Column(k), cell.value) : QString();
 }
 
@@ -354,7 +433,7 @@ bool ViewModel::HasValue(int row, int k) const
 {
     if (row < 0 || row >= int(m_rows.size()) || k < 0 || k >= m_columns)
         return false;
-    const Cell &cell = m_rows[size_t(row)].cells[size_t(k)];
+    const Cell &cell = shown(m_rows[size_t(row)], k);
     return cell.present && !cell.value.isException() && !cell.value.isNull();
 }
 

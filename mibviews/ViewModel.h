@@ -25,23 +25,41 @@ public:
     // How many rates a cell remembers for its chart.
     static constexpr int HistoryLength = 600;
 
-    explicit ViewModel(const ViewSection &section, QObject *parent = nullptr);
+    // wideCounters: the Counter64 twins of the columns are read too (not
+    // over SNMPv1, which cannot carry them).
+    explicit ViewModel(
+        const ViewSection &section, bool wideCounters = true, QObject *parent = nullptr);
 
     const ViewSection &section() const { return m_section; }
     bool isTable() const { return m_section.isTable(); }
     // What a poll reads: the column OIDs of a table (walked), the instance
     // OIDs of a group of scalars (read with get). Value k of a poll is
-    // column or object k.
+    // column or object k; after the ColumnCount() columns come what the
+    // model reads for itself: the Counter64 twins, sysUpTime and
+    // ifCounterDiscontinuityTime (to see counters reset).
     const QList<CvOid> &RequestOids() const { return m_requests; }
+    int ColumnCount() const { return m_columns; }
     const ViewColumn &Column(int k) const { return m_section.columns[k]; }
 
     void BeginPoll();
     void Store(int k, const CvOid &oid, const CvSNMPValue &value, const ViewStamp &at);
     // Shows what was stored since the last call.
     void Flush();
-    // A complete poll drops the rows it did not see.
+    // A complete poll drops the rows it did not see. The rates of the poll
+    // are taken now: none when the agent restarted (sysUpTime went back)
+    // or, for a row, its ifCounterDiscontinuityTime changed.
     void EndPoll(bool complete);
     int Polls() const { return m_polls; }
+    // Nothing of the section was found: no row, or no scalar.
+    bool HoldsNothing() const;
+    // Rows whose counters were read in 64 bits and in 32 bits in the last
+    // poll; both 0 when the section has no column with a Counter64 twin.
+    struct CounterWidths
+    {
+        int wide = 0;
+        int narrow = 0;
+    };
+    CounterWidths Widths() const { return m_widths; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -78,6 +96,9 @@ private:
         bool present = false;
         qint64 steadyMs = 0;
         std::optional<double> rate;
+        std::optional<double> pending; // the rate of this poll, taken at its end
+        int poll = 0; // the poll that last stored it
+        qint64 wallMs = 0;
         QList<QPointF> history; // (wall clock ms, rate)
     };
     struct Row
@@ -86,6 +107,7 @@ private:
         QList<ViewIndexValue> index;
         std::vector<Cell> cells;
         int seen = 0; // the poll that last saw it
+        int discontinuity = 0; // the poll that saw its counters reset
     };
     enum class Shows { Index, Value, Rate };
     struct DisplayColumn
@@ -95,6 +117,11 @@ private:
     };
 
     Row &rowFor(const CvOid &suffix);
+    // The cell column k shows in a row: its Counter64 twin when the agent
+    // gave one, else its own.
+    const Cell &shown(const Row &row, int k) const;
+    bool isCounter(int k) const;
+    void takeRates();
     void addDisplayColumns();
     QVariant tableData(const Row &row, const DisplayColumn &c, int role) const;
     QVariant scalarData(int k, int column, int role) const;
@@ -103,6 +130,13 @@ private:
     const ViewSection &m_section;
     int m_columns = 0; // number of ViewColumns
     QList<CvOid> m_requests;
+    QList<int> m_wideOf; // per column: the position of its twin, or -1
+    int m_uptimeAt = -1; // position of sysUpTime
+    int m_discontinuityAt = -1; // position of ifCounterDiscontinuityTime
+    std::optional<quint64> m_uptime; // of the previous poll
+    std::optional<quint64> m_uptimeNow; // of this poll
+    bool m_twinColumns = false; // some column has a Counter64 twin
+    CounterWidths m_widths;
     QList<qsizetype> m_prefixLength; // per column: entry OID + column number
     QList<DisplayColumn> m_display;
     std::vector<Row> m_rows;

@@ -6,7 +6,7 @@ ViewPoller::ViewPoller(const ViewDefinition &view, const CvSnmpTarget &target, Q
 {
     m_walker.SetTarget(target);
     for (const ViewSection *s = view.sections; s && s->title; ++s)
-        m_models.push_back(new ViewModel(*s, this));
+        m_models.push_back(new ViewModel(*s, target.version != 0, this));
     connect(&m_walker, &ViewWalker::Answered, this, [this] {
         if (m_section < 0)
             return;
@@ -51,21 +51,27 @@ void ViewPoller::sectionDone(const ViewWalkOutcome &outcome)
     m_result.requests += outcome.requests;
     m_result.rows += rows;
     m_result.objects += model->isTable() ? 0 : model->rowCount();
+    const QString what = QLatin1String(model->section().title);
     if (!outcome.complete) {
         m_result.complete = false;
         m_result.stopped = outcome.stopped;
-        m_result.code = outcome.code;
-        const QString what = QLatin1String(model->section().title);
+        if (m_result.code == 0)
+            m_result.code = outcome.code;
         const QString reason
             = outcome.message.isEmpty() ? QStringLiteral("Stopped.") : outcome.message;
-        m_result.message = model->isTable()
+        const QString text = model->isTable()
             ? QStringLiteral("%1 %2 is incomplete: %3 rows read before the walk ended.")
                   .arg(reason, what)
                   .arg(model->rowCount())
             : QStringLiteral("%1 %2 was not read.").arg(reason, what);
+        m_result.message += (m_result.message.isEmpty() ? QString() : QStringLiteral(" ")) + text;
+    } else if (model->HoldsNothing()) {
+        m_result.absent << what;
     }
+    m_result.widths.wide += model->Widths().wide;
+    m_result.widths.narrow += model->Widths().narrow;
     m_rowsBefore += rows;
-    if (outcome.complete && m_section + 1 < SectionCount()) {
+    if (!outcome.stopped && m_section + 1 < SectionCount()) {
         ++m_section;
         pollSection();
         return;

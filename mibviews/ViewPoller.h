@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -20,9 +21,12 @@ struct ViewPollResult
     int objects = 0; // scalars read
     int requests = 0;
     qint64 elapsedMs = 0;
+    QStringList absent; // titles of the sections the agent has nothing of
+    ViewModel::CounterWidths widths; // rows read with 64-bit and 32-bit counters
 };
 
-// Polls every section of a view, one after another, into its models.
+// Polls every section of a view, one after another, into its models; a
+// section that fails leaves the others to be read.
 class ViewPoller : public QObject
 {
     Q_OBJECT

@@ -28,9 +28,14 @@ QString hexText(const QByteArray &octets)
     return text;
 }
 
+// Zero octets at the end (a C string's terminator, as some hosts send
+// interface names) end the text, as the text rule does.
 bool printable(const QByteArray &octets)
 {
-    for (char c : octets) {
+    qsizetype end = octets.size();
+    while (end > 0 && octets.at(end - 1) == '\0')
+        --end;
+    for (char c : QByteArrayView(octets).first(end)) {
         const auto u = quint8(c);
         if (u < 0x20 && c != '\t' && c != '\r' && c != '\n')
             return false;

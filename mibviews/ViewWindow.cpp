@@ -194,18 +194,36 @@ void ViewWindow::pollFinished(const ViewPollResult &result)
         }
         updateChart(page);
     }
-    if (result.complete)
-        m_status->setText(QStringLiteral("%1 in %2 s, %3 requests, at %4")
-                              .arg(result.rows == 0 && result.objects > 0
-                                      ? QStringLiteral("%1 objects").arg(result.objects)
-                                      : QStringLiteral("%1 rows").arg(result.rows))
-                              .arg(double(result.elapsedMs) / 1000.0, 0, 'f', 2)
-                              .arg(result.requests)
-                              .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
-    else
-        m_status->setText(result.message);
+    m_status->setText(statusLine(result));
     if (!result.stopped)
         scheduleNext();
+}
+
+QString ViewWindow::statusLine(const ViewPollResult &result) const
+{
+    QStringList parts;
+    const bool nothing = result.absent.size() == m_poller->SectionCount();
+    if (!result.complete)
+        parts << result.message;
+    else if (!nothing)
+        parts << QStringLiteral("%1 in %2 s, %3 requests, at %4")
+                     .arg(result.rows == 0 && result.objects > 0
+                             ? QStringLiteral("%1 objects").arg(result.objects)
+                             : QStringLiteral("%1 rows").arg(result.rows))
+                     .arg(double(result.elapsedMs) / 1000.0, 0, 'f', 2)
+                     .arg(result.requests)
+                     .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    const ViewModel::CounterWidths &w = result.widths;
+    if (w.wide > 0 && w.narrow > 0)
+        parts << QStringLiteral("64-bit counters, 32-bit on %1 rows").arg(w.narrow);
+    else if (w.wide > 0)
+        parts << QStringLiteral("64-bit counters");
+    else if (w.narrow > 0)
+        parts << QStringLiteral("32-bit counters");
+    // A MIB the agent lacks is said so, not shown as an empty answer.
+    for (const QString &title : result.absent)
+        parts << QStringLiteral("the agent has no %1").arg(title);
+    return parts.join(QStringLiteral("; "));
 }
 
 void ViewWindow::currentChanged(int section, const QModelIndex &proxyIndex)

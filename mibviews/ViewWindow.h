@@ -57,6 +57,7 @@ private:
     void currentChanged(int section, const QModelIndex &proxyIndex);
     void updateChart(Page &page);
     void pollFinished(const ViewPollResult &result);
+    QString statusLine(const ViewPollResult &result) const;
     void scheduleNext();
     int currentSection() const;
 

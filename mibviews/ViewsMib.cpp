@@ -51,14 +51,14 @@ const ViewSection ifTable[] = {{"ifTable", "1.3.6.1.2.1.2.2.1", byIfIndex, ifTab
 
 const ViewColumn ifCounterColumns[] = {
     {"2", "ifDescr", Text},
-    {"10", "ifInOctets", Counter, "octets"},
-    {"11", "ifInUcastPkts", Counter, "packets"},
+    {"10", "ifInOctets", Counter, "octets", nullptr, "1.3.6.1.2.1.31.1.1.1.6"},
+    {"11", "ifInUcastPkts", Counter, "packets", nullptr, "1.3.6.1.2.1.31.1.1.1.7"},
     {"12", "ifInNUcastPkts", Counter, "packets"},
     {"13", "ifInDiscards", Counter, "packets"},
     {"14", "ifInErrors", Counter, "packets"},
     {"15", "ifInUnknownProtos", Counter, "packets"},
-    {"16", "ifOutOctets", Counter, "octets"},
-    {"17", "ifOutUcastPkts", Counter, "packets"},
+    {"16", "ifOutOctets", Counter, "octets", nullptr, "1.3.6.1.2.1.31.1.1.1.10"},
+    {"17", "ifOutUcastPkts", Counter, "packets", nullptr, "1.3.6.1.2.1.31.1.1.1.11"},
     {"18", "ifOutNUcastPkts", Counter, "packets"},
     {"19", "ifOutDiscards", Counter, "packets"},
     {"20", "ifOutErrors", Counter, "packets"},

@@ -43,29 +43,29 @@ const ViewColumn ifXGeneral[] = {
     {"19", "ifCounterDiscontinuityTime", Ticks},
     {},
 };
+// The interface counters under IF-MIB's ifHC* objects where the agent has
+// them, else the 32-bit ones (of ifTable for octets and unicast packets).
+#define IFHC(n) "1.3.6.1.2.1.31.1.1.1." #n
 const ViewColumn ifXCounters[] = {
-    {"1", "ifName", Text},
-    {"6", "ifHCInOctets", Counter, "octets"},
-    {"7", "ifHCInUcastPkts", Counter, "packets"},
-    {"8", "ifHCInMulticastPkts", Counter, "packets"},
-    {"9", "ifHCInBroadcastPkts", Counter, "packets"},
-    {"10", "ifHCOutOctets", Counter, "octets"},
-    {"11", "ifHCOutUcastPkts", Counter, "packets"},
-    {"12", "ifHCOutMulticastPkts", Counter, "packets"},
-    {"13", "ifHCOutBroadcastPkts", Counter, "packets"},
-    {"2", "ifInMulticastPkts", Counter, "packets"},
-    {"3", "ifInBroadcastPkts", Counter, "packets"},
-    {"4", "ifOutMulticastPkts", Counter, "packets"},
-    {"5", "ifOutBroadcastPkts", Counter, "packets"},
+    {"31.1.1.1.1", "ifName", Text},
+    {"2.2.1.10", "ifInOctets", Counter, "octets", nullptr, IFHC(6)},
+    {"2.2.1.11", "ifInUcastPkts", Counter, "packets", nullptr, IFHC(7)},
+    {"31.1.1.1.2", "ifInMulticastPkts", Counter, "packets", nullptr, IFHC(8)},
+    {"31.1.1.1.3", "ifInBroadcastPkts", Counter, "packets", nullptr, IFHC(9)},
+    {"2.2.1.16", "ifOutOctets", Counter, "octets", nullptr, IFHC(10)},
+    {"2.2.1.17", "ifOutUcastPkts", Counter, "packets", nullptr, IFHC(11)},
+    {"31.1.1.1.4", "ifOutMulticastPkts", Counter, "packets", nullptr, IFHC(12)},
+    {"31.1.1.1.5", "ifOutBroadcastPkts", Counter, "packets", nullptr, IFHC(13)},
     {},
 };
+#undef IFHC
 const ViewIndexPart stackLayers[]
     = {{"ifStackHigherLayer", IndexInteger}, {"ifStackLowerLayer", IndexInteger}, {}};
 const ViewColumn ifStack[] = {{"3", "ifStackStatus", Enum, nullptr, rowStatus}, {}};
 const ViewSection ifMibGeneral[] = {
     {"ifXTable", "1.3.6.1.2.1.31.1.1.1", byIfIndex, ifXGeneral},
     {"interfaces", "1.3.6.1.2.1", nullptr, ifGeneral},
-    {"ifXTable counters", "1.3.6.1.2.1.31.1.1.1", byIfIndex, ifXCounters},
+    {"ifXTable counters", "1.3.6.1.2.1", byIfIndex, ifXCounters},
     {"ifStackTable", "1.3.6.1.2.1.31.1.2.1", stackLayers, ifStack},
     {},
 };

@@ -221,8 +221,7 @@ QList<CvSnmpBinding> CvSNMPRequest::readBindings(bool first, QList<CvVarBinding>
         RaiseEngine(EngineCode::BadListKind);
     if (!first && !varList.IsTableKind())
         RaiseEngine(EngineCode::SingleValueGetNext);
-    requested
-        = SelectBindings(varList, first ? CvPduPurpose::FirstRead : CvPduPurpose::WalkStep);
+    requested = SelectBindings(varList, first ? CvPduPurpose::FirstRead : CvPduPurpose::WalkStep);
     QList<CvSnmpBinding> bindings;
     bindings.reserve(requested.size());
     for (const CvVarBinding &b : std::as_const(requested))
@@ -454,8 +453,7 @@ bool CvSNMPRequest::Get(bool first)
         for (;;) {
             QList<CvVarBinding> requested;
             const QList<CvSnmpBinding> bindings = readBindings(first, requested);
-            const bool getNext
-                = varList.IsTableKind() || (varList.kind == MVT_SV && nextInstance);
+            const bool getNext = varList.IsTableKind() || (varList.kind == MVT_SV && nextInstance);
             const CvSnmpResponse response
                 = wait(target(false), getNext ? CvPduType::GetNext : CvPduType::Get, bindings);
             const Outcome out = readResponse(response, requested);

@@ -143,11 +143,12 @@ private:
     Outcome readResponse(const CvSnmpResponse &response, const QList<CvVarBinding> &requested);
     Outcome readTableResponse(
         const CvSnmpResponse &response, const QList<CvVarBinding> &requested, Outcome out);
-    Outcome endOfView(const CvSnmpResponse &response, const QList<CvVarBinding> &requested,
-        Outcome out);
+    Outcome endOfView(
+        const CvSnmpResponse &response, const QList<CvVarBinding> &requested, Outcome out);
     void storeWritten(const CvSnmpResponse &response, const QList<int> &sent);
     CvSNMPError errorOf(int code, const CvSnmpResponse &response) const;
-    CvSNMPError writeErrorOf(int code, const CvSnmpResponse &response, const QList<int> &sent) const;
+    CvSNMPError writeErrorOf(
+        int code, const CvSnmpResponse &response, const QList<int> &sent) const;
     // Wakes the loops of WaitIdle; called when outstanding drops to 0.
     void notifyIdle();
 

@@ -125,7 +125,8 @@ bool CvSNMPRequest2Edits::leftBlank(const Binding &b) const
         return false;
     if (auto *combo = qobject_cast<QComboBox *>(first); combo && combo->currentIndex() >= 0)
         return false;
-    if (auto *radio = qobject_cast<CvRadioGroup *>(first); radio && !radio->selectedText().isEmpty())
+    if (auto *radio = qobject_cast<CvRadioGroup *>(first);
+        radio && !radio->selectedText().isEmpty())
         return false;
     for (const QPointer<QWidget> &control : b.controls)
         if (auto *edit = qobject_cast<QLineEdit *>(control); edit && !edit->text().isEmpty())

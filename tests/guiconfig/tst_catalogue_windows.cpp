@@ -392,18 +392,21 @@ void TstCatalogueWindows::sparseTargetRowsListedAndEdited()
                 l << list->headerItem()->text(c);
             return l;
         }();
-        return list->topLevelItem(r)->text(labels.indexOf(QString::fromUtf8(d.variables[var].label)));
+        return list->topLevelItem(r)->text(
+            labels.indexOf(QString::fromUtf8(d.variables[var].label)));
     };
     QStringList listed;
     for (int r = 0; r < list->topLevelItemCount(); ++r)
-        listed << QStringList {cell(r, Name), cell(r, Timeout), cell(r, Tags), cell(r, Params)}.join(':');
+        listed << QStringList {cell(r, Name), cell(r, Timeout), cell(r, Tags), cell(r, Params)}
+                      .join(':');
     QCOMPARE(listed,
         QStringList({"nms-collector:2000:(NOTDONE):v2c-params", "nms-inform:3000:inform:v3-params",
             "nms-syslog:(NOTDONE):syslog:v2c-params", "nms-trap:1500:trap:v2c-params"}));
 
     // Edit a row in the dialog, typing only a new time-out.
     const auto editTimeout = [&](int r, const QString &timeout) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, list->topLevelItem(r)));
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, {}, rowPoint(list, list->topLevelItem(r)));
         inNextModal<QDialog>([&](QDialog *dialog) {
             CvBindingList &b = form->Bindings();
             // A tag list the agent does not hold: an empty field, left out.

@@ -48,6 +48,7 @@ void TstViewValues::valueTexts_data()
     QTest::newRow("hundredths") << int(K::Hundredths) << CvSNMPValue::FromInteger(1234) << "12.34";
     QTest::newRow("text") << int(K::Text) << octets("6C61622031") << "lab 1";
     QTest::newRow("text with control octets in hex") << int(K::Text) << octets("0001") << "00 01";
+    QTest::newRow("text ended by zero octets") << int(K::Text) << octets("657468300000") << "eth0";
     QTest::newRow("counter64") << int(K::Counter) << CvSNMPValue::FromCounter64(5000000000ull)
                                << "5000000000";
     QTest::newRow("missing object")

@@ -249,8 +249,8 @@ void TstRequest::v1WalkEndsAtEndOfMib()
     // The last row holds no MMS: that column meets the end of the view a
     // row before the other, which still reads its last row.
     QCOMPARE(w.rows,
-        QStringList({"nms-collector:484", "nms-inform:1472", "nms-syslog:484",
-            "nms-trap:(NOTDONE)"}));
+        QStringList(
+            {"nms-collector:484", "nms-inform:1472", "nms-syslog:484", "nms-trap:(NOTDONE)"}));
     QCOMPARE(r.varList.Var(2).value, QString("(NOTDONE)"));
 }
 
