@@ -143,12 +143,20 @@ void CvSNMPRequest2Edits::TakeControls(int varIndex)
         CvSNMPVariable &var = list.Var(i);
         const bool absent = IsAbsentValue(var.value);
         bool blank = true;
+        bool marked = false; // a control shows the text of no value for the whole
         QList<CvValuePart> parts;
         for (const Binding &b : bindings)
             if (b.varIndex == i && b.controls.value(0)) {
                 parts.append(takeBinding(b));
                 blank = blank && leftBlank(b);
+                marked = marked
+                    || (b.offset == 0 && b.subSyntax == var.syntax
+                        && IsAbsentValue(parts.constLast().text));
             }
+        if (marked) {
+            var.value = QStringLiteral("(NOTDONE)");
+            continue;
+        }
         // What the agent does not hold stays without a value, and out of
         // the write, unless the operator filled it in.
         if (parts.isEmpty() || (absent && blank))

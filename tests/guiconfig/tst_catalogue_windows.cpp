@@ -1,6 +1,7 @@
 // Every window of the catalogue opened as its menu command opens it,
 // against the simulator, and the behaviours its adjustments give it.
 #include "CatalogueRows.h"
+#include "CvCatalogues.h"
 #include "CvSNMPRequest.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
@@ -88,6 +89,7 @@ private slots:
     void rowsMadeAndDeletedThroughDialogs_data();
     void rowsMadeAndDeletedThroughDialogs();
     void sparseTargetRowsListedAndEdited();
+    void addSendsWhatWasChosen();
 
 private:
     FakeMainWindow m_main;
@@ -439,6 +441,45 @@ void TstCatalogueWindows::sparseTargetRowsListedAndEdited()
     WriteRow(d, {"nms-inform"}, {{Timeout, "3000"}});
     WriteRow(d, {"nms-collector"}, {{Timeout, "2000"}});
     QCOMPARE(ReadTable(d), before);
+    form->close();
+}
+
+// Add with every box ticked: a combo box left without a choice is left out
+// (its default stands), and a value the agent refuses is named.
+void TstCatalogueWindows::addSendsWhatWasChosen()
+{
+    const CvFormDescriptor &d = DescriptorAt("SNMP V3 > SNMP Target MIB > Target Address Table");
+    enum { Timeout = 3, Retries = 4, Params = 6, Storage = 7 };
+    auto form = BuildGeneratedWindow(d);
+    form->show();
+    QVERIFY(waitIdle(*form));
+    const auto add = [&](const QString &retries) {
+        QString memo;
+        inNextModal<QDialog>([&](QDialog *dialog) {
+            CvBindingList &b = form->Bindings();
+            const QStringList typed {"nms-lab", "1.3.6.1.6.1.1", "7F00000100A2", "1500", retries};
+            for (int i = 0; i < typed.size(); ++i)
+                qobject_cast<QLineEdit *>(b[i].control)->setText(typed[i]);
+            qobject_cast<QLineEdit *>(b[Params].control)->setText("v2c-params");
+            QCOMPARE(qobject_cast<QComboBox *>(b[Storage].control)->currentIndex(), -1);
+            QVERIFY(b[Storage].includeBox->isChecked());
+            QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+            QVERIFY(waitIdle(*form));
+            memo = dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText();
+        });
+        QTest::mouseClick(form->Body()->buttonBar->addButton, Qt::LeftButton);
+        return memo;
+    };
+    const QString refused = add("300");
+    QVERIFY2(refused.contains(MessageOf(-110) + " (snmpTargetAddrRetryCount)"), qPrintable(refused));
+    QVERIFY(!ReadTable(d).contains("nms-lab"));
+    const QString made = add("2");
+    QVERIFY2(!made.contains("rror") && !made.contains("Wrong"), qPrintable(made));
+    const Rows rows = ReadTable(d);
+    QVERIFY(rows.contains("nms-lab"));
+    QCOMPARE(rows.value("nms-lab").at(Retries), QString("2"));
+    QCOMPARE(rows.value("nms-lab").at(Storage), QString("nonVolatile"));
+    DeleteRow(d, {"nms-lab"});
     form->close();
 }
 

@@ -57,6 +57,13 @@ const CvSNMPVar ifTable[] = {
     {"1.3.6.1.2.1.2.2.1.2", "Description", SyntaxDisplayString, AccessReadOnly},
     {},
 };
+// The simulator's sparse target rows: "nms-syslog" holds no time-out.
+const CvSNMPVar targetAddresses[] = {
+    {"1.3.6.1.6.3.12.1.2.1.1", "Name", SyntaxDisplayString, AccessNotAccessible | AccessImplied},
+    {"1.3.6.1.6.3.12.1.2.1.4", "Timeout", SyntaxInteger, AccessReadWrite},
+    {"1.3.6.1.6.3.12.1.2.1.6", "Tags", SyntaxDisplayString, AccessReadWrite},
+    {},
+};
 enum { Vid, VlanName, Egress, Untagged, Status };
 const CvSNMPVar vlanStatic[] = {
     {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VID", SyntaxGauge, AccessNotAccessible},
@@ -174,6 +181,7 @@ private slots:
     void enableOnSelect();
     void readWhileBusyIsSkipped_data();
     void readWhileBusyIsSkipped();
+    void absentValuesStayOutOfWrites();
 
 private:
     std::unique_ptr<SimulatorProcess> m_sim;
@@ -596,6 +604,49 @@ void TstBindingRequests::readWhileBusyIsSkipped()
     QCOMPARE(binding.rowCount, 3);
     QCOMPARE(view->topLevelItemCount(), 3);
     QCOMPARE(binding.request.outstanding, 0);
+}
+
+// A row's column the agent does not hold shows as an empty edit, and a
+// write of the row taken from the controls leaves it out.
+void TstBindingRequests::absentValuesStayOutOfWrites()
+{
+    QWidget window;
+    Probe binding(&window);
+    binding.asynchronous = false;
+    binding.SetVarList(targetAddresses, MVT_UMV, 1);
+    auto *view = new QTreeWidget(&window);
+    auto *name = new QLineEdit(&window);
+    auto *timeout = new QLineEdit(&window);
+    auto *tags = new QLineEdit(&window);
+    binding.BindListView(view, false);
+    binding.BindEdit(0, "%s", name);
+    binding.BindEdit(1, "%i", timeout);
+    binding.BindEdit(2, "%s", tags);
+    const auto rows = [] {
+        CvSNMPRequest r;
+        r.SetVarList(targetAddresses, MVT_UMV, 1);
+        QStringList all;
+        for (bool more = r.Get(true); more; more = r.Get(false))
+            all << QStringList {r.varList.Var(0).value, r.varList.Var(1).value, r.varList.Var(2).value}.join(':');
+        return all;
+    };
+    QVERIFY(binding.Read());
+    QTreeWidgetItem *syslog = nullptr;
+    for (int r = 0; r < view->topLevelItemCount(); ++r)
+        if (view->topLevelItem(r)->text(0) == "nms-syslog")
+            syslog = view->topLevelItem(r);
+    QVERIFY(syslog);
+    view->setCurrentItem(syslog);
+    QCOMPARE(timeout->text(), QString());
+    QCOMPARE(tags->text(), QString("syslog"));
+    const QStringList before = rows();
+    QVERIFY(before.contains("nms-syslog:(NOTDONE):syslog"));
+    for (const QString &tag : {"syslog audit", "syslog"}) {
+        tags->setText(tag);
+        binding.Write(false, true);
+        QVERIFY(rows().contains("nms-syslog:(NOTDONE):" + tag));
+    }
+    QCOMPARE(rows(), before);
 }
 
 QTEST_MAIN(TstBindingRequests)

@@ -444,9 +444,10 @@ void TstRequest::writeErrorsKeepList_data()
     QTest::addColumn<int>("version");
     QTest::addColumn<QString>("untagged");
     QTest::addColumn<int>("code");
-    QTest::newRow("untagged not egress") << 1 << portList({5}) << -112;
-    QTest::newRow("short port list") << 1 << QString("80") << -108;
-    QTest::newRow("v1 maps to an older status") << 0 << QString("80") << -103;
+    QTest::addColumn<QString>("refused"); // the variable the error index names
+    QTest::newRow("untagged not egress") << 1 << portList({5}) << -112 << "Name";
+    QTest::newRow("short port list") << 1 << QString("80") << -108 << "Untagged";
+    QTest::newRow("v1 maps to an older status") << 0 << QString("80") << -103 << "Untagged";
 }
 // clang-format on
 
@@ -455,6 +456,7 @@ void TstRequest::writeErrorsKeepList()
     QFETCH(int, version);
     QFETCH(QString, untagged);
     QFETCH(int, code);
+    QFETCH(QString, refused);
     useVersion(version);
     CvSNMPRequest r;
     r.SetVarList(vlanStatic, MVT_UMV, 1);
@@ -468,9 +470,16 @@ void TstRequest::writeErrorsKeepList()
         QFAIL("no exception");
     } catch (const CvException &e) {
         QCOMPARE(e.code(), code);
-        QCOMPARE(e.message(), MessageOf(code));
+        // The catalogued text, and the label of the binding refused.
+        QCOMPARE(e.message(), MessageOf(code) + " (" + refused + ")");
     }
     QCOMPARE(r.varList.Var(3).value, untagged);
+    // The same from an asynchronous write.
+    QObject owner;
+    std::optional<CvSNMPError> error;
+    r.SetAsync([&](const CvSNMPError &e, CvSNMPVarList &) { error = e; }, &owner, false);
+    QTRY_VERIFY_WITH_TIMEOUT(error.has_value(), 5000);
+    QCOMPARE(error->message, MessageOf(code) + " (" + refused + ")");
 }
 
 // clang-format off
