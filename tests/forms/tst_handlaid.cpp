@@ -333,7 +333,6 @@ void TstHandLaid::selectedRowClickedAgainHasItsButtons_data()
     row("protocol VLANs", "TProtocolVlanForm", "Edit", false, {"Edit", "Delete"});
     row("login methods", "TLoginMethodListForm", "EditButton", false,
         {"EditButton", "DeleteButton"});
-    row("IP rules", "TIPRuleForm", "EditButton", false, {"EditButton", "DeleteButton"});
 }
 
 // Whatever a dialog or a failed write left of the pane, a click on the row
