@@ -8,6 +8,7 @@
 #include "CvSNMPSession.h"
 #include "ExternalView.h"
 #include "ModuleDirectories.h"
+#include "PortButton.h"
 #include "StackDiscovery.h"
 #include "TAboutForm.h"
 #include "UnitBadges.h"
@@ -146,7 +147,11 @@ void TMainForm::createComponents()
         QAction *action = m_portInfoPopupMenu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(caption).remove(QLatin1Char(' ')));
         const QString target = QStringLiteral("Port menu > ") + QString::fromLatin1(caption);
-        connect(action, &QAction::triggered, this, [target] {
+        connect(action, &QAction::triggered, this, [this, target] {
+            // The port the menu was opened on is the one pressed, as a
+            // click on it would leave it.
+            if (QAbstractButton *port = PopupComponent(m_portInfoPopupMenu))
+                PortButtonClick(port);
             if (const WindowCommands::Command command = WindowCommands::Find(target))
                 command();
         });

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTime>
 
@@ -60,12 +61,24 @@ bool CvSNMPRequest2Controls::Read()
 {
     if (IsBusy())
         return false;
-    lastOperation = 0;
-    BeginRead();
-    const QString filter = filterText();
-    rowCount = 0;
-    const QPointer<CvSNMPRequest2Controls> self(this);
+    // Busy before anything else: clearing the list view signals a selection
+    // change, and whatever that runs must find the object busy instead of
+    // starting a second walk on the same request.
     reading = true;
+    lastOperation = 0;
+    const QPointer<CvSNMPRequest2Controls> self(this);
+    QString filter;
+    try {
+        BeginRead();
+        if (!self)
+            return true;
+        filter = filterText();
+    } catch (const CvException &) {
+        if (self)
+            reading = false;
+        throw;
+    }
+    rowCount = 0;
     if (asynchronous) {
         if (!request.running) {
             reading = false;
@@ -169,6 +182,13 @@ void CvSNMPRequest2Controls::Write(
     if (takeControls)
         TakeControls();
     ++writing;
+    // What TakeControls marked for this write alone is unmarked once the
+    // request has been sent or has failed.
+    const QPointer<CvSNMPRequest2Controls> self(this);
+    auto unmark = qScopeGuard([self] {
+        if (self)
+            self->WriteSent();
+    });
     if (asynchronous) {
         if (!request.running) {
             --writing;
@@ -184,7 +204,6 @@ void CvSNMPRequest2Controls::Write(
         }
         return;
     }
-    const QPointer<CvSNMPRequest2Controls> self(this);
     try {
         request.Set(false, indexList, values);
     } catch (const CvException &) {
@@ -194,6 +213,8 @@ void CvSNMPRequest2Controls::Write(
     }
     if (!self)
         return;
+    unmark.dismiss();
+    WriteSent(); // before the read below
     AfterWrite();
     --writing;
     if (messageTarget)

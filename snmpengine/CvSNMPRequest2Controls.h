@@ -95,6 +95,9 @@ protected:
     virtual void ReportWriteError(const CvSNMPError &error);
     virtual void EndRead() { }
     virtual void AfterWrite() { }
+    // After a write has been sent, or has failed before it could be, and
+    // before its answer: for the marks TakeControls made for it alone.
+    virtual void WriteSent() { }
 
     // The completions of the asynchronous steps.
     void readStep(const CvSNMPError &error);

@@ -60,7 +60,10 @@ void CvSNMPRequest2Edits::BindPart(int varIndex, int offset, qint32 subSyntax,
         if (combo && list->valueType() == CvOptionList::TextPrefixes && !second)
             RaiseEngine(EngineCode::TooFewControls);
         if (combo) {
+            // No item until a read gives one: the first option is no value
+            // anybody read or chose.
             FillItems(*list, combo);
+            combo->setCurrentIndex(-1);
         } else {
             QStringList texts;
             FillItems(*list, texts);
@@ -141,7 +144,7 @@ void CvSNMPRequest2Edits::BindListView(QTreeWidget *view, bool autoSelect)
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     view->setPalette(palette);
-    connect(view, &QTreeWidget::itemSelectionChanged, this, &CvSNMPRequest2Edits::selectionChanged,
+    connect(view, &QTreeWidget::itemSelectionChanged, this, &CvSNMPRequest2Edits::ShowSelectedRow,
         Qt::UniqueConnection);
     makeColumns();
 }
@@ -210,7 +213,7 @@ void CvSNMPRequest2Edits::setControlsEnabled(bool enabled)
                 control->setEnabled(enabled);
 }
 
-void CvSNMPRequest2Edits::selectionChanged()
+void CvSNMPRequest2Edits::ShowSelectedRow()
 {
     if (!listView)
         return;
@@ -304,6 +307,39 @@ void CvSNMPRequest2Edits::TakeControls()
             var.value.clear();
     takeSelectedRow();
     TakeControls(-1);
+    leaveOutEmptyComboBoxes();
+}
+
+// A variable shown only in combo boxes that show no item has no value to
+// send: it is left out of this write, as the agent's value is nobody's
+// choice to change. Index variables address the row and always go.
+void CvSNMPRequest2Edits::leaveOutEmptyComboBoxes()
+{
+    CvSNMPVarList &list = request.varList;
+    const int first = list.IsTableKind() ? list.indexCount : 0;
+    for (int i = first; i < list.Count(); ++i) {
+        if (!list.IsSendable(i))
+            continue;
+        bool bound = false;
+        bool empty = true;
+        for (const Binding &b : bindings) {
+            if (b.varIndex != i || !b.controls.value(0))
+                continue;
+            bound = true;
+            const auto *combo = qobject_cast<QComboBox *>(b.controls.value(0));
+            empty = empty && combo && combo->currentIndex() < 0 && b.controls.size() == 1;
+        }
+        if (bound && empty) {
+            list.Var(i).access |= AccessInvalid;
+            m_leftOut.append(i);
+        }
+    }
+}
+
+void CvSNMPRequest2Edits::WriteSent()
+{
+    for (int i : std::exchange(m_leftOut, {}))
+        request.varList.Var(i).access &= ~AccessInvalid;
 }
 
 void CvSNMPRequest2Edits::ReportReadError(const CvSNMPError &error)

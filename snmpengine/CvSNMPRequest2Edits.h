@@ -98,6 +98,9 @@ public:
     // Fill or take the bindings of one variable, or of all with -1.
     void FillControls(int varIndex);
     void TakeControls(int varIndex);
+    // Puts the selected row into the controls, as selecting it does: for a
+    // click on the row already selected, which changes no selection.
+    void ShowSelectedRow();
 
     QPointer<QTreeWidget> listView;
     bool enableOnSelect = false;
@@ -113,6 +116,7 @@ protected:
     void TakeControls() override;
     void EndRead() override;
     void ReportReadError(const CvSNMPError &error) override;
+    void WriteSent() override;
     // The selection handler of the list view.
     virtual void ListViewSelectItem(QTreeWidget *sender, QTreeWidgetItem *item, bool selected);
 
@@ -122,14 +126,15 @@ private:
     void makeColumns();
     void takeSelectedRow();
     void setControlsEnabled(bool enabled);
-    void selectionChanged();
     void fillBinding(const Binding &b);
     bool blankControls(const Binding &b) const;
     bool leftBlank(const Binding &b) const;
     CvValuePart takeBinding(const Binding &b) const;
     void flushRows();
+    void leaveOutEmptyComboBoxes();
 
     QList<int> m_rowColumns; // the variable of each column, for the read running
     std::vector<std::unique_ptr<QTreeWidgetItem>> m_pendingRows;
     QTimer m_rowTimer;
+    QList<int> m_leftOut; // variables the write being sent leaves out
 };

@@ -2,6 +2,7 @@
 
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "SelectiveWrite.h"
 
@@ -27,7 +28,7 @@ void TAclTableForm::CreateTable(
     m_request = AddRequest(vars, MVT_UMV, indexCount);
     Run(m_request, [&] {
         m_request->BindListView(m_pane.list, true);
-        connect(m_pane.list, &QTreeWidget::itemSelectionChanged, this, &TAclTableForm::ListClick);
+        OnListClick(*m_request, this, &TAclTableForm::ListClick);
         bind();
         m_request->SetMessageTarget(m_pane.status);
     });

@@ -6,6 +6,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
 #include "FlagsGuard.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "TMSEditForm.h"
 
@@ -43,8 +44,7 @@ void TMSInformationForm::FormCreate()
     });
     Run(m_request, [this] {
         m_request->BindListView(ui->ListView1, false);
-        connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this,
-            &TMSInformationForm::ListView1Click);
+        OnListClick(*m_request, this, &TMSInformationForm::ListView1Click);
         m_request->SetMessageTarget(ui->Memo1);
         m_request->Read();
     });

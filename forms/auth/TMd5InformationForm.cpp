@@ -6,6 +6,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
 #include "FlagsGuard.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "TMd5EditForm.h"
 
@@ -36,8 +37,7 @@ void TMd5InformationForm::FormCreate()
     m_request = AddRequest(Md5KeyVars, MVT_UMV, 1);
     Run(m_request, [this] {
         m_request->BindListView(ui->ListView1, true);
-        connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this,
-            &TMd5InformationForm::ListView1Click);
+        OnListClick(*m_request, this, &TMd5InformationForm::ListView1Click);
         m_request->BindEdit(KeyId, QStringLiteral("%i{n1x255}"), m_dialog->KeyIDEdit());
         m_request->BindEdit(Key, QStringLiteral("%s{l16}"), m_dialog->KeyEdit());
         m_request->BindComboBox(Status, m_dialog->StatusBox());

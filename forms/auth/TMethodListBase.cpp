@@ -3,6 +3,7 @@
 #include "AuthVariables.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "SelectiveWrite.h"
 
@@ -45,7 +46,7 @@ void TMethodListBase::FormCreate()
     m_request->asynchronous = false;
     Run(m_request, [this] {
         m_request->BindListView(c.list, true);
-        connect(c.list, &QTreeWidget::itemSelectionChanged, this, &TMethodListBase::ListView1Click);
+        OnListClick(*m_request, this, &TMethodListBase::ListView1Click);
         m_request->BindEdit(Name, QStringLiteral("%s{l15}"), c.name);
         for (int m = 0; m < Methods; ++m) {
             m_request->BindComboBox(TypeOf(m), c.types[m]);

@@ -5,6 +5,7 @@
 #include "AuthVariables.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "SelectiveWrite.h"
 
@@ -31,8 +32,7 @@ void TServerInformationForm::FormCreate()
     m_request->asynchronous = false;
     Run(m_request, [this] {
         m_request->BindListView(ui->ListView1, true);
-        connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this,
-            &TServerInformationForm::ListView1Click);
+        OnListClick(*m_request, this, &TServerInformationForm::ListView1Click);
         m_request->BindEdit(Ip, QStringLiteral("%s{l16}"), ui->IPEdit);
         m_request->BindComboBox(Protocol, ui->ProtocolComboBox);
         m_request->BindEdit(Port, QStringLiteral("%i{n1x65535l5}"), ui->PortEdit);

@@ -6,6 +6,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
 #include "FlagsGuard.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "TLogHostEditForm.h"
 
@@ -35,8 +36,7 @@ void TSystemLogHostForm::FormCreate()
     m_request = AddRequest(LogHostVars, MVT_UMV, 1);
     Run(m_request, [this] {
         m_request->BindListView(ui->ListView1, true);
-        connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this,
-            &TSystemLogHostForm::ListView1Click);
+        OnListClick(*m_request, this, &TSystemLogHostForm::ListView1Click);
         m_request->BindEdit(Index, QStringLiteral("%i{n1x4l1}"), m_dialog->IndexEdit());
         m_request->BindEdit(IpAddress, QStringLiteral("%s{l16}"), m_dialog->IPAddrEdit());
         m_request->BindComboBox(Facility, m_dialog->FacComboBox());

@@ -2,6 +2,7 @@
 
 #include "CvSNMPRequest2Edits.h"
 #include "FilteringVariables.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "PortGrids.h"
 #include "TStackingPortUitForm.h"
@@ -48,8 +49,7 @@ void TForwardPortSetsForm::FormCreate()
         using namespace ForwardSets;
         m_request->BindListView(m_ui.list, true);
         // After the binding's own handler: the row is in the grids then.
-        connect(
-            m_ui.list, &QTreeWidget::itemSelectionChanged, this, &TForwardPortSetsForm::ListClick);
+        OnListClick(*m_request, this, &TForwardPortSetsForm::ListClick);
         m_request->BindCheckBoxList(InUsePorts, bits, m_inUse->PortCheckBoxes);
         m_request->BindCheckBoxList(StaticPorts, bits, m_static->PortCheckBoxes);
         m_request->BindCheckBoxList(ForbiddenPorts, bits, m_forbidden->PortCheckBoxes);
@@ -129,5 +129,6 @@ void TForwardPortSetsForm::ReadDone(CvSNMPRequest2Controls *, const CvSNMPError 
     if (QTreeWidgetItem *row = RowWithCaption(m_ui.list, vlan)) {
         m_ui.list->setCurrentItem(row);
         m_ui.list->scrollToItem(row);
+        ListClick(); // the window's own selection is no click
     }
 }

@@ -2,6 +2,7 @@
 
 #include "CvSNMPRequest2Edits.h"
 #include "FilteringVariables.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "TStackingPortUitForm.h"
 
@@ -44,7 +45,7 @@ void TStaticFilterForm::FormCreate()
         using namespace StaticFilter;
         m_request->BindListView(m_ui.list, true);
         // After the binding's own handler: the entry is in the pane then.
-        connect(m_ui.list, &QTreeWidget::itemSelectionChanged, this, &TStaticFilterForm::ListClick);
+        OnListClick(*m_request, this, &TStaticFilterForm::ListClick);
         m_request->BindEdit(VlanId, QStringLiteral("%i{n1x4094}"), m_ui.vid);
         m_request->BindEdit(Address, QStringLiteral("%h"), m_ui.address);
         m_request->BindCheckBoxList(Ports, TStackingPortUitForm::BitList(), m_grid->PortCheckBoxes);

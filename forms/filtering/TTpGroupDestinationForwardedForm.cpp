@@ -4,6 +4,7 @@
 
 #include "CvSNMPRequest2Edits.h"
 #include "FilteringVariables.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "PortGrids.h"
 #include "TStackingPortUitForm.h"
@@ -34,8 +35,7 @@ void TTpGroupDestinationForwardedForm::FormCreate()
     const QString bits = TStackingPortUitForm::BitList();
     Run(m_request, [&] {
         m_request->BindListView(ui->LV_dot1qTpGroupEntry, true);
-        connect(ui->LV_dot1qTpGroupEntry, &QTreeWidget::itemSelectionChanged, this,
-            &TTpGroupDestinationForwardedForm::ListClick);
+        OnListClick(*m_request, this, &TTpGroupDestinationForwardedForm::ListClick);
         m_request->BindCheckBoxList(TpGroup::EgressPorts, bits, m_egress->PortCheckBoxes);
         m_request->BindCheckBoxList(TpGroup::LearntPorts, bits, m_learnt->PortCheckBoxes);
         m_request->SetMessageTarget(ui->Memo1);

@@ -3,6 +3,7 @@
 #include "ui_TPortTrunkForm.h"
 
 #include "CvSNMPRequest2Edits.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "MainWindowState.h"
 #include "PortGrids.h"
@@ -73,8 +74,7 @@ void TPortTrunkForm::FormCreate()
         using namespace Trunk;
         m_request->BindListView(ui->LV_PortTrunk, true);
         // After the binding's own handler: the row is in the controls then.
-        connect(ui->LV_PortTrunk, &QTreeWidget::itemSelectionChanged, this,
-            &TPortTrunkForm::LV_PortTrunkClick);
+        OnListClick(*m_request, this, &TPortTrunkForm::LV_PortTrunkClick);
         m_request->BindEdit(Index, QStringLiteral("%i{n1x32}"), ui->ED_Index);
         m_request->BindEdit(Name, QStringLiteral("%s{l12}"), ui->ED_Name);
         // Any logical port of the stack; Add and Set check that the unit is

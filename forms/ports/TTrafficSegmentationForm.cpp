@@ -3,6 +3,7 @@
 #include "ui_TTrafficSegmentationForm.h"
 
 #include "CvSNMPRequest2Edits.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "MainWindowState.h"
 #include "PortGrids.h"
@@ -38,8 +39,7 @@ void TTrafficSegmentationForm::FormCreate()
     Run(m_request, [&] {
         using namespace Segmentation;
         m_request->BindListView(ui->LV_TrafficForward, false);
-        connect(ui->LV_TrafficForward, &QTreeWidget::itemSelectionChanged, this,
-            &TTrafficSegmentationForm::LV_TrafficForwardClick);
+        OnListClick(*m_request, this, &TTrafficSegmentationForm::LV_TrafficForwardClick);
         m_request->BindStaticText(Port, ui->ST_Port);
         m_request->BindCheckBoxList(
             ForwardPorts, TStackingPortUitForm::BitList(), m_grid->PortCheckBoxes);

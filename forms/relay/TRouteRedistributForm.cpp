@@ -5,6 +5,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
 #include "FlagsGuard.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "RelayVariables.h"
 #include "TRowEditDialog.h"
@@ -66,8 +67,7 @@ void TRouteRedistributForm::FormCreate()
     m_request = AddRequest(RedistributionVars, MVT_UMV, 2);
     Run(m_request, [this] {
         m_request->BindListView(ui->ListView1, true);
-        connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this,
-            &TRouteRedistributForm::ListView1Click);
+        OnListClick(*m_request, this, &TRouteRedistributForm::ListView1Click);
         m_request->BindComboBox(Source, ui->ComboBox1);
         m_request->BindComboBox(Destination, ui->ComboBox2);
         m_request->BindComboBox(Type, ui->ComboBox3);

@@ -5,6 +5,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
 #include "CvStandardOptions.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "SystemVariables.h"
 
@@ -38,8 +39,7 @@ void TCommunityStringTableForm::FormCreate()
     m_request = AddRequest(CommunityVars, MVT_UMV, 1);
     Run(m_request, [this] {
         m_request->BindListView(ui->ListView1, true);
-        connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this,
-            &TCommunityStringTableForm::ListView1Click);
+        OnListClick(*m_request, this, &TCommunityStringTableForm::ListView1Click);
         m_request->BindEdit(Index, QStringLiteral("%s"), ui->Edit1);
         m_request->BindEdit(Name, QStringLiteral("%s"), ui->Edit2);
         m_request->BindEdit(SecurityName, QStringLiteral("%s"), ui->Edit3);
@@ -81,30 +81,34 @@ void TCommunityStringTableForm::AddBtnClick()
     Write();
 }
 
-QString TCommunityStringTableForm::DeleteQuestion(const QString &name, bool inUse)
+QString TCommunityStringTableForm::DeleteWarning(const QString &name)
 {
-    if (inUse)
-        return QStringLiteral("This program writes to the switch with the community \"%1\": "
-                              "once it is deleted, no setting can be written any more. "
-                              "Delete it all the same?")
-            .arg(name);
-    return QStringLiteral("Delete the community \"%1\"?").arg(name);
+    return QStringLiteral("This program writes to the switch with the community \"%1\": "
+                          "once it is deleted, no setting can be written any more. "
+                          "Delete it all the same?")
+        .arg(name);
 }
 
+// Destroys the selected row without asking, unless it is the community
+// this program writes with: the pane shows that row again first, so the
+// name checked and the index written are the same row's, whatever the
+// fields had been edited to.
 void TCommunityStringTableForm::DeleteBtnClick()
 {
     if (AnyBusy() || !m_request || SelectedCaption(ui->ListView1).isEmpty())
         return;
+    m_request->ShowSelectedRow();
     const QString name = ui->Edit2->text();
     const QString writing = SessionDefaults().security.writeCommunity;
-    const bool inUse = !writing.isEmpty() && name == writing;
-    const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    QMessageBox box(inUse ? QMessageBox::Warning : QMessageBox::Question, caption,
-        DeleteQuestion(name, inUse), QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    const QPointer<TCommunityStringTableForm> self(this);
-    if (box.exec() != QMessageBox::Yes || !self || Closed())
-        return;
+    if (!writing.isEmpty() && name == writing) {
+        const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        QMessageBox box(QMessageBox::Warning, caption, DeleteWarning(name),
+            QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        const QPointer<TCommunityStringTableForm> self(this);
+        if (box.exec() != QMessageBox::Yes || !self || Closed())
+            return;
+    }
     ui->ComboBox2->setCurrentIndex(RowStatusItem::Destroy);
     Write();
     ui->DeleteBtn->setEnabled(false);

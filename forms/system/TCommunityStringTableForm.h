@@ -12,9 +12,9 @@ class TCommunityStringTableForm;
 
 // Security > Community String Table: the SNMP communities of the switch,
 // a bound table window. The index is the community's row name, written in
-// full as the last part of the instance. Delete asks first, and warns when
-// the row is the community this module writes with: without it nothing
-// more could be set.
+// full as the last part of the instance. Delete destroys the selected row
+// without asking, but warns first when it is the community this module
+// writes with: without it nothing more could be set.
 class TCommunityStringTableForm : public THandLaidForm
 {
     Q_OBJECT
@@ -29,8 +29,8 @@ public:
     void DeleteBtnClick();
     void ListView1Click();
 
-    // The question Delete asks for a community.
-    static QString DeleteQuestion(const QString &name, bool inUse);
+    // The warning Delete gives for the community this program writes with.
+    static QString DeleteWarning(const QString &name);
 
 protected:
     void FormCreate() override;

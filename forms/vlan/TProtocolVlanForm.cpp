@@ -4,6 +4,7 @@
 
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "SelectiveWrite.h"
 #include "VlanVariables.h"
@@ -35,8 +36,7 @@ void TProtocolVlanForm::FormCreate()
     m_request = AddRequest(ProtocolVlanVars, MVT_UMV, 1);
     Run(m_request, [this] {
         m_request->BindListView(ui->ListView1, true);
-        connect(ui->ListView1, &QTreeWidget::itemSelectionChanged, this,
-            &TProtocolVlanForm::ListView1Click);
+        OnListClick(*m_request, this, &TProtocolVlanForm::ListView1Click);
         m_request->BindEdit(Index, QStringLiteral("%i{n1x4094l4}"), ui->Index);
         m_request->BindEdit(Name, QStringLiteral("%s{l15}"), ui->Name);
         m_request->BindComboBox(ProtocolType, ui->ProtocolType);

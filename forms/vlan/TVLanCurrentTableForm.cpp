@@ -3,6 +3,7 @@
 #include "ui_TVLanCurrentTableForm.h"
 
 #include "CvSNMPRequest2Edits.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "PortGrids.h"
 #include "TStackingPortUitForm.h"
@@ -48,8 +49,7 @@ void TVLanCurrentTableForm::FormCreate()
     m_table = AddRequest(CurrentVlanVars, MVT_UMV, 2);
     Run(m_table, [&] {
         m_table->BindListView(ui->LV_dot1qVlanCurrentEntry, true);
-        connect(ui->LV_dot1qVlanCurrentEntry, &QTreeWidget::itemSelectionChanged, this,
-            &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick);
+        OnListClick(*m_table, this, &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick);
         m_table->BindStaticText(CurrentVlan::VlanIndex, ui->StaticText1);
         m_table->BindCheckBoxList(CurrentVlan::Egress, bits, m_egress->PortCheckBoxes);
         m_table->BindCheckBoxList(CurrentVlan::Untagged, bits, m_untagged->PortCheckBoxes);

@@ -4,6 +4,7 @@
 
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
+#include "ListClicks.h"
 #include "ListViews.h"
 #include "PortGrids.h"
 #include "TStackingPortUitForm.h"
@@ -58,8 +59,7 @@ void TVlanStaticForm::FormCreate()
         using namespace StaticVlan;
         m_table->BindListView(ui->LV_dot1qVlanStaticEntry, true);
         // After the binding's own handler: the row is in the controls then.
-        connect(ui->LV_dot1qVlanStaticEntry, &QTreeWidget::itemSelectionChanged, this,
-            &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
+        OnListClick(*m_table, this, &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
         m_table->BindEdit(VlanId, QStringLiteral("%s"), ui->ED_VLANID);
         m_table->BindEdit(Name, QStringLiteral("%s"), ui->ED_VLANName);
         m_table->BindCheckBoxList(Egress, bits, m_egress->PortCheckBoxes);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 void PointSessionAt(const SimulatorProcess &sim)
 {
@@ -72,6 +73,24 @@ QString ReadScalar(const char *oid, qint32 syntax)
     r.SetVarList(vars, SVT_SV, 0);
     r.Get(true);
     return r.varList.Var(0).value;
+}
+
+void ClickRow(QTreeWidget *list, QTreeWidgetItem *row)
+{
+    QVERIFY(list && row);
+    list->scrollToItem(row);
+    // Inside the viewport also when the row is wider than the list.
+    const QRect rect = list->visualItemRect(row);
+    const QPoint at(std::min(rect.center().x(), list->viewport()->width() / 2), rect.center().y());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+void ClickBelowRows(QTreeWidget *list)
+{
+    QVERIFY(list);
+    const QPoint at(4, list->viewport()->height() - 3);
+    QVERIFY2(!list->itemAt(at), "no space below the rows");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
 }
 
 int AgentPackets()

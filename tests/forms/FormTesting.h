@@ -17,6 +17,8 @@
 
 class FakeMainWindow;
 class SimulatorProcess;
+class QTreeWidget;
+class QTreeWidgetItem;
 class TStackingPortUitForm;
 struct CvSNMPVar;
 
@@ -53,6 +55,13 @@ bool SnmpSet(
 // tries looks 20 ms apart, or as soon as the asking test function failed or
 // ended.
 void AnswerMessageBox(QString *text, int tries = 250);
+
+// Presses and releases the mouse on a row of the list, as the operator
+// clicks it (the row is scrolled into sight first); the windows take
+// selections the program makes for no click.
+void ClickRow(QTreeWidget *list, QTreeWidgetItem *row);
+// Clicks the list below its last row, which leaves no row selected.
+void ClickBelowRows(QTreeWidget *list);
 
 // Waits until the window has made its first requests and none is busy.
 #define WAIT_IDLE(window) QTRY_VERIFY_WITH_TIMEOUT((window).Created() && !(window).AnyBusy(), 20000)

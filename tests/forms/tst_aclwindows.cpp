@@ -38,7 +38,7 @@ void select(QWidget &window, const QString &caption)
     auto *view = child<QTreeWidget>(window, "ListView1");
     QTreeWidgetItem *row = RowWithCaption(view, caption);
     QVERIFY2(row, qPrintable(caption));
-    view->setCurrentItem(row);
+    ClickRow(view, row);
 }
 
 void choose(QWidget &window, const char *box, const char *text)

@@ -43,7 +43,7 @@ void select(QWidget &window, const QString &caption)
     auto *view = child<QTreeWidget>(window, "ListView1");
     // Rows of a read reach the view in batches.
     QTRY_VERIFY2_WITH_TIMEOUT(RowWithCaption(view, caption), qPrintable(caption), 5000);
-    view->setCurrentItem(RowWithCaption(view, caption));
+    ClickRow(view, RowWithCaption(view, caption));
 }
 
 // Clicks button of the list window with steps run inside the modal dialog

@@ -36,9 +36,9 @@ template <class T> T *child(QWidget &window, const char *name)
 void select(QTreeWidget *list, const QString &caption)
 {
     if (QTreeWidgetItem *row = RowWithCaption(list, caption))
-        list->setCurrentItem(row);
+        ClickRow(list, row);
     else
-        list->clearSelection();
+        ClickBelowRows(list);
 }
 
 // The rows of a table with three indexes, by the text of the second (the
@@ -195,11 +195,11 @@ void TstFilterWindows::learnedGroupsShowOnlyWhileSelected()
             QCOMPARE(first->text(0), QString("1"));
             QCOMPARE(first->text(1), QString("01005E000001"));
             QVERIFY(!w.EgressGrid()->Port(1, 1)->isEnabled());
-            list->setCurrentItem(first);
+            ClickRow(list, first);
             QCOMPARE(CheckedBoxes(*w.EgressGrid()), (QList<int> {0, 1, 2, 3, 66}));
             QCOMPARE(CheckedBoxes(*w.LearntGrid()), (QList<int> {1, 66}));
             QVERIFY(w.EgressGrid()->Port(1, 1)->isEnabled());
-            list->clearSelection();
+            ClickBelowRows(list);
             QVERIFY(CheckedBoxes(*w.EgressGrid()).isEmpty());
             QVERIFY(!w.LearntGrid()->Port(1, 2)->isEnabled());
         });
@@ -267,14 +267,14 @@ void TstFilterWindows::unicastDeleteRestoresTheMaskedColumn()
             QCOMPARE(list->topLevelItemCount(), 2);
             refusedWithoutSelection(remove);
 
-            list->setCurrentItem(list->topLevelItem(1));
+            ClickRow(list, list->topLevelItem(1));
             QCOMPARE(child<QLineEdit>(w, "UnicastAddress")->text(), QString("00005E005302"));
             remove->click();
             WAIT_IDLE(w);
             QCOMPARE(entries(StaticUnicastVars).keys(), QStringList {"00005E005301"});
             QVERIFY(child<QLineEdit>(w, "UnicastAddress")->text().isEmpty());
 
-            list->setCurrentItem(list->topLevelItem(0));
+            ClickRow(list, list->topLevelItem(0));
             CvSNMPRequest &request = w.Request()->request;
             const quint16 port = request.device.port;
             request.device.port = silent.port();
@@ -288,7 +288,7 @@ void TstFilterWindows::unicastDeleteRestoresTheMaskedColumn()
             child<QPushButton>(w, "RefreshBtn")->click();
             WAIT_IDLE(w);
             QCOMPARE(list->topLevelItem(0)->text(3).left(2), QString("20"));
-            list->setCurrentItem(list->topLevelItem(0));
+            ClickRow(list, list->topLevelItem(0));
             QCOMPARE(CheckedBoxes(*w.PortGrid()), QList<int> {2});
             remove->click();
             WAIT_IDLE(w);

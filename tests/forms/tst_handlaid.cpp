@@ -40,6 +40,8 @@ private slots:
     void flagsComeBackOnEveryPath();
     void accessWindowsCreateEditAndDelete_data();
     void accessWindowsCreateEditAndDelete();
+    void selectedRowClickedAgainHasItsButtons_data();
+    void selectedRowClickedAgainHasItsButtons();
 };
 
 void TstHandLaid::initTestCase()
@@ -198,7 +200,7 @@ void selectRow(QWidget &window, const QStringList &keys)
         for (int k = 0; k < keys.size(); ++k)
             same = same && row->text(k) == keys.at(k);
         if (same) {
-            list->setCurrentItem(row);
+            ClickRow(list, row);
             return;
         }
     }
@@ -298,6 +300,92 @@ void TstHandLaid::accessWindowsCreateEditAndDelete()
         click(*window, buttons.at(2));
         QTRY_VERIFY_WITH_TIMEOUT(!window->AnyBusy(), 20000);
         QVERIFY(!ReadTable(table, MVT_UMV, indexCount).contains(key));
+    };
+    QTimer::singleShot(0, [&] {
+        const QPointer<THandLaidForm> window
+            = qobject_cast<THandLaidForm *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        steps(window);
+        if (window)
+            window->close();
+    });
+    const WindowCommands::Command command = WindowCommands::Find(className);
+    QVERIFY(command);
+    command();
+}
+
+void TstHandLaid::selectedRowClickedAgainHasItsButtons_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("press"); // opens the edit dialog, or writes
+    QTest::addColumn<bool>("dialog"); // closed again; else the write fails
+    QTest::addColumn<QStringList>("rowButtons");
+    const auto row = [](const char *name, const char *className, const char *press, bool dialog,
+                         const QStringList &buttons) {
+        QTest::newRow(name) << className << press << dialog << buttons;
+    };
+    row("MD5 keys", "TMd5InformationForm", "EditButton", true, {"EditButton"});
+    row("log hosts", "TSystemLogHostForm", "AddButton", true, {"EditButton"});
+    row("member switches", "TMSInformationForm", "EditButton", true, {"EditButton"});
+    row("communities", "TCommunityStringTableForm", "DeleteBtn", false, {"DeleteBtn"});
+    row("route redistribution", "TRouteRedistributForm", "EditBtn", false, {"DeleteBtn"});
+    row("protocol VLANs", "TProtocolVlanForm", "Edit", false, {"Edit", "Delete"});
+    row("login methods", "TLoginMethodListForm", "EditButton", false,
+        {"EditButton", "DeleteButton"});
+}
+
+// Whatever a dialog or a failed write left of the pane, a click on the row
+// that stays selected, or on it again, gives it its buttons.
+void TstHandLaid::selectedRowClickedAgainHasItsButtons()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, press);
+    QFETCH(bool, dialog);
+    QFETCH(QStringList, rowButtons);
+    const auto enabled = [&](QWidget &window) {
+        for (const QString &name : rowButtons) {
+            auto *b = window.findChild<QPushButton *>(name);
+            if (!b || !b->isEnabled())
+                return false;
+        }
+        return true;
+    };
+    const auto steps = [&](THandLaidForm *window) {
+        QTRY_VERIFY_WITH_TIMEOUT(window->Created() && !window->AnyBusy(), 20000);
+        auto *list = window->findChild<QTreeWidget *>("ListView1");
+        QVERIFY(list && list->topLevelItemCount() > 0);
+        // Not the community this program writes with: deleting it asks.
+        QString caption = list->topLevelItem(0)->text(0);
+        if (caption == SessionDefaults().security.writeCommunity)
+            caption = list->topLevelItem(1)->text(0);
+        ClickRow(list, list->findItems(caption, Qt::MatchExactly).value(0));
+        QVERIFY(enabled(*window));
+        if (dialog) {
+            QTimer::singleShot(50, window, [window] {
+                auto *open = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                if (open && open != window)
+                    open->reject();
+            });
+            click(*window, press);
+        } else {
+            for (const QPointer<CvSNMPRequest2Controls> &r : window->Requests()) {
+                r->request.device.port = SimulatorProcess::silentPort();
+                r->request.timeout = 10;
+                r->request.retries = 0;
+            }
+            click(*window, press);
+            QTRY_VERIFY_WITH_TIMEOUT(!window->AnyBusy(), 20000);
+            for (const QPointer<CvSNMPRequest2Controls> &r : window->Requests())
+                r->request.device.port = m_sim->port();
+        }
+        QVERIFY(!enabled(*window));
+        QTreeWidgetItem *again = list->findItems(caption, Qt::MatchExactly).value(0);
+        QVERIFY(again);
+        ClickRow(list, again);
+        QVERIFY(enabled(*window));
+        ClickRow(list, again);
+        QVERIFY(enabled(*window));
     };
     QTimer::singleShot(0, [&] {
         const QPointer<THandLaidForm> window

@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 namespace {
@@ -91,6 +92,7 @@ private slots:
     void trunkAddChecksMembersOverTheStackAndDeleteRemoves();
     void agentKeepsTrunksApart_data();
     void agentKeepsTrunksApart();
+    void trunkRefreshWithARowSelectedWalksOnce();
     void segmentationWritesTheSelectedPortOnly();
     void lacpStatesShowMostSignificantBitFirst();
     void trafficClassSetWritesTheSwitchAlone();
@@ -308,7 +310,7 @@ void TstPortWindows::trunkAddChecksMembersOverTheStackAndDeleteRemoves()
         auto *list = child<QTreeWidget>(w, "LV_PortTrunk");
         auto *state = child<QComboBox>(w, "ComboBox1");
         for (const QString &next : {"disable", "enable"}) {
-            list->setCurrentItem(RowWithCaption(list, "1"));
+            ClickRow(list, RowWithCaption(list, "1"));
             QCOMPARE(child<QLineEdit>(w, "UnitEdit")->text(), QString("1"));
             QCOMPARE(child<QLineEdit>(w, "PortEdit")->text(), QString("41"));
             QCOMPARE(state->currentText(), QString(next == "enable" ? "disable" : "enable"));
@@ -317,7 +319,7 @@ void TstPortWindows::trunkAddChecksMembersOverTheStackAndDeleteRemoves()
             WAIT_IDLE(w);
             QCOMPARE(trunks().value("1").value(Trunk::State), next);
         }
-        list->setCurrentItem(list->topLevelItem(1));
+        ClickRow(list, list->topLevelItem(1));
         QVERIFY(!child<QLineEdit>(w, "ED_Index")->isEnabled());
         QCOMPARE(child<QLineEdit>(w, "ED_Index")->text(), QString("2"));
         QCOMPARE(child<QLineEdit>(w, "PortEdit")->text(), QString("3"));
@@ -326,7 +328,7 @@ void TstPortWindows::trunkAddChecksMembersOverTheStackAndDeleteRemoves()
         WAIT_IDLE(w);
         QCOMPARE(list->topLevelItemCount(), 2);
         QCOMPARE(child<QLineEdit>(w, "ED_Index")->text(), QString());
-        list->setCurrentItem(RowWithCaption(list, "3"));
+        ClickRow(list, RowWithCaption(list, "3"));
         QCOMPARE(child<QLineEdit>(w, "UnitEdit")->text(), QString("4"));
         QCOMPARE(clickAnswering(child<QPushButton>(w, "BT_Delete")), QString());
         WAIT_IDLE(w);
@@ -395,6 +397,39 @@ void TstPortWindows::agentKeepsTrunksApart()
     QCOMPARE(trunks(), before);
 }
 
+// On a slow agent, Refresh with a row selected walks the table once, as
+// with none selected, and the list holds every trunk when it is done.
+void TstPortWindows::trunkRefreshWithARowSelectedWalksOnce()
+{
+    SimulatorProcess slow({"--stack", "1:TRV-8170QL,2:TRM6140QL*", "--delay-ms", "150"});
+    QVERIFY2(slow.isReady(), qPrintable(slow.errorText()));
+    PointSessionAt(slow);
+    BindUnitList(m_main);
+    const auto back = qScopeGuard([this] { ResetBed(); });
+    QVERIFY(agentCreatesTrunk(5, 3, {2, 3}));
+    const auto getNexts = [] { return ReadScalar("1.3.6.1.2.1.11.16", SyntaxCounter).toInt(); };
+    RunFromMenu<TPortTrunkForm>("TPortTrunkForm", [&](TPortTrunkForm &w) {
+        WAIT_IDLE(w);
+        auto *list = child<QTreeWidget>(w, "LV_PortTrunk");
+        auto *refresh = child<QPushButton>(w, "BT_Get");
+        QCOMPARE(list->topLevelItemCount(), 2);
+        int before = getNexts();
+        refresh->click();
+        WAIT_IDLE(w);
+        const int walk = getNexts() - before;
+        QVERIFY(walk > 0);
+        for (const char *trunk : {"1", "5"}) {
+            ClickRow(list, RowWithCaption(list, trunk));
+            QVERIFY(!child<QLineEdit>(w, "ED_Index")->isEnabled());
+            before = getNexts();
+            refresh->click();
+            WAIT_IDLE(w);
+            QCOMPARE(getNexts() - before, walk);
+            QCOMPARE(list->topLevelItemCount(), 2);
+        }
+    });
+}
+
 QList<int> forwardPorts(const QString &port)
 {
     return SetBits(Octets(
@@ -415,7 +450,7 @@ void TstPortWindows::segmentationWritesTheSelectedPortOnly()
             QCOMPARE(clickAnswering(set), QString());
             QCOMPARE(AgentPackets(), packets + 1);
 
-            list->setCurrentItem(list->topLevelItem(1));
+            ClickRow(list, list->topLevelItem(1));
             QCOMPARE(child<QLineEdit>(w, "Combo_Unit")->text(), QString("1"));
             QCOMPARE(child<QLineEdit>(w, "Combo_Port")->text(), QString("2"));
             w.ForwardGrid()->Port(1, 5)->click();

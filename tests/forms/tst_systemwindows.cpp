@@ -51,7 +51,7 @@ void select(QWidget &window, const QString &caption, int column = 0, const QStri
         return nullptr;
     };
     QTRY_VERIFY2_WITH_TIMEOUT(row(), qPrintable(caption), 5000);
-    view->setCurrentItem(row());
+    ClickRow(view, row());
 }
 
 QString memo(QWidget &window)
@@ -130,7 +130,7 @@ private slots:
     void summerTimeRefusesBeforeWritingAnything();
     void bootpKeepsFourServersPerInterface();
     void redistributionTypesAndMetricBounds();
-    void communityDeleteAsksAndWarns();
+    void communityDeleteTakesTheSelectedRow();
     void dot1xStatisticsRowsAndSilentAgent();
 };
 
@@ -357,9 +357,9 @@ void TstSystemWindows::redistributionTypesAndMetricBounds()
     });
 }
 
-// Add makes a community; Delete asks, warns for the community this program
-// writes with and sends nothing on No.
-void TstSystemWindows::communityDeleteAsksAndWarns()
+// Add makes a community; Delete destroys the selected row without asking,
+// warns for the community this program writes with and sends nothing on No.
+void TstSystemWindows::communityDeleteTakesTheSelectedRow()
 {
     using namespace Community;
     const auto communities = [] { return ReadTable(CommunityVars, MVT_UMV, 1); };
@@ -380,16 +380,21 @@ void TstSystemWindows::communityDeleteAsksAndWarns()
             QString question;
             answerBox(&question, QMessageBox::No);
             child<QPushButton>(w, "DeleteBtn")->click();
-            QCOMPARE(question, TCommunityStringTableForm::DeleteQuestion("marlowe", true));
+            QCOMPARE(question, TCommunityStringTableForm::DeleteWarning("marlowe"));
             QCOMPARE(AgentPackets(), packets + 1);
 
+            // The fields edited to name another row: the selected one goes,
+            // and nothing is asked about it.
             select(w, "lab-ro");
-            answerBox(&question, QMessageBox::Yes);
+            child<QLineEdit>(w, "Edit1")->setText("marlowe");
+            child<QLineEdit>(w, "Edit2")->setText("marlowe");
+            question.clear();
+            answerBox(&question, QMessageBox::Yes, 50);
             child<QPushButton>(w, "DeleteBtn")->click();
-            QCOMPARE(question, TCommunityStringTableForm::DeleteQuestion("lab-ro", false));
             WAIT_IDLE(w);
             QVERIFY(!communities().contains("lab-ro"));
             QVERIFY(communities().contains("marlowe"));
+            QVERIFY2(question.isEmpty(), qPrintable(question));
             QVERIFY2(!memo(w).contains("rror"), qPrintable(memo(w)));
         });
 }

@@ -44,9 +44,9 @@ void select(QWidget &window, const char *list, const QString &caption)
     auto *view = child<QTreeWidget>(window, list);
     QTreeWidgetItem *row = RowWithCaption(view, caption);
     if (row)
-        view->setCurrentItem(row);
+        ClickRow(view, row);
     else
-        view->clearSelection();
+        ClickBelowRows(view);
 }
 
 QMap<QString, QStringList> staticVlans()
@@ -172,7 +172,7 @@ void TstVlanWindows::staticTableAddsSetsAndDeletes()
         QCOMPARE(child<QLabel>(w, "VlanNumDeletes")->text(), QString::number(deletes + 1));
         QVERIFY(!child<QPushButton>(w, "SetBtn")->isVisible());
         auto *list = child<QTreeWidget>(w, "LV_dot1qVlanCurrentEntry");
-        list->setCurrentItem(list->topLevelItem(0));
+        ClickRow(list, list->topLevelItem(0));
         QCOMPARE(child<QLabel>(w, "StaticText1")->text(), QString("1"));
         QCOMPARE(CheckedBoxes(*w.EgressGrid()).size(), 100);
     });
@@ -245,6 +245,20 @@ void TstVlanWindows::shortPortListLeavesNothingToWrite()
 void TstVlanWindows::basicConfigureWritesGvrpAndReadsAgain()
 {
     constexpr const char *gvrp = "1.3.6.1.2.1.17.7.1.1.5";
+    // Opened while the agent does not answer, the window shows no state, and
+    // a Set once the agent answers again leaves the agent's state alone.
+    QCOMPARE(ReadScalar(gvrp, SyntaxInteger), QString("2"));
+    SessionDefaults().device.port = SimulatorProcess::silentPort();
+    SessionDefaults().timeout = 30;
+    RunFromMenu<TVLanGeneralInfoForm>("TVLanGeneralInfoForm", [&](TVLanGeneralInfoForm &w) {
+        WAIT_IDLE(w);
+        QCOMPARE(child<QComboBox>(w, "GvrpStatus")->currentIndex(), -1);
+        w.Request()->request.device.port = m_sim->port();
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+    });
+    ResetBed();
+    QCOMPARE(ReadScalar(gvrp, SyntaxInteger), QString("2"));
     RunFromMenu<TVLanGeneralInfoForm>("TVLanGeneralInfoForm", [&](TVLanGeneralInfoForm &w) {
         WAIT_IDLE(w);
         QCOMPARE(child<QLabel>(w, "MaxVlanId")->text(), QString("4094"));
@@ -324,6 +338,18 @@ void TstVlanWindows::protocolVlanSendsOnlyWhatApplies()
         add->click();
         QCOMPARE(text, QString(TProtocolVlanForm::NotCreateAndGo));
         QCOMPARE(AgentPackets(), packets + 1); // this read alone
+
+        // An index alone: what nobody chose is not sent, the agent's
+        // defaults stand.
+        index->setText("31");
+        status->setCurrentIndex(RowStatusItem::CreateAndGo);
+        add->click();
+        WAIT_IDLE(w);
+        const QStringList made = ReadTable(ProtocolVlanVars, MVT_UMV, 1).value("31");
+        QCOMPARE(made.value(ProtocolVlan::ProtocolType), QString("protocol-ip"));
+        QCOMPARE(made.value(ProtocolVlan::Advertisement), QString("disabled"));
+        QVERIFY(SnmpSet(*m_sim, QString("1.3.6.1.4.1.%1.12.16.1.1.1.7.31").arg(TRV_PEN), "i", "6"));
+        index->setText("30");
 
         // Fields left from a user-defined protocol are not sent for another.
         status->setCurrentIndex(RowStatusItem::CreateAndGo);

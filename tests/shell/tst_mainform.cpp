@@ -1,6 +1,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "GeneratedWindows.h"
 #include "HandLaidWindows.h"
+#include "PortButton.h"
 #include "SimulatorProcess.h"
 #include "TAboutForm.h"
 #include "TConfigForm.h"
@@ -350,6 +351,7 @@ private slots:
     void aboutShowsLongVersion();
     void noParameters();
     void everyMenuItemEnabled();
+    void portMenuPressesItsPort();
 
 private:
     std::unique_ptr<TMainForm> start();
@@ -685,6 +687,47 @@ void TstMainForm::everyMenuItemEnabled()
         else if (!top->isEnabled())
             disabled.append(top->text());
     QVERIFY2(disabled.isEmpty(), qPrintable(disabled.join('\n')));
+}
+
+// Either item of the port menu leaves pressed the port it was opened on,
+// and only that one, before its window opens.
+void TstMainForm::portMenuPressesItsPort()
+{
+    auto form = start();
+    QWidget panel;
+    QList<QPushButton *> ports;
+    for (int k = 0; k < 3; ++k) {
+        auto *port = new QPushButton(QString::number(k + 1), &panel);
+        port->setCheckable(true);
+        AttachPortMenu(port, form->PortInfoPopupMenu());
+        form->PortButtons().append(port);
+        ports.append(port);
+    }
+    const auto pressed = [&] {
+        QList<int> down;
+        for (int k = 0; k < ports.size(); ++k)
+            if (ports.at(k)->isChecked())
+                down.append(k);
+        return down;
+    };
+    QMenu *menu = form->PortInfoPopupMenu();
+    QList<int> atOpen;
+    for (const char *item : {"Port Information", "Port Configuration"}) {
+        const QString target = QString("Port menu > ") + item;
+        const WindowCommands::Command real = WindowCommands::Find(target);
+        const auto restore = qScopeGuard([&] { WindowCommands::Register(target, real); });
+        WindowCommands::Register(target, [&] { atOpen = pressed(); });
+        atOpen = {-1};
+        form->PortButtonClick(ports.at(0));
+        emit ports.at(2)->customContextMenuRequested(QPoint(1, 1));
+        QAction *action = menu->findChild<QAction *>(QString(item).remove(' '));
+        QVERIFY(action);
+        action->trigger();
+        menu->close();
+        QCOMPARE(atOpen, QList<int> {2});
+        QCOMPARE(pressed(), QList<int> {2});
+    }
+    form->PortButtons().clear();
 }
 
 QTEST_MAIN(TstMainForm)
