@@ -240,10 +240,13 @@ void TstFilterWindows::multicastFilterSetWritesTheEntryNamed()
             QCOMPARE(row.value(StaticFilter::ReceivePort), QString("0"));
             QCOMPARE(portsOf(row, 3), QList<int> {unit2Port5});
 
-            const QList<QTreeWidgetItem *> second
-                = list->findItems("01005E000182", Qt::MatchExactly, StaticFilter::Address);
-            QCOMPARE(second.size(), 1);
-            list->setCurrentItem(second.first());
+            const auto pick = [list](const QString &mac) {
+                const QList<QTreeWidgetItem *> rows
+                    = list->findItems(mac, Qt::MatchExactly, StaticFilter::Address);
+                QVERIFY2(rows.size() == 1, qPrintable(mac));
+                list->setCurrentItem(rows.first());
+            };
+            pick("01005E000182");
             QCOMPARE(mac->text(), QString("01005E000182"));
             mac->setText("01005E000183");
             set->click();
@@ -255,7 +258,7 @@ void TstFilterWindows::multicastFilterSetWritesTheEntryNamed()
                 entries(StaticMulticastVars).value("01005E000182").value(StaticFilter::ReceivePort),
                 QString("3"));
 
-            select(list, "1");
+            pick(address);
             QCOMPARE(mac->text(), address);
             QCOMPARE(CheckedBoxes(*w.PortGrid()), before);
             w.PortGrid()->Port(2, 5)->click();
