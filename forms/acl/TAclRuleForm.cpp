@@ -56,7 +56,7 @@ bool TAclRuleForm::CheckSent(QList<bool> sent, bool add, const QList<Field> &fie
         if (!sent[f.var])
             continue;
         const QString name = QString::fromLatin1(f.label);
-        if (!Filled(f.edit, QString::fromLatin1(EmptyEdit).arg(name)))
+        if (!f.mayBeEmpty && !Filled(f.edit, QString::fromLatin1(EmptyEdit).arg(name)))
             return false;
         if (f.octets > 0 && !HexOf(f.edit, f.octets, name))
             return false;

@@ -67,13 +67,15 @@ protected:
     virtual bool Exclusions(QList<int> &excluded, bool add) = 0;
 
     // For Exclusions: a sent edit must be filled (and hold exactly octets
-    // hexadecimal octets when octets > 0), a sent choice chosen.
+    // hexadecimal octets when octets > 0), a sent choice chosen. A text
+    // field (mayBeEmpty) is sent empty too: that is a value of its own.
     struct Field
     {
         int var;
         QLineEdit *edit;
         const char *label;
         int octets = 0;
+        bool mayBeEmpty = false;
     };
     struct Choice
     {

@@ -77,8 +77,9 @@ bool TEthernetInformationRuleForm::Exclusions(QList<int> &excluded, bool add)
     if (ui->cbxPermit->isChecked() && ui->PermitComboBox->currentText() == QLatin1String("deny"))
         for (int i = EnablePriority; i <= ReplaceDscp; ++i)
             sent[i] = false;
+    // An empty VLAN name is the rule for any VLAN.
     return CheckSent(sent, add,
-        {{Vlan, ui->VlanRuleEdit, "Vlan Rule"},
+        {{Vlan, ui->VlanRuleEdit, "Vlan Rule", 0, true},
             {SrcMac, ui->SourceMACEdit, "Source MAC Address Rule", 6},
             {DstMac, ui->DestMACEdit, "Destination MAC Address Rule", 6},
             {Ieee8021p, ui->IEEE8021pEdit, "8021P Rule"},

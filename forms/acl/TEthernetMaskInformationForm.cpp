@@ -54,12 +54,17 @@ void TEthernetMaskInformationForm::FormCreate()
     });
 }
 
-bool TEthernetMaskInformationForm::exclusions(QList<int> &excluded)
+bool TEthernetMaskInformationForm::exclusions(QList<int> &excluded, bool add)
 {
     using namespace EthernetMask;
     const int state = ui->MacMaskStateComBo->currentIndex();
-    const bool src = state == SrcMac || state == DstSrcMac;
-    const bool dst = state == DstMac || state == DstSrcMac;
+    // A new mask that examines one address may leave that mask empty; the
+    // agent refuses an empty mask where it examines both.
+    const auto given = [add, state](const QLineEdit *edit) {
+        return !add || state == DstSrcMac || !edit->text().trimmed().isEmpty();
+    };
+    const bool src = (state == SrcMac || state == DstSrcMac) && given(ui->MacAddMaskSourceEdit);
+    const bool dst = (state == DstMac || state == DstSrcMac) && given(ui->MacMaskDstEdit);
     if (state < 0)
         excluded.append(MaskState);
     if (src && !HexOf(ui->MacAddMaskSourceEdit, 6, QStringLiteral("Mac Address Mask Source")))
@@ -90,7 +95,7 @@ void TEthernetMaskInformationForm::SetBtnClick()
         return;
     }
     QList<int> excluded {RowStatus};
-    if (exclusions(excluded))
+    if (exclusions(excluded, false))
         WriteRow(excluded);
 }
 
@@ -109,7 +114,7 @@ void TEthernetMaskInformationForm::BT_SetClick()
         return;
     }
     QList<int> excluded;
-    if (exclusions(excluded))
+    if (exclusions(excluded, true))
         WriteRow(excluded);
 }
 

@@ -10,8 +10,9 @@ class TEthernetMaskInformationForm;
 
 // Access Control > Ethernet Mask Information: the Ethernet access profiles.
 // The MAC masks go only with a mask state that examines them, and such a
-// mask must be given in full; Set never sends the row status except to
-// destroy the row.
+// mask must be given in full; Add of a mask with one MAC mask may leave that
+// mask empty (the agent keeps its default), both masks must be given. Set
+// never sends the row status except to destroy the row.
 class TEthernetMaskInformationForm : public TAclTableForm
 {
     Q_OBJECT
@@ -35,7 +36,7 @@ protected:
 private:
     // The columns left out by the mask state and the unchosen boxes; false
     // when a mask the state needs is missing or malformed.
-    bool exclusions(QList<int> &excluded);
+    bool exclusions(QList<int> &excluded, bool add);
 
     std::unique_ptr<Ui::TEthernetMaskInformationForm> ui;
 };

@@ -101,17 +101,17 @@ bool TIPMaskInformationForm::exclusions(QList<int> &excluded)
     if (ui->UDPOptionComBo->currentIndex() <= OtherPort)
         drop(UdpOption, UdpOption);
 
-    // The port masks follow the option of the protocol in use alone: an
-    // option left over from the other protocol selects nothing.
+    // A port mask goes when the TCP or the UDP option examines that port;
+    // the protocol type below still drops both where it has no ports.
     const int protocol = ui->UseProTypeComBo->currentIndex();
     drop(SrcPortMask, DstPortMask);
-    const int portOption = protocol == Tcp ? ui->TCPOptionComBo->currentIndex()
-        : protocol == Udp                  ? ui->UDPOptionComBo->currentIndex()
-                                           : OtherPort;
-    if (portOption == DstPort || portOption == DstSrcPort)
-        sent[DstPortMask] = true;
-    if (portOption == SrcPort || portOption == DstSrcPort)
-        sent[SrcPortMask] = true;
+    for (const int option :
+        {ui->TCPOptionComBo->currentIndex(), ui->UDPOptionComBo->currentIndex()}) {
+        if (option == DstPort || option == DstSrcPort)
+            sent[DstPortMask] = true;
+        if (option == SrcPort || option == DstSrcPort)
+            sent[SrcPortMask] = true;
+    }
 
     if (ui->TCPFlagBitOptionComBo->currentIndex() != 0)
         drop(TcpFlagBitMask, TcpFlagBitMask);

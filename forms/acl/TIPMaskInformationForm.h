@@ -10,8 +10,8 @@ class TIPMaskInformationForm;
 
 // Access Control > IP Mask Information: the IP access profiles. What is
 // sent follows the mask state and the layer-4 protocol: only the chosen
-// protocol's option columns, its port masks by its own option, and no
-// empty mask field.
+// protocol's option columns, the port masks that the TCP or the UDP option
+// examines (for a protocol with ports), and no empty mask field.
 class TIPMaskInformationForm : public TAclTableForm
 {
     Q_OBJECT

@@ -131,10 +131,12 @@ bool TIPRuleForm::Exclusions(QList<int> &excluded, bool add)
     }
     sent[Protocol] = false; // the agent takes it from the mask
 
-    // A field that is sent must hold a value: an empty one would be written
-    // as 0, 0.0.0.0 or no octets.
+    // A number or address that is sent must hold a value: an empty one
+    // would be written as 0 or 0.0.0.0. An empty VLAN name is the rule for
+    // any VLAN.
     return CheckSent(sent, add,
-        {{Vlan, ui->ApplyVlanEdit, "Apply Vlan"}, {SrcIp, ui->SourceIPEdit, "Source IP Address"},
+        {{Vlan, ui->ApplyVlanEdit, "Apply Vlan", 0, true},
+            {SrcIp, ui->SourceIPEdit, "Source IP Address"},
             {DstIp, ui->DestIPEdit, "Destination IP address"}, {Dscp, ui->DSCPEdit, "DSCP"},
             {Type, ui->RuleTypeEdit, "Rule Type"}, {Code, ui->RuleCodeEdit, "Rule Code"},
             {SrcPort, ui->SourcePortEdit, "Source Port"},

@@ -13,10 +13,12 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-TStaticFilterForm::TStaticFilterForm(QWidget *owner, const CvSNMPVar *table, PortCountRule rule)
+TStaticFilterForm::TStaticFilterForm(
+    QWidget *owner, const CvSNMPVar *table, PortCountRule rule, Entries entries)
     : THandLaidForm(owner)
     , m_table(table)
     , m_rule(rule)
+    , m_entries(entries)
 {
 }
 
@@ -26,8 +28,9 @@ void TStaticFilterForm::Attach(const Controls &controls)
 {
     m_ui = controls;
     ScaleForLargeFonts(true);
-    m_ui.vid->setReadOnly(true);
-    m_ui.address->setReadOnly(true);
+    const bool listed = m_entries == Entries::ListedAndRemoved;
+    m_ui.vid->setReadOnly(listed);
+    m_ui.address->setReadOnly(listed);
     connect(m_ui.refresh, &QPushButton::clicked, this, &TStaticFilterForm::RefreshBtnClick);
     FollowRowCount(m_ui.list, m_ui.count);
 }
@@ -58,6 +61,7 @@ void TStaticFilterForm::FormCreate()
 
 void TStaticFilterForm::enablePane(bool enabled)
 {
+    enabled = enabled || m_entries == Entries::Written;
     if (m_grid)
         m_grid->setEnabled(enabled);
     m_ui.status->setEnabled(enabled);

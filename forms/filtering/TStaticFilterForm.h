@@ -16,15 +16,20 @@ class TStackingPortUitForm;
 struct CvSNMPVar;
 
 // A static filtering table (entries named by VLAN, MAC address and receive
-// port) with one stack port grid for the entry's ports. The VID and MAC
-// address fields show the selected entry and cannot be typed into: every
-// write goes to the selected entry, whose receive port has no field. The
-// grid and the status are enabled only while an entry is selected.
+// port) with one stack port grid for the entry's ports. The receive port has
+// no field. Where entries are only listed and removed, the VID and MAC
+// address fields show the selected entry and cannot be typed into, every
+// write goes to the selected entry, and the grid and the status are enabled
+// only while an entry is selected. Where entries are written, VID, MAC
+// address, grid and status are always open, and a write goes to the entry
+// they name with the selected entry's receive port.
 class TStaticFilterForm : public THandLaidForm
 {
     Q_OBJECT
 
 public:
+    enum class Entries { ListedAndRemoved, Written };
+
     // The controls of the window, made by its form resource.
     struct Controls
     {
@@ -38,7 +43,7 @@ public:
         QPlainTextEdit *memo = nullptr;
     };
 
-    TStaticFilterForm(QWidget *owner, const CvSNMPVar *table, PortCountRule rule);
+    TStaticFilterForm(QWidget *owner, const CvSNMPVar *table, PortCountRule rule, Entries entries);
     ~TStaticFilterForm() override;
 
     TStackingPortUitForm *PortGrid() const { return m_grid; }
@@ -66,6 +71,7 @@ private:
 
     const CvSNMPVar *m_table;
     PortCountRule m_rule;
+    Entries m_entries;
     TStackingPortUitForm *m_grid = nullptr;
     bool m_clearing = false;
 };

@@ -7,7 +7,7 @@
 #include "FlagsGuard.h"
 
 TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget *owner)
-    : TStaticFilterForm(owner, StaticUnicastVars, PortCountRule::ByModel)
+    : TStaticFilterForm(owner, StaticUnicastVars, PortCountRule::ByModel, Entries::ListedAndRemoved)
     , ui(std::make_unique<Ui::TUnicastFilterInformationForm>())
 {
     ui->setupUi(this);

@@ -29,3 +29,12 @@ QString SelectedCaption(const QTreeWidget *list)
     const QList<QTreeWidgetItem *> selected = list->selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text(0);
 }
+
+int ColumnCaptioned(const QTreeWidget *list, const QString &caption)
+{
+    const QTreeWidgetItem *header = list->headerItem();
+    for (int c = 0; c < header->columnCount(); ++c)
+        if (header->text(c) == caption)
+            return c;
+    return -1;
+}

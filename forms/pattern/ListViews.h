@@ -16,3 +16,6 @@ QTreeWidgetItem *RowWithCaption(const QTreeWidget *list, const QString &caption)
 
 // The first column of the selected row; empty without a selection.
 QString SelectedCaption(const QTreeWidget *list);
+
+// The column of the list captioned caption, -1 when there is none.
+int ColumnCaptioned(const QTreeWidget *list, const QString &caption);

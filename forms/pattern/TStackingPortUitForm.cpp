@@ -102,6 +102,18 @@ void TStackingPortUitForm::UncheckAll()
         box->setChecked(false);
 }
 
+void TStackingPortUitForm::SetHiddenPorts(const QByteArray &portList)
+{
+    for (int k = 0; k < PortCheckBoxes.size(); ++k) {
+        QCheckBox *box = PortCheckBoxes.at(k);
+        if (!box->isHidden())
+            continue;
+        const int octet = k / 8;
+        box->setChecked(
+            octet < portList.size() && (quint8(portList.at(octet)) & (0x80u >> (k % 8))));
+    }
+}
+
 QString TStackingPortUitForm::BitList()
 {
     QStringList numbers;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -45,6 +46,9 @@ public:
 
     QCheckBox *Port(int unit, int port) const; // null outside the grid
     void UncheckAll();
+    // The boxes no sheet shows take their bits from portList (octets, port
+    // 1 of unit 1 the first octet's 0x80); bits beyond it are 0.
+    void SetHiddenPorts(const QByteArray &portList);
     QTabWidget *UnitPageControl() const;
 
     // The bit numbers that bind the boxes: "0,1,...,767".

@@ -15,19 +15,9 @@
 
 namespace {
 
-// The column of the list captioned caption, -1 when there is none.
-int columnOf(const QTreeWidget *list, const QString &caption)
-{
-    const QTreeWidgetItem *header = list->headerItem();
-    for (int c = 0; c < header->columnCount(); ++c)
-        if (header->text(c) == caption)
-            return c;
-    return -1;
-}
-
 bool anyRowReads(const QTreeWidget *list, const QString &caption, const QString &text)
 {
-    const int column = columnOf(list, caption);
+    const int column = ColumnCaptioned(list, caption);
     if (column < 0)
         return false;
     for (int r = 0; r < list->topLevelItemCount(); ++r)
@@ -129,7 +119,7 @@ void TPortTrunkForm::LV_PortTrunkClick()
         ui->UnitEdit->setText(QString::number(LogicalPort::UnitOf(master)));
         ui->PortEdit->setText(QString::number(LogicalPort::PortOf(master)));
     }
-    const int column = columnOf(ui->LV_PortTrunk, QStringLiteral("Trunk State"));
+    const int column = ColumnCaptioned(ui->LV_PortTrunk, QStringLiteral("Trunk State"));
     const QString state = column >= 0 ? selected.first()->text(column) : QString();
     if (state == QLatin1String("enable") || state == QLatin1String("disable"))
         ui->ComboBox1->setCurrentText(state);

@@ -211,18 +211,18 @@ QComboBox *TSummerTimeConfigForm::EmptyBox(const QList<QComboBox *> &boxes) cons
     return nullptr;
 }
 
-// Every box of the set the status writes holds a value, and an annual day
-// exists in its month.
+// With a date box empty, the annual mode writes no date and the repeating
+// mode writes the repeat values last read: those must have been read. A
+// whole annual date must exist in its month.
 bool TSummerTimeConfigForm::DatesValid()
 {
     const Mode mode = StatusMode();
-    if (mode != Mode::Annual && mode != Mode::Repeating)
-        return true;
-    if (QComboBox *box = EmptyBox(mode == Mode::Annual ? m_annualBoxes : m_repeatBoxes)) {
-        RefuseInput(QString::fromLatin1(DateMissing), box);
+    if (mode == Mode::Repeating && EmptyBox(m_repeatBoxes)
+        && (ui->Edit2->text().isEmpty() || ui->Edit3->text().isEmpty())) {
+        RefuseInput(QString::fromLatin1(DateMissing), EmptyBox(m_repeatBoxes));
         return false;
     }
-    if (mode == Mode::Annual) {
+    if (mode == Mode::Annual && !EmptyBox(m_annualBoxes)) {
         for (auto [day, month] : {std::pair {ui->DayComboBox, ui->MonthComboBox},
                  std::pair {ui->EDayComboBox, ui->EMonthComboBox}}) {
             if (!SummerTimeDates::DayInMonth(number(day), number(month))) {
@@ -241,24 +241,32 @@ void TSummerTimeConfigForm::SetBtnClick()
     const Mode mode = StatusMode();
     if (!DatesValid())
         return;
-    ui->Edit1->setText(ui->OffSetTimeComboBox->currentText());
+    // An offset the list does not hold stays as read.
+    if (ui->OffSetTimeComboBox->currentIndex() >= 0)
+        ui->Edit1->setText(ui->OffSetTimeComboBox->currentText());
     // Each write waits for its answer: a window closed meanwhile sends no more.
     if (!Run(m_status, [this] { m_status->Write(true, true); }) || Closed())
         return;
     using namespace SummerTimeDates;
     if (mode == Mode::Annual) {
+        if (EmptyBox(m_annualBoxes)) {
+            ReadDates(false);
+            return;
+        }
         ui->AnualTimeStartEdit->setText(EncodeAnnual(number(ui->DayComboBox),
             number(ui->MonthComboBox), number(ui->HourComboBox), number(ui->MiniuteComboBox)));
         ui->AnualTimeEndEdit->setText(EncodeAnnual(number(ui->EDayComboBox),
             number(ui->EMonthComboBox), number(ui->EHourComboBox), number(ui->EMiniuteComboBox)));
         Run(m_status, [this] { m_annual->Write(true, true); });
     } else if (mode == Mode::Repeating) {
-        ui->Edit2->setText(EncodeRepeat(ui->WeekComboBoxR->currentIndex(),
-            ui->SWeekComboBox->currentIndex(), number(ui->MonthComboBoxR),
-            number(ui->HourComboBoxR), number(ui->MiniuteComboBoxR), false));
-        ui->Edit3->setText(EncodeRepeat(ui->EWeekComboBoxR->currentIndex(),
-            ui->EWeekComboBox->currentIndex(), number(ui->EMonthComboBoxR),
-            number(ui->EHourComboBoxR), number(ui->EMiniuteComboBoxR), true));
+        if (!EmptyBox(m_repeatBoxes)) {
+            ui->Edit2->setText(EncodeRepeat(ui->WeekComboBoxR->currentIndex(),
+                ui->SWeekComboBox->currentIndex(), number(ui->MonthComboBoxR),
+                number(ui->HourComboBoxR), number(ui->MiniuteComboBoxR), false));
+            ui->Edit3->setText(EncodeRepeat(ui->EWeekComboBoxR->currentIndex(),
+                ui->EWeekComboBox->currentIndex(), number(ui->EMonthComboBoxR),
+                number(ui->EHourComboBoxR), number(ui->EMiniuteComboBoxR), true));
+        }
         Run(m_status, [this] { m_repeat->Write(true, true); });
     }
 }

@@ -20,8 +20,12 @@ class TSummerTimeConfigForm;
 // value of a few octets. The window shows the set of date boxes the status
 // asks for and codes them into the values and back.
 //
-// Set checks every date box of the status's set before anything is sent;
-// a failure of any write shows in the memo and stops the writes after it.
+// Set writes the status and offset, then the dates of the status's set.
+// With a date box of the set empty, the annual mode writes no date and
+// reads the dates again, the repeating mode writes the repeat values last
+// read; only when those were never read is Set refused before anything is
+// sent. A failure of any write shows in the memo and stops the writes after
+// it.
 class TSummerTimeConfigForm : public THandLaidForm
 {
     Q_OBJECT

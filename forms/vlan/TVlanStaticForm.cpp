@@ -11,6 +11,7 @@
 #include "VlanVariables.h"
 
 #include <QCheckBox>
+#include <QTreeWidget>
 
 TVlanStaticForm::TVlanStaticForm(QWidget *owner)
     : THandLaidForm(owner)
@@ -81,10 +82,26 @@ void TVlanStaticForm::FormCreate()
 void TVlanStaticForm::ShowPane(Pane pane)
 {
     m_pane = pane;
-    ui->ED_VLANID->setReadOnly(pane != Pane::Cleared);
-    ui->AddBtn->setEnabled(pane == Pane::Cleared);
     ui->SetBtn->setEnabled(pane == Pane::Row);
-    ui->DeleteBtn->setEnabled(pane == Pane::Row);
+    ui->DeleteBtn->setEnabled(pane != Pane::Cleared);
+}
+
+// The boxes of the row shown hold its hidden ports; for any other VLAN they
+// come from its row in the list, or are 0 for a VLAN not listed.
+void TVlanStaticForm::HiddenPortsFor(const QString &vlan)
+{
+    const QTreeWidget *list = ui->LV_dot1qVlanStaticEntry;
+    if (m_pane == Pane::Row && vlan == SelectedCaption(list))
+        return;
+    const QTreeWidgetItem *row = RowWithCaption(list, vlan);
+    using namespace StaticVlan;
+    const std::pair<TStackingPortUitForm *, int> grids[] {
+        {m_egress, Egress}, {m_forbidden, Forbidden}, {m_untagged, Untagged}};
+    for (const auto &[grid, var] : grids) {
+        const int column = ColumnCaptioned(list, m_table->request.varList.Var(var).label);
+        const QString ports = row && column >= 0 ? row->text(column) : QString();
+        grid->SetHiddenPorts(QByteArray::fromHex(ports.toLatin1()));
+    }
 }
 
 void TVlanStaticForm::ClearPane()
@@ -151,14 +168,16 @@ void TVlanStaticForm::SetBtnClick()
 {
     if (AnyBusy() || !m_table || m_pane != Pane::Row)
         return;
+    HiddenPortsFor(ui->ED_VLANID->text().trimmed());
     Run(m_table, [this] { m_table->Write(true, true); });
     ClearPane();
 }
 
 void TVlanStaticForm::AddBtnClick()
 {
-    if (AnyBusy() || !m_table || m_pane != Pane::Cleared)
+    if (AnyBusy() || !m_table)
         return;
+    HiddenPortsFor(ui->ED_VLANID->text().trimmed());
     ui->Status->setCurrentIndex(RowStatusItem::CreateAndGo);
     Run(m_table, [this] { m_table->Write(true, true); });
     ClearPane();
@@ -168,7 +187,7 @@ void TVlanStaticForm::AddBtnClick()
 // index and the destroy status are sent.
 void TVlanStaticForm::DeleteBtnClick()
 {
-    if (AnyBusy() || !m_table || m_pane != Pane::Row)
+    if (AnyBusy() || !m_table || m_pane == Pane::Cleared)
         return;
     const QString vlan = SelectedCaption(ui->LV_dot1qVlanStaticEntry);
     if (vlan.isEmpty())

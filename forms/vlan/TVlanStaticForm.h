@@ -17,15 +17,19 @@ class TVlanStaticForm;
 // egress, forbidden-egress and untagged ports on three stack port grids,
 // and the next free VLAN id from a second request.
 //
-// The pane is in one of three states:
-//  - cleared (no row selected): the VLAN ID can be typed and Add creates
-//    that VLAN with the ports ticked; ports the grids do not show are 0;
-//  - a row shown: its VLAN ID is read-only, Set writes the row and Delete
-//    destroys it. Every box, shown or not, holds the bit read for the row,
+// The VLAN ID can always be typed: Add creates the VLAN it names with the
+// ports the sheets show ticked, so a VLAN shown can be copied under a new
+// ID. The pane is in one of three states:
+//  - cleared (no row selected): Add only;
+//  - a row shown: Set writes the row the VLAN ID names, Delete destroys the
+//    selected row. Every box, shown or not, holds the bit read for the row,
 //    so a Set writes back the ports the grids do not show as they were;
 //  - a row that cannot be shown whole (a port list shorter than 96 octets):
-//    the pane is cleared and nothing can be written until another row is
-//    selected, so no port of another row stays on screen under its ID.
+//    the pane is cleared, so no port of another row stays on screen under
+//    its ID; the row can still be deleted, which needs no port list.
+// Whatever the state, the ports the sheets do not show are written for the
+// VLAN the ID names as the list holds them for it, and as 0 for a VLAN it
+// does not hold.
 class TVlanStaticForm : public THandLaidForm
 {
     Q_OBJECT
@@ -58,6 +62,7 @@ private:
     void BuildPortGrids();
     void ClearPane();
     void ShowPane(Pane pane);
+    void HiddenPortsFor(const QString &vlan);
     void WriteDone(CvSNMPRequest2Controls *sender, const CvSNMPError &error);
 
     std::unique_ptr<Ui::TVlanStaticForm> ui;

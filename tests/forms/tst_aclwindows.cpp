@@ -4,10 +4,12 @@
 #include "AclVariables.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
+#include "EnterpriseOid.h"
 #include "FakeMainWindow.h"
 #include "FormTesting.h"
 #include "ListViews.h"
 #include "SimulatorProcess.h"
+#include "TEthernetInformationRuleForm.h"
 #include "TEthernetMaskInformationForm.h"
 #include "TIPMaskInformationForm.h"
 #include "TIPRuleForm.h"
@@ -80,8 +82,10 @@ class TstAclWindows : public QObject, private WindowTestBed
 
 private slots:
     void initTestCase();
-    void ipMaskPortMasksFollowTheProtocolInUse();
+    void ipMaskPortMasksFollowTcpOrUdpOption();
     void ethernetMaskRefusesAMissingMaskOfItsState();
+    void ruleWithEmptyVlanTickedIsForAnyVlan_data();
+    void ruleWithEmptyVlanTickedIsForAnyVlan();
     void ipRuleSendsOnlyTickedAndApplicableColumns();
     void ruleNeedsItsMaskAndGoesWithIt();
     void ipv6RuleSendsTheSameAfterAnAgentError();
@@ -96,9 +100,10 @@ void TstAclWindows::initTestCase()
     PointSessionAt(*m_sim);
 }
 
-// Mask 1 examines TCP destination ports. A UDP option left on src-addr with
-// a source port mask typed must not send that mask; the id is required.
-void TstAclWindows::ipMaskPortMasksFollowTheProtocolInUse()
+// Mask 1 examines TCP destination ports. A UDP option left on src-addr
+// with a source port mask typed sends that mask too (the TCP or the UDP
+// option names the port masks), but not the UDP option; the id is required.
+void TstAclWindows::ipMaskPortMasksFollowTcpOrUdpOption()
 {
     RunFromMenu<TIPMaskInformationForm>("TIPMaskInformationForm", [&](TIPMaskInformationForm &w) {
         WAIT_IDLE(w);
@@ -117,22 +122,26 @@ void TstAclWindows::ipMaskPortMasksFollowTheProtocolInUse()
         WAIT_IDLE(w);
         const QStringList row = ReadTable(IpMaskVars, MVT_UMV, 1).value("1");
         QCOMPARE(row.value(IpMask::DstPortMask), QString("0F0F"));
-        QCOMPARE(row.value(IpMask::SrcPortMask), QString("0000"));
+        QCOMPARE(row.value(IpMask::SrcPortMask), QString("ABCD"));
         QCOMPARE(row.value(IpMask::UdpOption), QString("other"));
     });
 }
 
 // Mask 1 examines destination MACs: an empty or short destination mask is
-// refused with nothing sent, and the agent keeps its mask.
+// refused with nothing sent, and the agent keeps its mask. A new mask of
+// one address may leave that mask to the agent; one of both addresses may
+// not.
 void TstAclWindows::ethernetMaskRefusesAMissingMaskOfItsState()
 {
+    const auto cleanup
+        = qScopeGuard([&] { SnmpSet(*m_sim, PEN_OID(".12.9.1.1.1.8.3"), "i", "6"); });
     RunFromMenu<TEthernetMaskInformationForm>(
         "TEthernetMaskInformationForm", [&](TEthernetMaskInformationForm &w) {
             WAIT_IDLE(w);
             select(w, "1");
             QCOMPARE(
                 child<QComboBox>(w, "MacMaskStateComBo")->currentText(), QString("dst-mac-addr"));
-            const int packets = AgentPackets();
+            int packets = AgentPackets();
             auto *dst = child<QLineEdit>(w, "MacMaskDstEdit");
             dst->clear();
             QCOMPARE(
@@ -144,7 +153,72 @@ void TstAclWindows::ethernetMaskRefusesAMissingMaskOfItsState()
             QCOMPARE(
                 ReadTable(EthernetMaskVars, MVT_UMV, 1).value("1").value(EthernetMask::DstMask),
                 QString("FFFFFF000000"));
+
+            child<QPushButton>(w, "BT_Get")->click();
+            WAIT_IDLE(w);
+            child<QLineEdit>(w, "IDEdit")->setText("3");
+            child<QComboBox>(w, "RowStatusComBo")->setCurrentIndex(RowStatusItem::CreateAndGo);
+            choose(w, "MacMaskStateComBo", "dst-src-mac-addr");
+            child<QLineEdit>(w, "MacAddMaskSourceEdit")->setText("FFFFFFFFFFFF");
+            packets = AgentPackets();
+            QCOMPARE(
+                refusal(w, "BT_Set"), QString("Mac Address Mask Destination should not be null."));
+            QCOMPARE(AgentPackets(), packets + 1);
+
+            choose(w, "MacMaskStateComBo", "dst-mac-addr");
+            child<QLineEdit>(w, "MacAddMaskSourceEdit")->setText("FFFFFFFFFFFF");
+            child<QPushButton>(w, "BT_Set")->click();
+            WAIT_IDLE(w);
+            const QString bar = child<QStatusBar>(w, "StatusBar1")->currentMessage();
+            const QStringList row = ReadTable(EthernetMaskVars, MVT_UMV, 1).value("3");
+            QVERIFY2(row.value(EthernetMask::RowStatus) == "active", qPrintable(bar));
+            QCOMPARE(row.value(EthernetMask::MaskState), QString("dst-mac-addr"));
+            QCOMPARE(row.value(EthernetMask::DstMask), QString("000000000000"));
+            QCOMPARE(row.value(EthernetMask::SrcMask), QString("000000000000"));
         });
+}
+
+void TstAclWindows::ruleWithEmptyVlanTickedIsForAnyVlan_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("vlanOid");
+    QTest::newRow("IP rule") << "TIPRuleForm" << PEN_OID(".12.9.2.2.1.3.1.1");
+    QTest::newRow("Ethernet rule")
+        << "TEthernetInformationRuleForm" << PEN_OID(".12.9.2.1.1.3.1.1");
+}
+
+// Rule 1.1 limited to VLAN "default": its VLAN field ticked and emptied,
+// Edit makes the rule one for any VLAN, and leaves the other columns.
+void TstAclWindows::ruleWithEmptyVlanTickedIsForAnyVlan()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, vlanOid);
+    QVERIFY(SnmpSet(*m_sim, vlanOid, "s", "default"));
+    const auto cleanup = qScopeGuard([&] { SnmpSet(*m_sim, vlanOid, "s", ""); });
+    const bool ip = className == "TIPRuleForm";
+    const CvSNMPVar *vars = ip ? IpRuleVars : EthernetRuleVars;
+    const int vlan = ip ? int(IpRule::Vlan) : int(EthernetRule::Vlan);
+    const QStringList before = ReadTable(vars, MVT_UMV, 2).value("1");
+    QCOMPARE(before.value(vlan), QString("default"));
+    const auto body = [&](TAclRuleForm &w) {
+        WAIT_IDLE(w);
+        select(w, "1");
+        auto *edit = child<QLineEdit>(w, ip ? "ApplyVlanEdit" : "VlanRuleEdit");
+        QCOMPARE(edit->text(), QString("default"));
+        edit->clear();
+        child<QCheckBox>(w, "cbxVlan")->setChecked(true);
+        child<QPushButton>(w, "EditButton")->click();
+        WAIT_IDLE(w);
+        const QString bar = child<QStatusBar>(w, "StatusBar1")->currentMessage();
+        QStringList after = ReadTable(vars, MVT_UMV, 2).value("1");
+        QVERIFY2(after.value(vlan).isEmpty(), qPrintable(bar));
+        after[vlan] = before.value(vlan);
+        QCOMPARE(after, before);
+    };
+    if (ip)
+        RunFromMenu<TIPRuleForm>("TIPRuleForm", body);
+    else
+        RunFromMenu<TEthernetInformationRuleForm>("TEthernetInformationRuleForm", body);
 }
 
 // Add under IP mask 2 (udp) with only DSCP ticked: DSCP is written, the

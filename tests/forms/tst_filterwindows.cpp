@@ -89,7 +89,7 @@ private slots:
     void forwardSetsWriteTheSelectedVlan_data();
     void forwardSetsWriteTheSelectedVlan();
     void learnedGroupsShowOnlyWhileSelected();
-    void multicastFilterSetAddsOnePort();
+    void multicastFilterSetWritesTheEntryNamed();
     void unicastDeleteRestoresTheMaskedColumn();
 };
 
@@ -205,30 +205,66 @@ void TstFilterWindows::learnedGroupsShowOnlyWhileSelected()
         });
 }
 
-void TstFilterWindows::multicastFilterSetAddsOnePort()
+// Set writes the entry that VID, MAC address and the selected entry's
+// receive port name: with no entry selected a new one for any port (0), with
+// 01005E000182 (receive port 3) selected and another address typed a new
+// one for port 3, with 01005E000181 selected that entry itself.
+void TstFilterWindows::multicastFilterSetWritesTheEntryNamed()
 {
     const QString address = "01005E000181";
     const QList<int> before = portsOf(entries(StaticMulticastVars).value(address), 3);
     QCOMPARE(before, (QList<int> {0, 1}));
+    const QString entry = "1.3.6.1.2.1.17.7.1.3.2.1";
     const auto restore = qScopeGuard([&] {
-        SnmpSet(*m_sim, "1.3.6.1.2.1.17.7.1.3.2.1.3.1.1.0.94.0.1.129.0", "x",
-            QString("C0") + QString(190, '0'));
+        SnmpSet(*m_sim, entry + ".3.1.1.0.94.0.1.129.0", "x", QString("C0") + QString(190, '0'));
+        SnmpSet(*m_sim, entry + ".5.1.1.0.94.0.1.2.0", "i", "2");
+        SnmpSet(*m_sim, entry + ".5.1.1.0.94.0.1.131.3", "i", "2");
     });
     RunFromMenu<TMulticastFilterInformationForm>(
         "TMulticastFilterInformationForm", [&](TMulticastFilterInformationForm &w) {
             WAIT_IDLE(w);
             auto *list = child<QTreeWidget>(w, "LV_dot1qStaticMulticastEntry");
-            QVERIFY(!w.PortGrid()->Port(2, 5)->isEnabled());
-            refusedWithoutSelection(child<QPushButton>(w, "SetBtn"));
+            auto *vid = child<QLineEdit>(w, "ED_MulticastVID");
+            auto *mac = child<QLineEdit>(w, "ED_MACAddress");
+            auto *status = child<QComboBox>(w, "Status");
+            auto *set = child<QPushButton>(w, "SetBtn");
+            QVERIFY(!vid->isReadOnly() && !mac->isReadOnly());
+            vid->setText("1");
+            mac->setText("01005E000102");
+            w.PortGrid()->Port(2, 5)->click();
+            status->setCurrentIndex(status->findText("permanent"));
+            set->click();
+            WAIT_IDLE(w);
+            QStringList row = entries(StaticMulticastVars).value("01005E000102");
+            QVERIFY2(!row.isEmpty(), qPrintable(child<QPlainTextEdit>(w, "Memo1")->toPlainText()));
+            QCOMPARE(row.value(StaticFilter::ReceivePort), QString("0"));
+            QCOMPARE(portsOf(row, 3), QList<int> {unit2Port5});
 
-            select(list, "1");
-            QCOMPARE(child<QLineEdit>(w, "ED_MACAddress")->text(), address);
-            QVERIFY(child<QLineEdit>(w, "ED_MulticastVID")->isReadOnly());
+            const auto pick = [list](const QString &mac) {
+                const QList<QTreeWidgetItem *> rows
+                    = list->findItems(mac, Qt::MatchExactly, StaticFilter::Address);
+                QVERIFY2(rows.size() == 1, qPrintable(mac));
+                list->setCurrentItem(rows.first());
+            };
+            pick("01005E000182");
+            QCOMPARE(mac->text(), QString("01005E000182"));
+            mac->setText("01005E000183");
+            set->click();
+            WAIT_IDLE(w);
+            row = entries(StaticMulticastVars).value("01005E000183");
+            QCOMPARE(row.value(StaticFilter::ReceivePort), QString("3"));
+            QCOMPARE(portsOf(row, 3), (QList<int> {2, 64}));
+            QCOMPARE(
+                entries(StaticMulticastVars).value("01005E000182").value(StaticFilter::ReceivePort),
+                QString("3"));
+
+            pick(address);
+            QCOMPARE(mac->text(), address);
             QCOMPARE(CheckedBoxes(*w.PortGrid()), before);
             w.PortGrid()->Port(2, 5)->click();
-            child<QPushButton>(w, "SetBtn")->click();
+            set->click();
             WAIT_IDLE(w);
-            const QStringList row = entries(StaticMulticastVars).value(address);
+            row = entries(StaticMulticastVars).value(address);
             QCOMPARE(portsOf(row, 3), (QList<int> {0, 1, unit2Port5}));
             QCOMPARE(row.value(StaticFilter::Status), QString("permanent"));
 
@@ -237,8 +273,8 @@ void TstFilterWindows::multicastFilterSetAddsOnePort()
             child<QPushButton>(w, "RefreshBtn")->click();
             WAIT_IDLE(w);
             QVERIFY(CheckedBoxes(*w.PortGrid()).isEmpty());
-            QVERIFY(child<QLineEdit>(w, "ED_MACAddress")->text().isEmpty());
-            QVERIFY(child<QComboBox>(w, "Status")->currentText().isEmpty());
+            QVERIFY(mac->text().isEmpty());
+            QVERIFY(status->currentText().isEmpty());
         });
 }
 

@@ -127,7 +127,7 @@ private slots:
     void initTestCase();
     void init();
     void summerTimeCodesBothPeriods();
-    void summerTimeRefusesBeforeWritingAnything();
+    void summerTimeWithADateBoxEmpty();
     void bootpKeepsFourServersPerInterface();
     void redistributionTypesAndMetricBounds();
     void communityDeleteTakesTheSelectedRow();
@@ -195,14 +195,31 @@ void TstSystemWindows::summerTimeCodesBothPeriods()
     });
 }
 
-// A date box left empty, or a day the month does not have, is refused
-// before the status is written: the switch keeps its status and dates.
-void TstSystemWindows::summerTimeRefusesBeforeWritingAnything()
+// A date box left empty: in repeating mode Set writes the repeat values last
+// read (the agent's start changed meanwhile by another tool is put back), in
+// annual mode it writes the status and offset and reads the dates again. A
+// day the month does not have, or repeat values never read, are refused
+// before anything is sent.
+void TstSystemWindows::summerTimeWithADateBoxEmpty()
 {
+    const char *const offset = PEN_OID(".12.10.12.2");
     QVERIFY(SnmpSet(*m_sim, QString(summerStatus) + ".0", "i", "1"));
     const QString start = ReadScalar(annualStart, SyntaxOctetString);
+    const QString end = ReadScalar(annualEnd, SyntaxOctetString);
+    const QString repeated = ReadScalar(repeatStart, SyntaxOctetString);
     RunFromMenu<TSummerTimeConfigForm>("TSummerTimeConfigForm", [&](TSummerTimeConfigForm &w) {
         WAIT_IDLE(w);
+        QCOMPARE(child<QLabel>(w, "Label1")->text(), QString("SummerTimeStatus"));
+        QCOMPARE(child<QLabel>(w, "Label2")->text(), QString("SummerTimeOffset"));
+        QVERIFY(SnmpSet(*m_sim, QString(repeatStart) + ".0", "x", "030002040100"));
+        child<QComboBox>(w, "MiniuteComboBoxR")->setCurrentIndex(-1);
+        choose(w, {{"OffSetTimeComboBox", "90"}});
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+        QVERIFY2(!memo(w).contains("rror"), qPrintable(memo(w)));
+        QCOMPARE(ReadScalar(repeatStart, SyntaxOctetString), repeated);
+        QCOMPARE(ReadScalar(offset, SyntaxInteger), QString("90"));
+
         choose(w,
             {{"ComboBox1", "annual"}, {"DayComboBox", "31"}, {"MonthComboBox", "4"},
                 {"HourComboBox", "2"}, {"MiniuteComboBox", "0"}, {"EDayComboBox", "1"},
@@ -216,14 +233,28 @@ void TstSystemWindows::summerTimeRefusesBeforeWritingAnything()
 
         child<QComboBox>(w, "DayComboBox")->setCurrentIndex(29); // 30 April
         child<QComboBox>(w, "EMiniuteComboBox")->setCurrentIndex(-1);
-        packets = AgentPackets();
+        child<QPushButton>(w, "SetBtn")->click();
+        WAIT_IDLE(w);
+        QCOMPARE(ReadScalar(summerStatus, SyntaxInteger), QString("2"));
+        QCOMPARE(ReadScalar(annualStart, SyntaxOctetString), start);
+        QCOMPARE(ReadScalar(annualEnd, SyntaxOctetString), end);
+        // The dates read again: the agent's, not the 30 April chosen.
+        QCOMPARE(child<QComboBox>(w, "DayComboBox")->currentText(),
+            QString::number(start.left(2).toInt(nullptr, 16)));
+        QCOMPARE(child<QComboBox>(w, "EMiniuteComboBox")->currentText(),
+            QString::number(end.right(2).toInt(nullptr, 16)));
+    });
+    RunFromMenu<TSummerTimeConfigForm>("TSummerTimeConfigForm", [&](TSummerTimeConfigForm &w) {
+        WAIT_IDLE(w);
+        choose(w, {{"ComboBox1", "repeating"}});
+        const int packets = AgentPackets();
+        QString refusal;
         AnswerMessageBox(&refusal);
         child<QPushButton>(w, "SetBtn")->click();
         QCOMPARE(refusal, QString(TSummerTimeConfigForm::DateMissing));
         QCOMPARE(AgentPackets(), packets + 1);
     });
-    QCOMPARE(ReadScalar(summerStatus, SyntaxInteger), QString("1"));
-    QCOMPARE(ReadScalar(annualStart, SyntaxOctetString), start);
+    QCOMPARE(ReadScalar(summerStatus, SyntaxInteger), QString("2"));
 }
 
 // Three servers on "System": a fourth is added, a fifth refused with the

@@ -76,7 +76,8 @@ private slots:
     void staticTableAddsSetsAndDeletes();
     void hiddenPortsSurviveARename_data();
     void hiddenPortsSurviveARename();
-    void shortPortListLeavesNothingToWrite();
+    void addCopiesTheRowShownUnderANewId();
+    void shortPortListCanOnlyBeDeleted();
     void basicConfigureWritesGvrpAndReadsAgain();
     void portsInformationWritesOnePortAndReselectsIt();
     void protocolVlanSendsOnlyWhatApplies();
@@ -109,7 +110,6 @@ void TstVlanWindows::staticTableShowsTheStackAndVlan1()
         QCOMPARE(CheckedBoxes(*w.EgressGrid()), egress);
         QCOMPARE(CheckedBoxes(*w.UntaggedGrid()), untagged);
         QVERIFY(CheckedBoxes(*w.ForbiddenGrid()).isEmpty());
-        QVERIFY(child<QLineEdit>(w, "ED_VLANID")->isReadOnly());
         QCOMPARE(child<QLabel>(w, "ST_Count2")->text(), QString("1"));
     });
 }
@@ -214,9 +214,47 @@ void TstVlanWindows::hiddenPortsSurviveARename()
     QCOMPARE(Octets(row.value(StaticVlan::Egress)), egress);
 }
 
+// VLAN 1 shown, a new ID typed and Add: the new VLAN has the ports the
+// sheets show as VLAN 1 has them, and none the sheets do not show (unit 1
+// port 60, added with another tool); VLAN 1 keeps its ports.
+void TstVlanWindows::addCopiesTheRowShownUnderANewId()
+{
+    const QByteArray before = portList("1", StaticVlan::Egress);
+    const QByteArray untagged = portList("1", StaticVlan::Untagged);
+    QByteArray egress = before;
+    egress[59 / 8] = char(quint8(egress.at(59 / 8)) | (0x80u >> (59 % 8)));
+    const QString oid = QString(staticEntry) + ".2.1";
+    QVERIFY(SnmpSet(*m_sim, oid, "x", QString::fromLatin1(egress.toHex())));
+    QString vlan;
+    const auto restore = qScopeGuard([&] {
+        SnmpSet(*m_sim, oid, "x", QString::fromLatin1(before.toHex()));
+        if (!vlan.isEmpty())
+            SnmpSet(*m_sim, QString(staticEntry) + ".5." + vlan, "i", "6");
+    });
+    RunFromMenu<TVlanStaticForm>("TVlanStaticForm", [&](TVlanStaticForm &w) {
+        WAIT_IDLE(w);
+        vlan = child<QLabel>(w, "NextFreeLocalVlanIndex")->text();
+        QVERIFY(vlan.toInt() >= 2);
+        select(w, "LV_dot1qVlanStaticEntry", "1");
+        auto *id = child<QLineEdit>(w, "ED_VLANID");
+        QVERIFY(!id->isReadOnly());
+        id->setText(vlan);
+        child<QLineEdit>(w, "ED_VLANName")->setText("copy");
+        child<QPushButton>(w, "AddBtn")->click();
+        WAIT_IDLE(w);
+    });
+    const QStringList row = staticVlans().value(vlan);
+    QCOMPARE(row.value(StaticVlan::Name), QString("copy"));
+    QCOMPARE(Octets(row.value(StaticVlan::Egress)), before);
+    QCOMPARE(Octets(row.value(StaticVlan::Untagged)), untagged);
+    QCOMPARE(Octets(row.value(StaticVlan::Forbidden)), QByteArray(96, '\0'));
+    QCOMPARE(portList("1", StaticVlan::Egress), egress);
+}
+
 // VLAN 7 comes with port lists of 8 octets: nothing of VLAN 1 stays on
-// screen under it, and nothing can be written for it.
-void TstVlanWindows::shortPortListLeavesNothingToWrite()
+// screen under it and Set writes nothing for it, but it can be deleted:
+// Delete sends its index and the destroy alone.
+void TstVlanWindows::shortPortListCanOnlyBeDeleted()
 {
     SimulatorProcess sim({"--short-vlan", "7:8"});
     QVERIFY2(sim.isReady(), qPrintable(sim.errorText()));
@@ -231,15 +269,19 @@ void TstVlanWindows::shortPortListLeavesNothingToWrite()
             QVERIFY(CheckedBoxes(*grid).isEmpty());
         QVERIFY(child<QLineEdit>(w, "ED_VLANID")->text().isEmpty());
         QVERIFY(!child<QPushButton>(w, "SetBtn")->isEnabled());
-        QVERIFY(!child<QPushButton>(w, "DeleteBtn")->isEnabled());
-        QVERIFY(!child<QPushButton>(w, "AddBtn")->isEnabled());
         const int packets = AgentPackets();
         w.SetBtnClick();
-        w.DeleteBtnClick();
         QCOMPARE(AgentPackets(), packets + 1);
+        auto *remove = child<QPushButton>(w, "DeleteBtn");
+        QVERIFY(remove->isEnabled());
+        remove->click();
+        WAIT_IDLE(w);
+        const QString memo = child<QPlainTextEdit>(w, "Memo1")->toPlainText();
+        QVERIFY2(!RowWithCaption(child<QTreeWidget>(w, "LV_dot1qVlanStaticEntry"), "7"),
+            qPrintable(memo));
     });
-    QCOMPARE(Octets(ReadTable(StaticVlanVars, MVT_UMV, 1).value("7").value(StaticVlan::Egress)),
-        QByteArray::fromHex("F000000000000000"));
+    QVERIFY(!ReadTable(StaticVlanVars, MVT_UMV, 1).contains("7"));
+    QVERIFY(ReadTable(StaticVlanVars, MVT_UMV, 1).contains("1"));
 }
 
 void TstVlanWindows::basicConfigureWritesGvrpAndReadsAgain()
