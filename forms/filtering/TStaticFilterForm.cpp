@@ -24,7 +24,6 @@ TStaticFilterForm::~TStaticFilterForm() = default;
 void TStaticFilterForm::Attach(const Controls &controls)
 {
     m_ui = controls;
-    ScaleForLargeFonts(true);
     m_ui.vid->setReadOnly(true);
     m_ui.address->setReadOnly(true);
     connect(m_ui.refresh, &QPushButton::clicked, this, &TStaticFilterForm::RefreshBtnClick);
