@@ -13,7 +13,9 @@ void ScaleForLargeFonts(QWidget &window)
         return;
     const double factor = main->ScaleFactor();
     const auto scaled = [factor](int n) { return int(std::lround(n * factor)); };
+    // The size it would open at: its layout's, where its contents need more.
+    const QSize size = window.size().expandedTo(window.minimumSizeHint());
     // resize, never move or setGeometry: a position given before the first
     // showing would stop the dialog from being centred over its owner.
-    window.resize(scaled(window.width()), scaled(window.height()));
+    window.resize(scaled(size.width()), scaled(size.height()));
 }
