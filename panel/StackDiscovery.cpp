@@ -1,5 +1,6 @@
 #include "StackDiscovery.h"
 
+#include "CvCatalogues.h"
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPRequest2Leds.h"
@@ -20,10 +21,8 @@
 
 namespace {
 
-// Space between two panels, and what the main window needs around the
-// last one for its caption, menu and status bar.
+// Space between two panels, and what the main window needs beside them.
 constexpr int PanelSpacing = 3;
-constexpr int MainWindowExtraHeight = 68;
 constexpr int MainWindowExtraWidth = 10;
 
 // A row caption as a unit number: decimal, optional leading blanks and
@@ -56,12 +55,24 @@ void readUnitTable(MainWindowState &main)
         const QPointer<CvSNMPRequest2Edits> unitList = main.UnitListBinding();
         if (!unitList)
             return;
+        // A host name is looked up without blocking, so a name that does not
+        // resolve ends the walk with its first answer rather than the Read:
+        // it is the same failure as an address refused at once.
+        bool unresolved = false;
+        const QMetaObject::Connection watch
+            = QObject::connect(unitList, &CvSNMPRequest2Controls::OnReadDone, unitList,
+                [&unresolved](CvSNMPRequest2Controls *, const CvSNMPError &error) {
+                    unresolved = error.code == EngineCode::BadAddress;
+                });
         unitList->Read();
         // Every step of the walk ends with its answer or time-out, and the
         // next one is sent before the last answer is done with: once nothing
         // is outstanding, the walk has ended.
         if (unitList)
             unitList->request.WaitIdle(QDeadlineTimer(QDeadlineTimer::Forever));
+        QObject::disconnect(watch);
+        if (unresolved)
+            main.StatusPanel()->setText(QString::fromLatin1(UnitInformationFailed));
     } catch (const CvException &) {
         main.StatusPanel()->setText(QString::fromLatin1(UnitInformationFailed));
     }
@@ -88,14 +99,12 @@ void place(MainWindowState &main, TPanelForm &panel, const QWidget *previous)
     QWidget *window = main.MainWindow();
     if (window->width() < panel.width())
         window->setFixedWidth(panel.width() + MainWindowExtraWidth);
-    // At its width the menu may wrap into more rows.
-    window->setFixedHeight(
-        top + panel.ClientHeight() + MainWindowExtraHeight + main.MenuExtraHeight());
 
     // The scroll box's content grows with the stack so no panel is cut off.
     QWidget *parent = main.PanelParent();
     parent->resize(std::max(parent->width(), panel.geometry().right() + 1),
         std::max(parent->height(), panel.geometry().bottom() + 1));
+    main.FitClientHeight(top + panel.ClientHeight());
 
     panel.show();
 }

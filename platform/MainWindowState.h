@@ -65,9 +65,13 @@ public:
     virtual void PortButtonClick(QAbstractButton *button) = 0;
     virtual void ReadRmonState() = 0;
 
-    // The height the main window's menu takes beyond one row: the window
-    // grows by it so its client area stays as laid out.
-    virtual int MenuExtraHeight() const { return 0; }
+    // Fits the main window's height to the panels, clientHeight pixels from
+    // the top of the first to the bottom of the last. The described outer
+    // height is clientHeight + OuterAllowance (caption, menu and status
+    // bar); a window that knows its own menu and status bar fits its inner
+    // height to them, and to the screen.
+    virtual void FitClientHeight(int clientHeight) = 0;
+    static constexpr int OuterAllowance = 68;
 };
 
 // Sub-items of a row of the unit list (shown in column 1 + item; the row's

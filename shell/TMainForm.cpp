@@ -27,10 +27,15 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -69,8 +74,8 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent)
     m_scaleFactor = m_largeFonts ? 1.25 : 1.0;
 
     // 3. Width 792; the menu may take more than one row at that width.
-    setFixedSize(
-        792, ClientHeight + m_menu->heightForWidth(792) + statusBar()->sizeHint().height());
+    setFixedWidth(792);
+    setFixedHeight(innerHeight(ClientHeight));
 
     // 4. The request engine's session, its boots counter in the current folder.
     StartSession(QString());
@@ -232,9 +237,55 @@ QAction *TMainForm::addCommand(QMenu *menu, const MenuEntry &entry)
     return action;
 }
 
-int TMainForm::MenuExtraHeight() const
+// The menu (in as many rows as it takes at the window's width), the client
+// area and the status bar: nothing is left empty below the last panel.
+int TMainForm::innerHeight(int clientHeight) const
 {
-    return m_menu->heightForWidth(width()) - m_menu->RowHeight();
+    return m_menu->heightForWidth(width()) + clientHeight + statusBar()->sizeHint().height();
+}
+
+void TMainForm::FitClientHeight(int clientHeight)
+{
+    m_panelsHeight = clientHeight;
+    fitToScreen();
+}
+
+// A stack taller than the screen: the window takes the screen's available
+// height and the scroll box scrolls, so every panel and the status bar stay
+// reachable. The scroll bar gets room of its own, so the panels keep their
+// width. The frame counts once the window has one, from its first showing.
+void TMainForm::fitToScreen()
+{
+    if (m_panelsHeight < 0)
+        return;
+    const int wanted = innerHeight(m_panelsHeight);
+    const QScreen *shown = screen();
+    const int room = shown
+        ? shown->availableGeometry().height() - (frameGeometry().height() - geometry().height())
+        : wanted;
+    if (wanted <= room) {
+        setFixedHeight(wanted);
+        return;
+    }
+    const int bar = style()->pixelMetric(
+        QStyle::PM_ScrollBarExtent, nullptr, m_scrollBox->verticalScrollBar());
+    setFixedWidth(std::max(width(), m_panelParent->width() + bar));
+    setFixedHeight(room);
+}
+
+// Centred on the screen, as laid out, once it is shown with its frame.
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    fitToScreen();
+    if (const QScreen *shown = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(shown->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 void TMainForm::SetUnitListBinding(std::unique_ptr<CvSNMPRequest2Edits> binding)

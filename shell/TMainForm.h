@@ -58,7 +58,7 @@ public:
     QMenu *PortInfoPopupMenu() override { return m_portInfoPopupMenu; }
     void PortButtonClick(QAbstractButton *button) override;
     void ReadRmonState() override;
-    int MenuExtraHeight() const override;
+    void FitClientHeight(int clientHeight) override;
 
     const StartupState &Startup() const { return m_state; }
     const QString &ModuleDirectory() const { return m_moduleDirectory; }
@@ -74,6 +74,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createComponents();
@@ -82,6 +83,8 @@ private:
     void showHelp();
     void showAbout();
     void endTraffic();
+    int innerHeight(int clientHeight) const;
+    void fitToScreen();
     static void releaseBinding(std::unique_ptr<CvSNMPRequest2Edits> &binding, bool detach);
 
     StartupState m_state;
@@ -91,6 +94,8 @@ private:
     bool m_closing = false; // the exit was confirmed
     bool m_largeFonts = false;
     double m_scaleFactor = 1.0;
+    int m_panelsHeight = -1; // the panels' client height once discovery placed them
+    bool m_shown = false;
     QString m_windowTitle;
     QStringList m_modelNames;
 

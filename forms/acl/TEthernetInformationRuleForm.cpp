@@ -11,7 +11,6 @@ TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget *owner)
     , ui(std::make_unique<Ui::TEthernetInformationRuleForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     Rule rule = CommonParts(*ui);
     rule.firstColumn = EthernetRule::Vlan;
     rule.rowStatus = EthernetRule::RowStatus;

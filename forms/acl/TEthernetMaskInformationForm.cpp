@@ -14,7 +14,6 @@ TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget *owner)
     ui->setupUi(this);
     if (MainWindowState *main = MainWindowState::instance())
         setWindowTitle(QStringLiteral("Ethernet Mask Information :") + main->AgentAddress());
-    ScaleForLargeFonts(false);
     connect(ui->BT_Get, &QPushButton::clicked, this, &TAclTableForm::Refresh);
     connect(ui->SetBtn, &QPushButton::clicked, this, &TEthernetMaskInformationForm::SetBtnClick);
     connect(ui->BT_Set, &QPushButton::clicked, this, &TEthernetMaskInformationForm::BT_SetClick);

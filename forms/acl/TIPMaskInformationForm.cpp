@@ -20,7 +20,6 @@ TIPMaskInformationForm::TIPMaskInformationForm(QWidget *owner)
     ui->setupUi(this);
     if (MainWindowState *main = MainWindowState::instance())
         setWindowTitle(QStringLiteral("IP Mask MaskInformation :") + main->AgentAddress());
-    ScaleForLargeFonts(false);
     connect(ui->BT_Get, &QPushButton::clicked, this, &TAclTableForm::Refresh);
     connect(ui->SetBtn, &QPushButton::clicked, this, &TIPMaskInformationForm::SetBtnClick);
     connect(ui->BT_Add, &QPushButton::clicked, this, &TIPMaskInformationForm::BT_AddClick);

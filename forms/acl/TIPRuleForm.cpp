@@ -18,7 +18,6 @@ TIPRuleForm::TIPRuleForm(QWidget *owner)
     , ui(std::make_unique<Ui::TIPRuleForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     Rule rule = CommonParts(*ui);
     rule.firstColumn = IpRule::Vlan;
     rule.rowStatus = IpRule::RowStatus;

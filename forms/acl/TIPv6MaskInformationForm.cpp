@@ -15,7 +15,6 @@ TIPv6MaskInformationForm::TIPv6MaskInformationForm(QWidget *owner)
     , ui(std::make_unique<Ui::TIPv6MaskInformationForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     connect(ui->btnRefresh, &QPushButton::clicked, this, &TAclTableForm::Refresh);
     connect(ui->btnModify, &QPushButton::clicked, this, &TIPv6MaskInformationForm::btnModifyClick);
     connect(ui->btnAdd, &QPushButton::clicked, this, &TIPv6MaskInformationForm::btnAddClick);

@@ -15,7 +15,6 @@ TIPv6RuleForm::TIPv6RuleForm(QWidget *owner)
     , ui(std::make_unique<Ui::TIPv6RuleForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     Rule rule = CommonParts(*ui);
     rule.firstColumn = Ipv6Rule::Class;
     rule.rowStatus = Ipv6Rule::RowStatus;

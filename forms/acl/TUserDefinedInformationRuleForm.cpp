@@ -15,7 +15,6 @@ TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget *owner)
     , ui(std::make_unique<Ui::TUserDefinedInformationRuleForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     Rule rule = CommonParts(*ui);
     rule.firstColumn = UserRule::Offset0;
     rule.rowStatus = UserRule::RowStatus;

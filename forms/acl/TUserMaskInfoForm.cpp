@@ -14,7 +14,6 @@ TUserMaskInfoForm::TUserMaskInfoForm(QWidget *owner)
     ui->setupUi(this);
     if (MainWindowState *main = MainWindowState::instance())
         setWindowTitle(QStringLiteral("User Defined Mask Information :") + main->AgentAddress());
-    ScaleForLargeFonts(false);
     connect(ui->GetButton, &QPushButton::clicked, this, &TAclTableForm::Refresh);
     connect(ui->OperButton, &QPushButton::clicked, this, &TUserMaskInfoForm::OperButtonClick);
     connect(ui->AddButton, &QPushButton::clicked, this, &TUserMaskInfoForm::AddButtonClick);

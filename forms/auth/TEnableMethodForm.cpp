@@ -9,7 +9,6 @@ TEnableMethodForm::TEnableMethodForm(QWidget *owner)
     , ui(std::make_unique<Ui::TEnableMethodForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     SetControls({ui->ListView1, ui->NameEdit,
         {ui->Type1ComboBox, ui->Type2ComboBox, ui->Type3ComboBox, ui->Type4ComboBox},
         {ui->ServerGroupEdit1, ui->ServerGroupEdit2, ui->ServerGroupEdit3, ui->ServerGroupEdit4},

@@ -9,7 +9,6 @@ TLoginMethodListForm::TLoginMethodListForm(QWidget *owner)
     , ui(std::make_unique<Ui::TLoginMethodListForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     SetControls({ui->ListView1, ui->ListnameEdit,
         {ui->ComboBoxType1, ui->ComboBoxType2, ui->ComboBoxType3, ui->ComboBoxType4},
         {ui->Server1Edit, ui->Server2Edit, ui->Server3Edit, ui->Server4Edit}, ui->RowComboBox,

@@ -19,7 +19,6 @@ TMSInformationForm::TMSInformationForm(QWidget *owner)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("Member Switch Information Table"));
-    ScaleForLargeFonts(true);
     ui->EditButton->setEnabled(false);
     connect(ui->GetButton, &QPushButton::clicked, this, &TMSInformationForm::GetButtonClick);
     connect(ui->EditButton, &QPushButton::clicked, this, &TMSInformationForm::EditButtonClick);
@@ -82,6 +81,7 @@ void TMSInformationForm::EditButtonClick()
     m_dialog->setWindowTitle(QStringLiteral("MS Edit"));
     m_dialog->ShowModal(TRowEditDialog::EditRow);
     ui->EditButton->setEnabled(false);
+    readAgain();
 }
 
 void TMSInformationForm::AddButtonClick()
@@ -91,6 +91,7 @@ void TMSInformationForm::AddButtonClick()
     m_dialog->setWindowTitle(QStringLiteral("MS Add"));
     m_dialog->ShowModal(TRowEditDialog::AddRow);
     ui->EditButton->setEnabled(false);
+    readAgain();
 }
 
 // Sends the destroy status alone to the selected member.
@@ -123,8 +124,15 @@ bool TMSInformationForm::WriteMember(const QString &id, const QList<int> &exclud
     return sent;
 }
 
-void TMSInformationForm::memberWritten(CvSNMPRequest2Controls *, const CvSNMPError &)
+// The list is read again whenever the dialog has closed, with Set or
+// without. A write still on its way reads it when its answer is in.
+void TMSInformationForm::readAgain()
 {
     if (!Closed())
         GetButtonClick();
+}
+
+void TMSInformationForm::memberWritten(CvSNMPRequest2Controls *, const CvSNMPError &)
+{
+    readAgain();
 }

@@ -44,6 +44,7 @@ protected:
     void FormCreate() override;
 
 private:
+    void readAgain();
     void memberWritten(CvSNMPRequest2Controls *sender, const CvSNMPError &error);
     QString selectedColumn(int column) const;
 

@@ -19,7 +19,6 @@ TMd5InformationForm::TMd5InformationForm(QWidget *owner)
 {
     ui->setupUi(this);
     setWindowTitle(QStringLiteral("MD5 Information Table"));
-    ScaleForLargeFonts(true);
     ui->EditButton->setEnabled(false);
     connect(ui->GetButton, &QPushButton::clicked, this, &TMd5InformationForm::GetButtonClick);
     connect(ui->EditButton, &QPushButton::clicked, this, &TMd5InformationForm::EditButtonClick);

@@ -14,7 +14,6 @@ TServerInformationForm::TServerInformationForm(QWidget *owner)
     , ui(std::make_unique<Ui::TServerInformationForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     connect(ui->GetButton, &QPushButton::clicked, this, &TServerInformationForm::GetButtonClick);
     connect(ui->EditButton, &QPushButton::clicked, this, &TServerInformationForm::EditButtonClick);
     connect(ui->AddButton, &QPushButton::clicked, this, &TServerInformationForm::AddButtonClick);

@@ -18,7 +18,6 @@ TSystemLogHostForm::TSystemLogHostForm(QWidget *owner)
     , ui(std::make_unique<Ui::TSystemLogHostForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     ui->EditButton->setEnabled(false);
     connect(ui->GetButton, &QPushButton::clicked, this, &TSystemLogHostForm::GetButtonClick);
     connect(ui->EditButton, &QPushButton::clicked, this, &TSystemLogHostForm::EditButtonClick);

@@ -19,7 +19,6 @@ void TBridgePortTableForm::SetControls(
 {
     m_list = list;
     m_memo = memo;
-    ScaleForLargeFonts(true);
     connect(refresh, &QPushButton::clicked, this, &TBridgePortTableForm::RefreshBtnClick);
     FollowRowCount(list, count);
 }

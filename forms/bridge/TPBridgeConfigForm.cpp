@@ -10,7 +10,6 @@ TPBridgeConfigForm::TPBridgeConfigForm(QWidget *owner)
     , ui(std::make_unique<Ui::TPBridgeConfigForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     connect(ui->BT_Get, &QPushButton::clicked, this, &TPBridgeConfigForm::BT_GetClick);
     connect(ui->BT_Set, &QPushButton::clicked, this, &TPBridgeConfigForm::BT_SetClick);
 }

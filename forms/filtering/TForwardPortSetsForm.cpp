@@ -23,7 +23,6 @@ TForwardPortSetsForm::~TForwardPortSetsForm() = default;
 void TForwardPortSetsForm::Attach(const Controls &controls)
 {
     m_ui = controls;
-    ScaleForLargeFonts(true);
     connect(m_ui.refresh, &QPushButton::clicked, this, &TForwardPortSetsForm::RefreshBtnClick);
     connect(m_ui.set, &QPushButton::clicked, this, &TForwardPortSetsForm::SetBtnClick);
     FollowRowCount(m_ui.list, m_ui.count);

@@ -27,7 +27,6 @@ TStaticFilterForm::~TStaticFilterForm() = default;
 void TStaticFilterForm::Attach(const Controls &controls)
 {
     m_ui = controls;
-    ScaleForLargeFonts(true);
     const bool listed = m_entries == Entries::ListedAndRemoved;
     m_ui.vid->setReadOnly(listed);
     m_ui.address->setReadOnly(listed);

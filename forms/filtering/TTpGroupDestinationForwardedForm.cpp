@@ -14,7 +14,6 @@ TTpGroupDestinationForwardedForm::TTpGroupDestinationForwardedForm(QWidget *owne
     , ui(std::make_unique<Ui::TTpGroupDestinationForwardedForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     connect(ui->RefreshBtn, &QPushButton::clicked, this,
         &TTpGroupDestinationForwardedForm::RefreshBtnClick);
 }

@@ -2,15 +2,13 @@
 
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
-#include "MainWindowState.h"
+#include "LargeFonts.h"
 #include "RequestWaits.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QShowEvent>
-
-#include <cmath>
 
 THandLaidForm::THandLaidForm(QWidget *owner)
     : QDialog(owner)
@@ -61,17 +59,6 @@ bool THandLaidForm::Run(CvSNMPRequest2Controls *request, const std::function<voi
     }
 }
 
-void THandLaidForm::ScaleForLargeFonts(bool position)
-{
-    MainWindowState *main = MainWindowState::instance();
-    if (!main || !main->LargeFonts())
-        return;
-    const auto scaled = [](int n) { return int(std::lround(n * 1.25)); };
-    if (position)
-        move(scaled(x()), scaled(y()));
-    resize(scaled(width()), scaled(height()));
-}
-
 void THandLaidForm::RefuseInput(const QString &text, QWidget *focus)
 {
     const QPointer<QWidget> field(focus);
@@ -80,6 +67,15 @@ void THandLaidForm::RefuseInput(const QString &text, QWidget *focus)
     box.exec();
     if (field)
         field->setFocus(Qt::OtherFocusReason);
+}
+
+void THandLaidForm::setVisible(bool visible)
+{
+    if (visible && !m_scaled) {
+        m_scaled = true;
+        ScaleForLargeFonts(*this);
+    }
+    QDialog::setVisible(visible);
 }
 
 void THandLaidForm::showEvent(QShowEvent *event)

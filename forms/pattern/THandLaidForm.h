@@ -19,7 +19,8 @@ class QShowEvent;
 //    a flag shared by windows that a lost answer could leave set;
 //  - closing stops every request, disables the window and waits in an event
 //    loop, with a bound, until each has no answer outstanding;
-//  - the 1.25 scaling on screens that are not at 96 pixels per inch;
+//  - the 1.25 scaling on screens that are not at 96 pixels per inch, done
+//    as it first shows, so it opens centred over the main window;
 //  - input the window refuses is answered in a modal message box and the
 //    focus goes to the field named.
 class THandLaidForm : public QDialog
@@ -36,6 +37,8 @@ public:
     QList<QPointer<CvSNMPRequest2Controls>> Requests() const;
 
     void done(int result) override;
+    // Scales the window on large fonts before it first shows.
+    void setVisible(bool visible) override;
 
 protected:
     virtual void FormCreate() = 0;
@@ -47,8 +50,6 @@ protected:
     // Runs one step of a request's handling; an engine error it raises goes
     // to the request's message target. False when the step failed.
     bool Run(CvSNMPRequest2Controls *request, const std::function<void()> &step);
-    // Multiplies size (and position when asked) by 1.25 on large fonts.
-    void ScaleForLargeFonts(bool position);
     void RefuseInput(const QString &text, QWidget *focus);
 
     void showEvent(QShowEvent *event) override;
@@ -57,6 +58,7 @@ private:
     void create();
 
     QList<QPointer<CvSNMPRequest2Controls>> m_requests;
+    bool m_scaled = false;
     bool m_createQueued = false;
     bool m_created = false;
     bool m_closed = false;

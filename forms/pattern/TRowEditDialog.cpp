@@ -1,5 +1,7 @@
 #include "TRowEditDialog.h"
 
+#include "LargeFonts.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -15,6 +17,15 @@ int TRowEditDialog::ShowModal(int mode)
     m_mode = mode;
     FormActivate();
     return exec();
+}
+
+void TRowEditDialog::setVisible(bool visible)
+{
+    if (visible && !m_scaled) {
+        m_scaled = true;
+        ScaleForLargeFonts(*this);
+    }
+    QDialog::setVisible(visible);
 }
 
 void TRowEditDialog::RefuseInput(const QString &text, QWidget *focus)

@@ -8,7 +8,8 @@
 // is never destroyed when it merely closes. Its mode says what it does:
 // edit the selected row (key fields disabled) or add a row (key fields
 // enabled, fields emptied); FormActivate prepares it for the mode before
-// each showing.
+// each showing. Like its list window it is scaled on large fonts and opens
+// centred over its owner.
 class TRowEditDialog : public QDialog
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ public:
     int Mode() const { return m_mode; }
     // Sets the mode, prepares the fields and shows the dialog modally.
     int ShowModal(int mode);
+    // Scales the dialog on large fonts before it first shows.
+    void setVisible(bool visible) override;
 
 protected:
     virtual void FormActivate() = 0;
@@ -30,6 +33,7 @@ protected:
 
 private:
     int m_mode = EditRow;
+    bool m_scaled = false;
 };
 
 // The list window's answer to Delete without a selected row.

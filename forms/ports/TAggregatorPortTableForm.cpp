@@ -18,7 +18,6 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget *owner)
     , ui(std::make_unique<Ui::TAggregatorPortTableForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     const QList<QWidget *> sheets {ui->TabSheet1, ui->TabSheet2, ui->TabSheet3, ui->TabSheet4};
     for (QWidget *sheet : sheets) {
         auto *layout = new QGridLayout(sheet);

@@ -28,7 +28,6 @@ TPortMirrorForm::TPortMirrorForm(QWidget *owner)
     , ui(std::make_unique<Ui::TPortMirrorForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     ui->ET_TargetPort->hide();
     AcceptDigitsOnly(ui->UnitEdit, 2);
     AcceptDigitsOnly(ui->PortEdit, 2);

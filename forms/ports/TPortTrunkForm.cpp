@@ -33,7 +33,6 @@ TPortTrunkForm::TPortTrunkForm(QWidget *owner)
     , ui(std::make_unique<Ui::TPortTrunkForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     ui->ED_MasterPort->hide();
     ui->Combo_State->hide();
     AcceptDigitsOnly(ui->UnitEdit, 2);

@@ -15,7 +15,6 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget *owner)
     , ui(std::make_unique<Ui::TTrafficSegmentationForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     ui->ST_Port->hide();
     connect(ui->BT_Get, &QPushButton::clicked, this, &TTrafficSegmentationForm::BT_GetClick);
     connect(ui->BT_Set, &QPushButton::clicked, this, &TTrafficSegmentationForm::BT_SetClick);

@@ -17,7 +17,6 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget *owner)
     , ui(std::make_unique<Ui::TBOOTCtrlTableForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     connect(ui->RefreshBtn, &QPushButton::clicked, this, &TBOOTCtrlTableForm::RefreshBtnClick);
     connect(ui->DeleteBtn, &QPushButton::clicked, this, &TBOOTCtrlTableForm::DeleteBtnClick);
     connect(ui->AddBtn, &QPushButton::clicked, this, &TBOOTCtrlTableForm::AddBtnClick);

@@ -37,7 +37,6 @@ TRouteRedistributForm::TRouteRedistributForm(QWidget *owner)
     , ui(std::make_unique<Ui::TRouteRedistributForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     m_radios = {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3, ui->RadioButton4,
         ui->RadioButton5, ui->RadioButton6, ui->RadioButton7, ui->RadioButton8, ui->RadioButton9,
         ui->RadioButton10};

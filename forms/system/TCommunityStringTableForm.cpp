@@ -21,7 +21,6 @@ TCommunityStringTableForm::TCommunityStringTableForm(QWidget *owner)
     , ui(std::make_unique<Ui::TCommunityStringTableForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     ui->DeleteBtn->setEnabled(false);
     connect(
         ui->RefreshBtn, &QPushButton::clicked, this, &TCommunityStringTableForm::RefreshBtnClick);

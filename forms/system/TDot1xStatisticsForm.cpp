@@ -13,7 +13,6 @@ TDot1xStatisticsForm::TDot1xStatisticsForm(
 {
     ui->setupUi(this);
     setWindowTitle(caption);
-    ScaleForLargeFonts(true);
     connect(ui->Button1, &QPushButton::clicked, this, &TDot1xStatisticsForm::Button1Click);
 }
 

@@ -17,7 +17,6 @@ TEquipmentBasicInfoForm::TEquipmentBasicInfoForm(QWidget *owner)
     , ui(std::make_unique<Ui::TEquipmentBasicInfoForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     for (QLineEdit *edit : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4})
         edit->setReadOnly(true);
     ui->Edit1->setText(QString::fromLatin1(Capacity));

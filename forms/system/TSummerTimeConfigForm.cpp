@@ -34,7 +34,6 @@ TSummerTimeConfigForm::TSummerTimeConfigForm(QWidget *owner)
     , ui(std::make_unique<Ui::TSummerTimeConfigForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     ui->OffSetTimeComboBox->addItems({"30", "60", "90", "120"});
     for (QComboBox *box : {ui->DayComboBox, ui->EDayComboBox})
         fillNumbers(box, 1, 31);

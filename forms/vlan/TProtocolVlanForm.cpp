@@ -18,7 +18,6 @@ TProtocolVlanForm::TProtocolVlanForm(QWidget *owner)
     , ui(std::make_unique<Ui::TProtocolVlanForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(false);
     connect(ui->Get, &QPushButton::clicked, this, &TProtocolVlanForm::GetClick);
     connect(ui->Edit, &QPushButton::clicked, this, &TProtocolVlanForm::EditClick);
     connect(ui->Add, &QPushButton::clicked, this, &TProtocolVlanForm::AddClick);

@@ -14,7 +14,6 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget *owner)
     , ui(std::make_unique<Ui::TVLanCurrentTableForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     ui->SetBtn->hide();
     connect(ui->RefreshBtn, &QPushButton::clicked, this, &TVLanCurrentTableForm::RefreshBtnClick);
     FollowRowCount(ui->LV_dot1qVlanCurrentEntry, ui->ST_Count2);

@@ -10,7 +10,6 @@ TVLanGeneralInfoForm::TVLanGeneralInfoForm(QWidget *owner)
     , ui(std::make_unique<Ui::TVLanGeneralInfoForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     connect(ui->RefreshBtn, &QPushButton::clicked, this, &TVLanGeneralInfoForm::RefreshBtnClick);
     connect(ui->SetBtn, &QPushButton::clicked, this, &TVLanGeneralInfoForm::SetBtnClick);
 }

@@ -11,7 +11,6 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget *owner)
     , ui(std::make_unique<Ui::TVLanPortInfomationForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     connect(ui->RefreshBtn, &QPushButton::clicked, this, &TVLanPortInfomationForm::RefreshBtnClick);
     connect(ui->SetBtn, &QPushButton::clicked, this, &TVLanPortInfomationForm::SetBtnClick);
     FollowRowCount(ui->LV_dot1qPortVlanEntry, ui->ST_Count);

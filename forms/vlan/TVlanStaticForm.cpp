@@ -18,7 +18,6 @@ TVlanStaticForm::TVlanStaticForm(QWidget *owner)
     , ui(std::make_unique<Ui::TVlanStaticForm>())
 {
     ui->setupUi(this);
-    ScaleForLargeFonts(true);
     connect(ui->RefreshBtn, &QPushButton::clicked, this, &TVlanStaticForm::RefreshBtnClick);
     connect(ui->SetBtn, &QPushButton::clicked, this, &TVlanStaticForm::SetBtnClick);
     connect(ui->AddBtn, &QPushButton::clicked, this, &TVlanStaticForm::AddBtnClick);

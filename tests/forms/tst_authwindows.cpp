@@ -262,6 +262,17 @@ void TstAuthWindows::memberSwitchAddsEditsAndDeletes()
         QCOMPARE(row.value(CandidateSource), QString("6"));
         QCOMPARE(row.value(Password), QString("changed"));
         QCOMPARE(row.value(RowStatus), QString("active"));
+
+        // Closed without Set, either dialog still has the list read again.
+        for (const char *button : {"EditButton", "AddButton"}) {
+            const QString password = QString("set-%1").arg(QString(button).left(3));
+            QVERIFY(SnmpSet(
+                *m_sim, QString("1.3.6.1.4.1.%1.12.8.1.3.1.9.2").arg(TRV_PEN), "s", password));
+            select(w, "2");
+            inDialog(w, button, d, [] {});
+            WAIT_IDLE(w);
+            QTRY_COMPARE(RowWithCaption(list, "2")->text(Password), password);
+        }
         const QString memo = child<QPlainTextEdit>(w, "Memo1")->toPlainText();
         QVERIFY2(!memo.contains("rror"), qPrintable(memo));
     });

@@ -21,10 +21,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+
+#include <cstdlib>
 
 class TstHandLaid : public QObject, private WindowTestBed
 {
@@ -34,6 +38,8 @@ private slots:
     void initTestCase();
     void everyWindowOpensFromItsCommand_data();
     void everyWindowOpensFromItsCommand();
+    void windowsScaleAndOpenCentred_data();
+    void windowsScaleAndOpenCentred();
     void gridShowsTheUnitsOfTheList_data();
     void gridShowsTheUnitsOfTheList();
     void gridRowsOfTenWithDeviceInfo();
@@ -84,6 +90,121 @@ void TstHandLaid::everyWindowOpensFromItsCommand()
     command();
     QVERIFY2(opened.isNull(), "the window outlives its command");
     QVERIFY2(messages.contains("Ok!") && !messages.contains("rror"), qPrintable(messages));
+}
+
+namespace {
+
+// Where a window opened over owner belongs: centred on it, moved onto the
+// screen where it would stick out. The toolkit allows for a frame it may not
+// know yet (up to 10 pixels across, 40 down), so that much is tolerated.
+bool centredOver(const QWidget &window, const QWidget &owner, QString &why)
+{
+    QRect expected(QPoint(), window.size());
+    expected.moveCenter(owner.geometry().center());
+    const QRect screen = window.screen()->availableGeometry();
+    if (expected.right() > screen.right())
+        expected.moveRight(screen.right());
+    if (expected.left() < screen.left())
+        expected.moveLeft(screen.left());
+    if (expected.bottom() > screen.bottom())
+        expected.moveBottom(screen.bottom());
+    if (expected.top() < screen.top())
+        expected.moveTop(screen.top());
+    const QPoint off = window.geometry().topLeft() - expected.topLeft();
+    why = QStringLiteral("%1 at %2,%3, expected near %4,%5")
+              .arg(window.objectName())
+              .arg(window.x())
+              .arg(window.y())
+              .arg(expected.x())
+              .arg(expected.y());
+    return std::abs(off.x()) <= 10 && std::abs(off.y()) <= 40;
+}
+
+// A window's size and its edit dialog's (empty without one), as they show.
+struct Opened
+{
+    QSize window;
+    QSize dialog;
+};
+
+} // namespace
+
+void TstHandLaid::windowsScaleAndOpenCentred_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("addButton"); // opens its edit dialog, if any
+    const QMap<QString, QString> dialogs {{"TMd5InformationForm", "AddButton"},
+        {"TSystemLogHostForm", "AddButton"}, {"TMSInformationForm", "AddButton"},
+        {"TBOOTCtrlTableForm", "AddBtn"}};
+    for (const QString &name : HandLaidWindows::ClassNames())
+        QTest::newRow(qPrintable(name)) << name << dialogs.value(name);
+}
+
+// On large fonts every window, and every edit dialog, is 1.25 times the size
+// it has otherwise; either way it opens centred over its owner, the main
+// window or its list window. Run again on a screen forced to 120 pixels per
+// inch, where the fonts grow as well.
+void TstHandLaid::windowsScaleAndOpenCentred()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, addButton);
+    BindUnitList(m_main);
+    QWidget &owner = m_main.window;
+    QRect place(QPoint(), owner.size());
+    place.moveCenter(owner.screen()->availableGeometry().center());
+    owner.move(place.topLeft());
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    const auto hideOwner = qScopeGuard([this] {
+        m_main.window.hide();
+        m_main.largeFonts = false;
+    });
+
+    const auto open = [&](bool largeFonts) {
+        m_main.largeFonts = largeFonts;
+        Opened sizes;
+        QStringList misplaced;
+        QTimer::singleShot(0, [&] {
+            QPointer<QWidget> window = QApplication::activeModalWidget();
+            auto *form = qobject_cast<THandLaidForm *>(window.data());
+            if (!form)
+                return;
+            const auto closeWindow = qScopeGuard([window] {
+                if (window)
+                    window->close();
+            });
+            sizes.window = form->size();
+            QString why;
+            if (!centredOver(*form, owner, why))
+                misplaced.append(why);
+            if (addButton.isEmpty())
+                return;
+            QTRY_VERIFY_WITH_TIMEOUT(form->Created() && !form->AnyBusy(), 20000);
+            QTimer::singleShot(0, [&] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                if (!dialog || dialog == form)
+                    return;
+                sizes.dialog = dialog->size();
+                QString where;
+                if (!centredOver(*dialog, *form, where))
+                    misplaced.append(where);
+                dialog->close();
+            });
+            form->findChild<QPushButton *>(addButton)->click();
+        });
+        WindowCommands::Find(className)();
+        return std::make_pair(sizes, misplaced);
+    };
+    const auto [normal, normalMisplaced] = open(false);
+    const auto [large, largeMisplaced] = open(true);
+    QVERIFY2(normalMisplaced.isEmpty(), qPrintable(normalMisplaced.join("; ")));
+    QVERIFY2(largeMisplaced.isEmpty(), qPrintable(largeMisplaced.join("; ")));
+    const auto scaled
+        = [](QSize s) { return QSize(qRound(s.width() * 1.25), qRound(s.height() * 1.25)); };
+    QVERIFY(!normal.window.isEmpty());
+    QCOMPARE(large.window, scaled(normal.window));
+    QCOMPARE(normal.dialog.isEmpty(), addButton.isEmpty());
+    QCOMPARE(large.dialog, scaled(normal.dialog));
 }
 
 void TstHandLaid::gridShowsTheUnitsOfTheList_data()

@@ -29,8 +29,8 @@ public:
     QString WriteCommunity() const override { return QStringLiteral("marlowe"); }
     QString ConfigVersion() const override { return QStringLiteral("1"); }
     bool ConfigFound() const override { return true; }
-    bool LargeFonts() const override { return false; }
-    double ScaleFactor() const override { return 1.0; }
+    bool LargeFonts() const override { return largeFonts; }
+    double ScaleFactor() const override { return largeFonts ? 1.25 : 1.0; }
     QString WindowTitle() const override { return title; }
     void SetWindowTitle(const QString &t) override { title = t; }
     QStringList &ModelNames() override { return modelNames; }
@@ -46,11 +46,17 @@ public:
     QMenu *PortInfoPopupMenu() override { return menu; }
     void PortButtonClick(QAbstractButton *button) override;
     void ReadRmonState() override { ++rmonReads; }
+    // A plain window: the outer height as described.
+    void FitClientHeight(int clientHeight) override
+    {
+        window.setFixedHeight(clientHeight + OuterAllowance);
+    }
 
     // The buttons pressed now, across all panels.
     QList<QAbstractButton *> pressedButtons() const;
 
     QString agentAddress = QStringLiteral("127.0.0.1");
+    bool largeFonts = false;
     QString title;
     QStringList modelNames;
     QWidget window;

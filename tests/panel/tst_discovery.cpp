@@ -76,6 +76,7 @@ private slots:
     void unitRows_data();
     void unitRows();
     void agentThatDoesNotAnswer();
+    void addressThatDoesNotResolve_data();
     void addressThatDoesNotResolve();
     void captionThatIsNoNumber();
 
@@ -234,12 +235,21 @@ void TstDiscovery::agentThatDoesNotAnswer()
     QCOMPARE(main.rmonReads, 1);
 }
 
+void TstDiscovery::addressThatDoesNotResolve_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("empty, refused at once") << QString();
+    // Looked up without blocking: the walk has started when it fails.
+    QTest::newRow("host name that does not resolve") << QStringLiteral("no-such-switch.invalid");
+}
+
 void TstDiscovery::addressThatDoesNotResolve()
 {
+    QFETCH(QString, address);
     useAgent(m_agent.port());
-    SessionDefaults().device.address.clear();
+    SessionDefaults().device.address = address;
     FakeMainWindow main;
-    main.agentAddress.clear();
+    main.agentAddress = address;
     DiscoverStack(main);
 
     QCOMPARE(main.status->text(), QString::fromLatin1(UnitInformationFailed));

@@ -24,7 +24,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -346,6 +349,7 @@ private slots:
     void vlanWindowsOpenFromTheMenu();
     void exitAsksFirst();
     void everyMenuInSight();
+    void tallStackScrollsOnTheScreen();
     void closeDuringTheRmonRead();
     void exitFromASilentStackEndsInTime();
     void aboutShowsLongVersion();
@@ -572,10 +576,51 @@ void TstMainForm::everyMenuInSight()
         }
         QCOMPARE(shown, 1);
     }
-    // Every panel of the stack is in view under the menu.
+    // Every panel of the stack is in view under the menu, and no band is
+    // left empty below the last one: the status bar follows it.
     QCOMPARE(scroll->y(), menuArea.bottom() + 1);
     QVERIFY(!form->PanelWindows().isEmpty());
-    QVERIFY(form->PanelWindows().constLast()->geometry().bottom() < scroll->viewport()->height());
+    QCOMPARE(scroll->height(), form->PanelWindows().constLast()->geometry().bottom() + 1);
+    QCOMPARE(form->statusBar()->y(), scroll->geometry().bottom() + 1);
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
+}
+
+// Twelve units are taller than the screen: the window takes the screen's
+// height, stays on it, and the panels scroll, each one reachable, with
+// neither the status bar nor the panels' width given up for it.
+void TstMainForm::tallStackScrollsOnTheScreen()
+{
+    QStringList units;
+    for (int u = 1; u <= 12; ++u)
+        units.append(QString("%1:%2").arg(u).arg(u % 2 ? "TRV-8170QL" : "TRM6140QL*"));
+    SimulatorProcess tall({"--stack", units.join(',')});
+    QVERIFY2(tall.isReady(), qPrintable(tall.errorText()));
+    QVERIFY(writeConfig(tall.port()));
+    const auto restore = qScopeGuard([this] { writeConfig(m_sim->port()); });
+    auto form = start();
+    QCOMPARE(form->PanelWindows().size(), 12);
+    const QWidget *last = form->PanelWindows().constLast();
+    const QRect screen = form->screen()->availableGeometry();
+    if (last->geometry().bottom() < screen.height())
+        QSKIP("the screen holds twelve units");
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+
+    // Top to bottom on the screen, the status bar included.
+    const QRect frame = form->frameGeometry();
+    QVERIFY2(frame.top() >= screen.top() && frame.bottom() <= screen.bottom(),
+        qPrintable(QString("frame %1..%2").arg(frame.top()).arg(frame.bottom())));
+    auto *scroll = form->findChild<QScrollArea *>("ScrollBox1");
+    QCOMPARE(form->statusBar()->geometry().bottom(), form->rect().bottom());
+    QVERIFY(form->statusBar()->isVisible());
+    QVERIFY(scroll->verticalScrollBar()->isVisible());
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    for (const QWidget *panel : std::as_const(form->PanelWindows())) {
+        scroll->ensureWidgetVisible(const_cast<QWidget *>(panel), 0, 0);
+        const QRect shown(panel->mapTo(scroll->viewport(), QPoint()), panel->size());
+        QVERIFY2(scroll->viewport()->rect().contains(shown),
+            qPrintable(QString("unit %1").arg(form->PanelWindows().indexOf(panel) + 1)));
+    }
 }
 
 // Closing the window while its synchronous RMON read waits for a silent
