@@ -1,11 +1,14 @@
 #include "ViewLaunch.h"
 
 #include "CvConvertError.h"
+#include "ViewSession.h"
 
 QString ViewUsage()
 {
     return QStringLiteral("usage: FAMILY /IADDRESS /RREAD /WWRITE /TFAMILY_VIEW "
-                          "[/t /v /d /m /n /c /l /a /A /p /P ...]");
+                          "[/t /v /d /m /n /c /l /a /A /p /P ...]\n"
+                          "       FAMILY /TFAMILY_VIEW %1 < SESSION")
+        .arg(QLatin1String(SessionOnStdinSwitch));
 }
 
 namespace {
@@ -17,10 +20,36 @@ QString viewList(const QString &family)
             names << QLatin1String(v->argument);
     return names.join(QStringLiteral(", "));
 }
+
+// The session the module wrote; the error names no value.
+QString takeSession(const QByteArray &session, StartupState &state, CvSNMPSessionDefaults &defaults)
+{
+    QString why;
+    std::optional<ViewSession> given = ViewSession::FromJson(session, &why);
+    if (!given)
+        return QStringLiteral("Malformed session: %1.").arg(why);
+    state.AgentAddress = given->agentAddress;
+    defaults = given->defaults;
+    given->Wipe();
+    return QString();
+}
+
+QString takeCommandLine(const QStringList &parameters, const QString &configDirectory,
+    StartupState &state, CvSNMPSessionDefaults &defaults)
+{
+    try {
+        ApplyParameters(parameters, configDirectory, state, defaults);
+    } catch (const CvConvertError &e) {
+        return QStringLiteral("Malformed command line: %1.").arg(e.message());
+    }
+    return QString();
+}
+
 } // namespace
 
 ViewLaunch ReadViewLaunch(const QString &program, const QStringList &parameters,
-    const QString &configDirectory, CvSNMPSessionDefaults &defaults)
+    const QString &configDirectory, CvSNMPSessionDefaults &defaults,
+    const std::optional<QByteArray> &session)
 {
     ViewLaunch launch;
     const QString family = IsViewFamily(program) ? program : QString();
@@ -51,10 +80,9 @@ ViewLaunch ReadViewLaunch(const QString &program, const QStringList &parameters,
         launch.view = nullptr;
         return launch;
     }
-    try {
-        ApplyParameters(parameters, configDirectory, launch.state, defaults);
-    } catch (const CvConvertError &e) {
-        launch.error = QStringLiteral("Malformed command line: %1.").arg(e.message());
+    launch.error = session ? takeSession(*session, launch.state, defaults)
+                           : takeCommandLine(parameters, configDirectory, launch.state, defaults);
+    if (!launch.error.isEmpty()) {
         launch.view = nullptr;
         return launch;
     }

@@ -1,18 +1,23 @@
 // The MIB view programs: one executable answering to the six family names
 // the module starts ("MIB", "IFMib", "EthernetLike", "Rmon", "Bridge",
-// "Layer3"), with the module's command line.
+// "Layer3"). Started by the module, the command line names the view and
+// the session comes on standard input; started by hand, the command line
+// carries the agent as the module's own does.
 #include "CvException.h"
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
 #include "ModuleDirectories.h"
 #include "ViewLaunch.h"
+#include "ViewSession.h"
 #include "ViewWindow.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 // Exit status of a command line that cannot be used.
@@ -28,6 +33,30 @@ int refuse(const QString &caption, const QString &message)
         QMessageBox::critical(nullptr, caption, message);
     return UsageError;
 }
+
+// With $TRV_VIEW_REPORT naming a file, every finished poll appends a line
+// per section, "VIEW<tab>SECTION<tab>ROWS", so a script or a test can tell
+// what the window shows without looking at it.
+void reportPolls(ViewWindow &window, const ViewDefinition &view)
+{
+    const QString file = qEnvironmentVariable("TRV_VIEW_REPORT");
+    if (file.isEmpty())
+        return;
+    QObject::connect(&window.poller(), &ViewPoller::Finished, &window, [&window, &view, file] {
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Append))
+            return;
+        const ViewPoller &poller = window.poller();
+        for (int s = 0; s < poller.SectionCount(); ++s) {
+            const ViewModel &model = *poller.Model(s);
+            out.write(QStringLiteral("%1\t%2\t%3\n")
+                          .arg(QLatin1String(view.argument), QLatin1String(model.section().title))
+                          .arg(model.rowCount())
+                          .toUtf8());
+        }
+    });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -42,7 +71,13 @@ int main(int argc, char *argv[])
     const ModuleDirectories dirs = ReadModuleDirectories(false);
     LoadCatalogues(dirs.ModuleDirectory);
     CvSNMPSessionDefaults defaults = InitialSessionDefaults();
-    const ViewLaunch launch = ReadViewLaunch(program, parameters, dirs.ConfigDirectory, defaults);
+    std::optional<QByteArray> session;
+    if (parameters.contains(QLatin1String(SessionOnStdinSwitch)))
+        session = ReadStandardInput(MaxViewSessionBytes);
+    const ViewLaunch launch
+        = ReadViewLaunch(program, parameters, dirs.ConfigDirectory, defaults, session);
+    if (session)
+        WipeBytes(*session);
     if (!launch.view)
         return refuse(program, launch.error);
     try {
@@ -55,6 +90,7 @@ int main(int argc, char *argv[])
     int rc = 0;
     {
         ViewWindow window(*launch.view, ViewTarget(SessionDefaults()), launch.state.AgentAddress);
+        reportPolls(window, *launch.view);
         window.show();
         window.Refresh();
         rc = app.exec();

@@ -1,12 +1,17 @@
 #include "ExternalView.h"
 
+#include "LocalPath.h"
 #include "Registry.h"
+#include "ViewSession.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 QString ViewFamily(const QString &view)
 {
@@ -29,52 +34,94 @@ QString ViewInstallationStatus()
     return QStringLiteral("No Path!");
 }
 
-QString MakeViewCommand(
+ViewCommand MakeViewCommand(
     const QString &view, const StartupState &state, const CvSNMPSessionDefaults &defaults)
 {
-    QString command = ViewFamily(view) + QStringLiteral(" /I") + state.AgentAddress
-        + QStringLiteral(" /R") + state.ReadCommunity + QStringLiteral(" /W") + state.WriteCommunity
-        + QLatin1Char(' ') + view;
-    const CvSNMPSecurity &s = defaults.security;
-    const bool v3
-        = (state.ConfigFound && state.ConfigVersion == QLatin1String("3")) || s.version == 3;
-    if (!v3)
-        return command;
-    command += QStringLiteral(" /t") + QString::number(defaults.device.port);
-    command += QStringLiteral(" /v") + QString::number(s.version);
-    command += QStringLiteral(" /d") + defaults.scope.contextEngineId;
-    command += QStringLiteral(" /m") + QString::number(s.securityModel);
-    command += QStringLiteral(" /n") + s.securityName;
-    command += QStringLiteral(" /c") + defaults.scope.contextName;
-    command += QStringLiteral(" /l") + QString::number(s.securityLevel);
-    command += QStringLiteral(" /a") + QString::number(quint32(s.authProtocol));
-    command += QStringLiteral(" /A") + s.authPassword;
-    command += QStringLiteral(" /p") + QString::number(quint32(s.privProtocol));
-    command += QStringLiteral(" /P") + s.privPassword;
+    ViewCommand command;
+    command.family = ViewFamily(view);
+    command.arguments = QStringList {view, QLatin1String(SessionOnStdinSwitch)};
+    ViewSession session = ViewSession::FromModule(state, defaults);
+    command.session = session.ToJson();
+    session.Wipe();
     return command;
 }
 
-QStringList SplitCommandLine(const QString &command)
+namespace {
+
+QString executableIn(const QString &directory, const QString &name)
 {
-    return command.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (directory.isEmpty())
+        return QString();
+    const QFileInfo file(QDir(directory).filePath(name));
+    return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
 }
 
-QString ViewProgram(const QString &name, const QString &ownDirectory)
+// The directory of the host's programs the settings store names.
+QString storedProgramDirectory()
 {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')))
-        return name;
-    const QFileInfo own(QDir(ownDirectory).filePath(name));
-    if (!ownDirectory.isEmpty() && own.isFile() && own.isExecutable())
-        return own.absoluteFilePath();
-    const QString found = QStandardPaths::findExecutable(name);
-    return found.isEmpty() ? name : found;
+    for (const char *key : {Registry::AppPathVantrel51Key, Registry::AppPathVantrel5Key}) {
+        if (const auto paths = RegistryKey::Open(QLatin1String(key))) {
+            const QString path = paths->ReadString(QStringLiteral("Path"));
+            if (!path.isEmpty())
+                return LocalPath(path);
+        }
+    }
+    return QString();
 }
 
-void StartCommandLine(const QString &command)
+} // namespace
+
+QString ViewProgram(const QString &family, const QString &ownDirectory)
 {
-    QStringList parts = SplitCommandLine(command);
-    if (parts.isEmpty())
+    // A family is a plain name; anything with a separator names no program.
+    if (family.isEmpty() || family.contains(QLatin1Char('/')) || family.contains(QLatin1Char('\\'))
+        || family.startsWith(QLatin1Char('.')))
+        return QString();
+    const QString own = executableIn(ownDirectory, family);
+    return own.isEmpty() ? executableIn(storedProgramDirectory(), family) : own;
+}
+
+bool StartWithInput(const QString &program, const QStringList &arguments, const QByteArray &input)
+{
+    // The whole input goes into the pipe's buffer before the program starts
+    // and the write end is closed: the program reads it to its end, and no
+    // other process ever holds the pipe. An input the buffer cannot take is
+    // refused rather than waited for.
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    ::fcntl(fds[1], F_SETFL, O_NONBLOCK);
+    qsizetype written = 0;
+    while (written < input.size()) {
+        const ssize_t n
+            = ::write(fds[1], input.constData() + written, size_t(input.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    ::close(fds[1]);
+    if (written != input.size()) {
+        ::close(fds[0]);
+        return false;
+    }
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    const int readEnd = fds[0];
+    // The started process opens the pipe anew as its standard input, through
+    // the descriptor's name; the descriptor itself closes on exec.
+    process.setStandardInputFile(QStringLiteral("/dev/fd/%1").arg(readEnd));
+    const bool started = process.startDetached();
+    ::close(readEnd);
+    return started;
+}
+
+void StartViewCommand(const ViewCommand &command)
+{
+    const QString program = ViewProgram(command.family, QCoreApplication::applicationDirPath());
+    if (program.isEmpty())
         return;
-    const QString program = ViewProgram(parts.takeFirst(), QCoreApplication::applicationDirPath());
-    QProcess::startDetached(program, parts);
+    StartWithInput(program, command.arguments, command.session);
 }

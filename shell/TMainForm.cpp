@@ -12,6 +12,7 @@
 #include "StackDiscovery.h"
 #include "TAboutForm.h"
 #include "UnitBadges.h"
+#include "ViewSession.h"
 #include "WindowCommands.h"
 #include "WrappingMenuBar.h"
 
@@ -337,7 +338,9 @@ void TMainForm::ShowExternalView(const QString &view)
     const QString status = ViewInstallationStatus();
     if (!status.isEmpty())
         m_statusPanel->setText(status);
-    StartCommandLine(MakeViewCommand(view, m_state, SessionDefaults()));
+    ViewCommand command = MakeViewCommand(view, m_state, SessionDefaults());
+    StartViewCommand(command);
+    WipeBytes(command.session);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

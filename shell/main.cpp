@@ -3,6 +3,7 @@
 #include "CvException.h"
 #include "CvSnmpTransport.h"
 #include "ModuleWindows.h"
+#include "SecretInput.h"
 #include "TMainForm.h"
 
 #include <QApplication>
@@ -16,6 +17,13 @@ int main(int argc, char *argv[])
     RegisterModuleWindows();
     QStringList parameters = QCoreApplication::arguments();
     parameters.removeFirst();
+    // Parameters that must not show on the command line come on standard
+    // input, when the line asks for them.
+    if (parameters.contains(QLatin1String(ParametersOnStdinSwitch))) {
+        QByteArray input = ReadStandardInput(MaxParameterInputBytes);
+        parameters = WithParametersFromInput(parameters, input);
+        WipeBytes(input);
+    }
     const QString caption = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     std::unique_ptr<TMainForm> form;
     try {

@@ -472,12 +472,15 @@ int runAgent(Simulation &sim, const AgentOptions &options)
         "createUser md5desuser MD5 authpass123 DES privpass123",
         "createUser shaaesuser SHA authpass123 AES privpass123",
         "createUser sha256aesuser SHA-256 authpass123 AES privpass123",
+        // Pass phrases with a slash and with blanks, as operators choose them.
+        "createUser phraseuser SHA x/vault99 AES \"priv pass/Iate9\"",
         "rwuser noauthuser noauth",
         "rwuser md5user auth",
         "rwuser shauser auth",
         "rwuser md5desuser priv",
         "rwuser shaaesuser priv",
         "rwuser sha256aesuser priv",
+        "rwuser phraseuser priv",
     };
     for (const char *line : accessLines)
         netsnmp_config(const_cast<char *>(line));

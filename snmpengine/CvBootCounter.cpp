@@ -5,8 +5,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
-#include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -42,6 +45,40 @@ qsizetype findEngine(const QList<QByteArray> &lines, const QByteArray &encoded)
     }
     return -1;
 }
+
+// Holds an exclusive lock on the counter file's folder while one program
+// reads, counts up and writes the file, so that programs starting together
+// (the module and its views) neither lose each other's lines nor counts.
+// The folder is locked rather than a lock file, which would stay behind.
+class FolderLock
+{
+public:
+    explicit FolderLock(const QString &fileName)
+    {
+        const QByteArray folder = QFile::encodeName(QFileInfo(fileName).absolutePath());
+        m_fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (m_fd < 0)
+            return;
+        int rc = 0;
+        do
+            rc = ::flock(m_fd, LOCK_EX);
+        while (rc != 0 && errno == EINTR);
+        if (rc != 0) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd); // releases the lock
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+private:
+    int m_fd = -1;
+};
 
 } // namespace
 
@@ -89,21 +126,27 @@ void CvBootCounter::Save(const QString &fileName, const QByteArray &engineId, qu
     else
         lines.append(line);
 
-    const QString tmpName = fileName + QStringLiteral(".tmp");
-    QFile tmp(tmpName);
-    bool ok = tmp.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (ok) {
-        QByteArray contents = lines.join('\n');
-        contents.append('\n');
-        ok = tmp.write(contents) == contents.size() && tmp.flush() && ::fsync(tmp.handle()) == 0;
-        tmp.close();
-    }
-    ok = ok
-        && std::rename(
-               QFile::encodeName(tmpName).constData(), QFile::encodeName(fileName).constData())
-            == 0;
+    // A temporary file of this writer's own beside the counter, flushed to
+    // disk and renamed over it: no other writer shares the name, and a crash
+    // never leaves a half-written counter.
+    QSaveFile out(fileName);
+    QByteArray contents = lines.join('\n');
+    contents.append('\n');
+    const bool ok
+        = out.open(QIODevice::WriteOnly) && out.write(contents) == contents.size() && out.commit();
     if (!ok) {
-        QFile::remove(tmpName);
+        out.cancelWriting();
         RaiseEngine(EngineCode::BootsSaveFailed);
     }
+}
+
+quint32 CvBootCounter::CountUp(const QString &fileName, const QByteArray &engineId)
+{
+    // A folder that cannot be opened to lock is not locked; its file fails
+    // as it would without the lock.
+    const FolderLock lock(fileName);
+    const quint32 boots = Load(fileName, engineId);
+    const quint32 next = boots >= MaxBoots ? boots : boots + 1;
+    Save(fileName, engineId, next);
+    return next;
 }

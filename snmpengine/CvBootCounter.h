@@ -20,8 +20,14 @@ QByteArray EncodeEngineId(const QByteArray &engineId);
 quint32 Load(const QString &fileName, const QByteArray &engineId);
 
 // Writes the engine's line in place of the old one (or at the end) through
-// "<file>.tmp", flushed to disk and renamed over the file, so a crash never
-// leaves a half-written counter. Throws CvException -508 on failure.
+// a temporary file of its own beside it, flushed to disk and renamed over
+// the file, so a crash never leaves a half-written counter. Throws
+// CvException -508 on failure.
 void Save(const QString &fileName, const QByteArray &engineId, quint32 boots);
+
+// Load and Save of the count plus one (it stops at MaxBoots), as one step
+// no other program's count-up interleaves with: the counter file's folder
+// is locked meanwhile. Returns the new count; throws as Load and Save do.
+quint32 CountUp(const QString &fileName, const QByteArray &engineId);
 
 } // namespace CvBootCounter

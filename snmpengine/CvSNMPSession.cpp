@@ -34,9 +34,7 @@ void StartSession(const QString &folder)
     const QString counterFile
         = LocalPath(JoinPath(folder, QString::fromLatin1(CvBootCounter::FileName)));
     const QByteArray engineId(LocalEngineId);
-    const quint32 boots = CvBootCounter::Load(counterFile, engineId);
-    const quint32 next = boots >= CvBootCounter::MaxBoots ? boots : boots + 1;
-    CvBootCounter::Save(counterFile, engineId, next);
+    const quint32 next = CvBootCounter::CountUp(counterFile, engineId);
     CvSnmpTransport &transport = CvSnmpTransport::instance();
     transport.Initialise(engineId, next);
     if (!transport.IsInitialised())

@@ -480,11 +480,9 @@ QString sessionKey(const CvSnmpTarget &t, const QString &peer)
     return CvSnmpTransport::SessionKey(t, peer);
 }
 
-// A context engine ID is given as hexadecimal text.
-QByteArray hexOctets(const QString &text)
-{
-    return QByteArray::fromHex(text.toLatin1());
-}
+// An SNMP engine ID is 5 to 32 octets long.
+constexpr qsizetype MinEngineIdOctets = 5;
+constexpr qsizetype MaxEngineIdOctets = 32;
 } // namespace
 
 void CvSnmpTransport::Private::watch(Session *s)
@@ -520,7 +518,8 @@ Session *CvSnmpTransport::Private::openSession(
     QByteArray community = t.community.toUtf8();
     QByteArray name = t.securityName.toUtf8();
     QByteArray context = t.contextName.toUtf8();
-    QByteArray contextEngine = hexOctets(t.contextEngineId);
+    // The context engine ID is text: its octets go on the PDU as they are.
+    QByteArray contextEngine = t.contextEngineId.toUtf8();
     QByteArray engine = engineId;
     if (t.version == 3) {
         s.version = SNMP_VERSION_3;
@@ -546,6 +545,12 @@ Session *CvSnmpTransport::Private::openSession(
             s.securityEngineIDLen = size_t(engine.size());
             s.contextName = context.data();
             s.contextNameLen = size_t(context.size());
+            if (!contextEngine.isEmpty()
+                && (contextEngine.size() < MinEngineIdOctets
+                    || contextEngine.size() > MaxEngineIdOctets)) {
+                *result = -1406; // "(SNMPv3) Invalid EngineID!"
+                return nullptr;
+            }
             if (!contextEngine.isEmpty()) {
                 s.contextEngineID = reinterpret_cast<u_char *>(contextEngine.data());
                 s.contextEngineIDLen = size_t(contextEngine.size());

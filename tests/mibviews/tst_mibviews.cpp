@@ -1,6 +1,6 @@
-// The MIB view programs against trvsim: every view opened from the command
-// line the module builds, rates of counters, a 32-bit wrap, SNMPv1 walks,
-// walks stopped or squeezed by tooBig, and command lines that cannot be used.
+// The MIB view programs against trvsim: every view opened from the session
+// the module hands over, the agent the module reaches, rates of counters, a 32-bit wrap, SNMPv1
+// walks, walks stopped or squeezed by tooBig, and command lines that cannot be used.
 #include "Ber.h"
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
@@ -8,6 +8,7 @@
 #include "RateChart.h"
 #include "SimulatorProcess.h"
 #include "ViewLaunch.h"
+#include "ViewSession.h"
 #include "ViewWindow.h"
 
 #include <QNetworkDatagram>
@@ -155,8 +156,10 @@ class TstMibViews : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase() { CvSnmpTransport::instance().CloseAll(); }
-    void everyViewFromTheModulesCommandLine_data();
-    void everyViewFromTheModulesCommandLine();
+    void everyViewFromTheModulesSession_data();
+    void everyViewFromTheModulesSession();
+    void viewReachesTheModulesAgent_data();
+    void viewReachesTheModulesAgent();
     void ratesAfterSecondPollAndChart();
     void counter32WrapGivesTheRate();
     void snmpV1WalksWithGetNext();
@@ -173,6 +176,11 @@ private slots:
 private:
     // The configuration file the module and the program read for 127.0.0.1.
     void writeConfig(const QByteArray &body);
+    // What the view reads when the module starts it with its parameters:
+    // the module's start-up, the command it makes, the view's intake.
+    ViewLaunch launchFromModule(const QString &view, const QStringList &moduleParameters,
+        const QString &configDirectory, CvSNMPSessionDefaults &viewDefaults,
+        QByteArray *moduleSession = nullptr);
     CvSnmpTarget v2cTarget(quint16 port) const;
     QTemporaryDir m_dir;
     std::unique_ptr<SimulatorProcess> m_sim;
@@ -202,7 +210,21 @@ CvSnmpTarget TstMibViews::v2cTarget(quint16 port) const
     return ViewTarget(d);
 }
 
-void TstMibViews::everyViewFromTheModulesCommandLine_data()
+ViewLaunch TstMibViews::launchFromModule(const QString &view, const QStringList &moduleParameters,
+    const QString &configDirectory, CvSNMPSessionDefaults &viewDefaults, QByteArray *moduleSession)
+{
+    StartupState module;
+    CvSNMPSessionDefaults moduleDefaults = InitialSessionDefaults();
+    ApplyParameters(moduleParameters, configDirectory, module, moduleDefaults);
+    const ViewCommand command = MakeViewCommand("/T" + view, module, moduleDefaults);
+    if (moduleSession)
+        *moduleSession = ViewSession::FromModule(module, moduleDefaults).ToJson();
+    viewDefaults = InitialSessionDefaults();
+    return ReadViewLaunch(
+        command.family, command.arguments, configDirectory, viewDefaults, command.session);
+}
+
+void TstMibViews::everyViewFromTheModulesSession_data()
 {
     QTest::addColumn<QString>("view");
     QTest::addColumn<bool>("v3");
@@ -213,10 +235,9 @@ void TstMibViews::everyViewFromTheModulesCommandLine_data()
     }
 }
 
-// The module writes the command line from its own start-up state; the
-// program reads it back with the same parser, configuration file and
-// settings store, and every section shows rows or values, no error.
-void TstMibViews::everyViewFromTheModulesCommandLine()
+// The module hands over the session of its own start-up; every section of
+// every view shows rows or values, no error.
+void TstMibViews::everyViewFromTheModulesSession()
 {
     QFETCH(QString, view);
     QFETCH(bool, v3);
@@ -228,15 +249,9 @@ void TstMibViews::everyViewFromTheModulesCommandLine()
                    : "AgentPort=" + port
                 + "\r\nVersion=1\r\nSecurityModel=3\r\nSecurityLevel=0\r\n"
                   "AuthProtocol=0\r\nPrivProtocol=0\r\n");
-    const QString conf = m_dir.filePath("conf/");
-    StartupState module;
-    CvSNMPSessionDefaults moduleDefaults = InitialSessionDefaults();
-    ApplyParameters({"/I127.0.0.1", "/Rkestra", "/Wmarlowe"}, conf, module, moduleDefaults);
-    QStringList line = SplitCommandLine(MakeViewCommand("/T" + view, module, moduleDefaults));
-    const QString program = line.takeFirst();
-
-    CvSNMPSessionDefaults defaults = InitialSessionDefaults();
-    const ViewLaunch launch = ReadViewLaunch(program, line, conf, defaults);
+    CvSNMPSessionDefaults defaults;
+    const ViewLaunch launch = launchFromModule(
+        view, {"/I127.0.0.1", "/Rkestra", "/Wmarlowe"}, m_dir.filePath("conf/"), defaults);
     QVERIFY2(launch.view, qPrintable(launch.error));
     QCOMPARE(QString(launch.view->argument), view);
     const CvSnmpTarget target = ViewTarget(defaults);
@@ -260,6 +275,57 @@ void TstMibViews::everyViewFromTheModulesCommandLine()
             QVERIFY2(found, qPrintable(section + ": no value of " + model.Column(k).name));
         }
     }
+}
+
+void TstMibViews::viewReachesTheModulesAgent_data()
+{
+    QTest::addColumn<QStringList>("parameters");
+    QTest::addColumn<QByteArray>("file"); // none when empty
+    const QByteArray port = QByteArray::number(m_sim->port());
+    const QByteArray v3 = "Version=3\r\nSecurityModel=3\r\nSecurityLevel=2\r\n"
+                          "AuthProtocol=2\r\nPrivProtocol=3\r\n";
+    // "/v" and "/I" inside the pass phrases, and a blank.
+    QTest::newRow("pass phrases holding slashes and blanks")
+        << QStringList {"/I127.0.0.1", "/Rkestra", "/Wmarlowe"}
+        << "AgentPort=" + port + "\r\n" + v3
+            + "SecurityName=phraseuser\r\nAuthPassword=x/vault99\r\n"
+              "PrivPassword=priv pass/Iate9\r\n";
+    QTest::newRow("/v3 /t on the module's line, no file") << QStringList {"/I127.0.0.1", "/v3",
+        "/t" + port, "/m3", "/l3", "/nshaaesuser", "/a3", "/p4", "/Aauthpass123", "/Pprivpass123"}
+                                                          << QByteArray();
+    // The module applies the file, then its last switch; the port is the
+    // switch's.
+    QTest::newRow("the module's last switch after the file")
+        << QStringList {"/I127.0.0.1", "/Rkestra", "/t" + port}
+        << "AgentPort=161\r\n" + v3
+            + "SecurityName=shaaesuser\r\nAuthPassword=authpass123\r\n"
+              "PrivPassword=privpass123\r\n";
+}
+
+// The view's requests go where the module's go, with the same credentials,
+// and read rows there.
+void TstMibViews::viewReachesTheModulesAgent()
+{
+    QFETCH(QStringList, parameters);
+    QFETCH(QByteArray, file);
+    const QString conf = m_dir.filePath(QString("conf-%1/").arg(QTest::currentDataTag()));
+    QVERIFY(QDir().mkpath(conf));
+    if (!file.isEmpty()) {
+        QFile f(conf + "127.0.0.1.cfg");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Program Information]\r\n" + file);
+    }
+    CvSNMPSessionDefaults defaults;
+    QByteArray module;
+    const ViewLaunch launch = launchFromModule("MIB_IFTable", parameters, conf, defaults, &module);
+    QVERIFY2(launch.view, qPrintable(launch.error));
+    QCOMPARE(ViewSession::FromModule(launch.state, defaults).ToJson(), module);
+    QCOMPARE(defaults.device.port, m_sim->port());
+
+    ViewPoller poller(*launch.view, ViewTarget(defaults));
+    QVERIFY(poll(poller));
+    QVERIFY2(poller.LastResult().complete, qPrintable(poller.LastResult().message));
+    QCOMPARE(poller.Model(0)->rowCount(), 100);
 }
 
 void TstMibViews::ratesAfterSecondPollAndChart()
@@ -533,6 +599,9 @@ void TstMibViews::unusableCommandLines_data()
     QTest::newRow("no view") << "Layer3" << QStringList {"/I127.0.0.1", "/Rkestra"}
                              << "No view named";
     QTest::newRow("no agent") << "MIB" << QStringList {"/Rkestra", "/TMIB_Info"} << "No agent";
+    QTest::newRow("malformed session")
+        << "MIB" << QStringList {"/TMIB_Info", "--session-on-stdin"}
+        << "Malformed session: the session's \"port\" is missing or not usable.";
 }
 
 // The programs as the module starts them: a clear message on standard
@@ -550,6 +619,10 @@ void TstMibViews::unusableCommandLines()
     env.insert("TRV_REGISTRY", work.filePath("registry.ini"));
     p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("TRV_BIN_DIR") + "/" + program, arguments);
+    // A session whose port is out of range; its pass phrase is never shown.
+    p.write(
+        R"({"agent":"127.0.0.1","address":"127.0.0.1","port":99999,"authPassword":"x/vault99"})");
+    p.closeWriteChannel();
     QVERIFY(p.waitForFinished(20000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 2);
@@ -557,6 +630,7 @@ void TstMibViews::unusableCommandLines()
     QVERIFY2(
         err.startsWith(program + ": ") || err.contains("\n" + program + ": "), qPrintable(err));
     QVERIFY2(err.contains(message), qPrintable(err));
+    QVERIFY2(!err.contains("vault"), qPrintable(err));
     QVERIFY(QDir(work.path()).isEmpty());
 }
 

@@ -5,17 +5,16 @@
 #include "CvCatalogues.h"
 #include "CvIniDocument.h"
 #include "LocalPath.h"
+#include "UdpRelay.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QEventLoop>
-#include <QNetworkDatagram>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QUdpSocket>
 #include <QtTest>
 
 namespace {
@@ -49,39 +48,20 @@ QByteArray fileContents(const QString &fileName)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Passes SNMP datagrams between the module and the agent and keeps the LED
-// status strings of unit 1 that the agent's answers carry.
-class Relay
+// Keeps the LED status strings of unit 1 that the agent's answers carry.
+class LedWatch
 {
 public:
-    explicit Relay(quint16 agentPort)
-        : m_agentPort(agentPort)
+    explicit LedWatch(UdpRelay &relay)
     {
-        m_front.bind(QHostAddress::LocalHost, 0);
-        m_back.bind(QHostAddress::LocalHost, 0);
-        QObject::connect(&m_front, &QUdpSocket::readyRead, [this] {
-            while (m_front.hasPendingDatagrams()) {
-                const QNetworkDatagram d = m_front.receiveDatagram();
-                m_client = d.senderAddress();
-                m_clientPort = quint16(d.senderPort());
-                m_back.writeDatagram(d.data(), QHostAddress::LocalHost, m_agentPort);
-            }
-        });
-        QObject::connect(&m_back, &QUdpSocket::readyRead, [this] {
-            while (m_back.hasPendingDatagrams()) {
-                const QByteArray answer = m_back.receiveDatagram().data();
-                m_front.writeDatagram(answer, m_client, m_clientPort);
-                noteLeds(answer);
-            }
-        });
+        relay.onAnswer = [this](const QByteArray &answer) { note(answer); };
     }
 
-    quint16 port() const { return m_front.localPort(); }
     const QSet<QByteArray> &leds() const { return m_leds; }
     std::function<void()> changed;
 
 private:
-    void noteLeds(const QByteArray &answer)
+    void note(const QByteArray &answer)
     {
         static const QByteArray oid
             = Ber::encodeOid({1, 3, 6, 1, 4, 1, TRV_PEN, 12, 11, 1, 9, 4, 1, 6, 1});
@@ -96,10 +76,6 @@ private:
             changed();
     }
 
-    quint16 m_agentPort;
-    QUdpSocket m_front, m_back;
-    QHostAddress m_client;
-    quint16 m_clientPort = 0;
     QSet<QByteArray> m_leds;
 };
 
@@ -272,7 +248,8 @@ void TstPackage::moduleShowsLiveLedsThroughWrapper()
     const QRegularExpressionMatch m
         = QRegularExpression("^ready 127\\.0\\.0\\.1:(\\d+)$").match(ready);
     QVERIFY2(m.hasMatch(), qPrintable(ready + sim.readAllStandardError()));
-    Relay relay(quint16(m.captured(1).toUInt()));
+    UdpRelay relay(quint16(m.captured(1).toUInt()));
+    LedWatch watch(relay);
 
     const bool hostStoreBefore = QFileInfo::exists("/etc/trv8170ql/registry.ini");
 
@@ -291,14 +268,14 @@ void TstPackage::moduleShowsLiveLedsThroughWrapper()
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&module, &QProcess::finished, &loop, &QEventLoop::quit);
-    relay.changed = [&] {
-        if (relay.leds().size() >= 2)
+    watch.changed = [&] {
+        if (watch.leds().size() >= 2)
             loop.quit();
     };
     limit.start(60000);
-    if (relay.leds().size() < 2)
+    if (watch.leds().size() < 2)
         loop.exec();
-    relay.changed = nullptr;
+    watch.changed = nullptr;
     const bool running = module.state() == QProcess::Running;
     module.terminate();
     if (!module.waitForFinished(10000))
@@ -306,8 +283,8 @@ void TstPackage::moduleShowsLiveLedsThroughWrapper()
     sim.terminate();
     sim.waitForFinished(10000);
     QVERIFY2(running, "the module ended early");
-    QVERIFY2(relay.leds().size() >= 2,
-        qPrintable(QString("%1 LED strings of unit 1").arg(relay.leds().size())));
+    QVERIFY2(watch.leds().size() >= 2,
+        qPrintable(QString("%1 LED strings of unit 1").arg(watch.leds().size())));
 
     // The switch's file is for the operator only. The module read the
     // settings store of the root it was unpacked in: one of the system's

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
@@ -35,6 +36,9 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -334,6 +338,53 @@ void answerNextMessageBox(QMessageBox::StandardButton button, QString *text)
     });
 }
 
+// The arguments of every process of this user, by process id.
+QMap<qint64, QByteArray> commandLines()
+{
+    QMap<qint64, QByteArray> lines;
+    const QFileInfoList entries = QDir("/proc").entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        bool isPid = false;
+        const qint64 pid = entry.fileName().toLongLong(&isPid);
+        if (!isPid || entry.ownerId() != ::getuid())
+            continue;
+        QFile f(entry.filePath() + "/cmdline");
+        if (f.open(QIODevice::ReadOnly))
+            lines.insert(pid, f.readAll());
+    }
+    return lines;
+}
+
+// The files below dir, and those in the temporary folder changed since
+// since, that hold any of the texts.
+QStringList filesHolding(const QString &dir, const QDateTime &since, const QList<QByteArray> &texts)
+{
+    QStringList holding;
+    const auto check = [&](const QFileInfo &info) {
+        if (!info.isFile() || info.size() > 4 * 1024 * 1024)
+            return;
+        QFile f(info.filePath());
+        if (!f.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray contents = f.readAll();
+        for (const QByteArray &t : texts)
+            if (contents.contains(t)) {
+                holding.append(info.filePath());
+                return;
+            }
+    };
+    QDirIterator below(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (below.hasNext())
+        check(QFileInfo(below.next()));
+    QDirIterator temp(QDir::tempPath(), QDir::Files | QDir::Hidden);
+    while (temp.hasNext()) {
+        const QFileInfo info(temp.next());
+        if (info.lastModified() >= since && info.ownerId() == ::getuid())
+            check(info);
+    }
+    return holding;
+}
+
 } // namespace
 
 class TstMainForm : public QObject
@@ -356,6 +407,7 @@ private slots:
     void noParameters();
     void everyMenuItemEnabled();
     void portMenuPressesItsPort();
+    void viewFromTheMenuSeesNoSecretOnAnyCommandLine();
 
 private:
     std::unique_ptr<TMainForm> start();
@@ -773,6 +825,100 @@ void TstMainForm::portMenuPressesItsPort()
         QCOMPARE(pressed(), QList<int> {2});
     }
     form->PortButtons().clear();
+}
+
+// The module runs SNMPv3 with pass phrases and communities of its own, one
+// holding "/", one holding blanks; a view opened from the menu shows the
+// simulator's rows, and no process the module started, nor any file, holds
+// a secret.
+void TstMainForm::viewFromTheMenuSeesNoSecretOnAnyCommandLine()
+{
+    const QList<QByteArray> secrets {
+        "x/vault99", "priv pass/Iate9", "read/Rcomm", "write comm unity"};
+    const QDateTime since = QDateTime::currentDateTime().addSecs(-2);
+    QFile cfg(m_dir.filePath("conf/127.0.0.1.cfg"));
+    QVERIFY(cfg.open(QIODevice::WriteOnly));
+    cfg.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=3\nSecurityModel=3\n"
+                             "SecurityLevel=2\nSecurityName=phraseuser\nAuthProtocol=2\n"
+                             "PrivProtocol=3\nAuthPassword=x/vault99\n"
+                             "PrivPassword=priv pass/Iate9\n")
+                  .arg(m_sim->port())
+                  .toUtf8());
+    cfg.close();
+    // The view programs are in the directory the store names; the test
+    // program's own holds none.
+    const QString store = m_dir.filePath("views.ini");
+    QFile f(store);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("[\\SOFTWARE\\Corvane\\Vantrel5.1\\MibFile]\nPath=%1/\n"
+                           "[\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App "
+                           "Paths\\vantrel51.exe]\nPath=%2/\n")
+                .arg(m_dir.filePath("conf"), qEnvironmentVariable("TRV_BIN_DIR"))
+                .toUtf8());
+    f.close();
+    const QString report = m_dir.filePath("view-report.txt");
+    QFile::remove(report);
+    qputenv("TRV_REGISTRY", store.toLocal8Bit());
+    qputenv("TRV_VIEW_REPORT", report.toLocal8Bit());
+    qint64 view = 0;
+    const auto restore = qScopeGuard([&] {
+        qputenv("TRV_REGISTRY", m_dir.filePath("registry.ini").toLocal8Bit());
+        qunsetenv("TRV_VIEW_REPORT");
+        writeConfig(m_sim->port());
+        if (view > 0)
+            ::kill(pid_t(view), SIGTERM);
+    });
+    const QMap<qint64, QByteArray> before = commandLines();
+
+    auto form = std::make_unique<TMainForm>(
+        QStringList {"/I127.0.0.1", "/Rread/Rcomm", "/Wwrite comm unity"});
+    QCOMPARE(SessionDefaults().security.version, quint8(3));
+    QAction *counters
+        = findAction(form->menuWidget(), {"Basic Configuration", "MIB II", "IF Counters"});
+    QVERIFY(counters);
+    counters->trigger();
+
+    // The view reports each poll of its window.
+    QByteArray shown;
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        QFile r(report);
+        if (r.open(QIODevice::ReadOnly))
+            shown = r.readAll();
+        if (!shown.isEmpty())
+            loop.quit();
+    });
+    check.start(100);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    // The stack's 50 and 24 ports.
+    QVERIFY2(shown.startsWith("MIB_IFCounters\tifTable counters\t74\n"), shown.constData());
+
+    const QMap<qint64, QByteArray> after = commandLines();
+    QStringList leaks;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        for (const QByteArray &secret : secrets)
+            if (it->contains(secret))
+                leaks.append(QString::number(it.key()));
+        if (!before.contains(it.key()) && it->contains("/TMIB_IFCounters"))
+            view = it.key();
+    }
+    QCOMPARE(leaks, QStringList());
+    QVERIFY(view > 0);
+    const QList<QByteArray> arguments = after.value(view).split('\0');
+    QCOMPARE(arguments.value(0), qEnvironmentVariable("TRV_BIN_DIR").toLocal8Bit() + "/MIB");
+    QCOMPARE(arguments.mid(1), QList<QByteArray>({"/TMIB_IFCounters", "--session-on-stdin", ""}));
+    // Nor does its environment hold one.
+    QFile environment(QString("/proc/%1/environ").arg(view));
+    QVERIFY(environment.open(QIODevice::ReadOnly));
+    const QByteArray env = environment.readAll();
+    for (const QByteArray &secret : secrets)
+        QVERIFY(!env.contains(secret));
+    // No file holds a secret but the switch's configuration file.
+    QStringList files = filesHolding(m_dir.path(), since, secrets);
+    files.removeAll(cfg.fileName());
+    QCOMPARE(files, QStringList());
 }
 
 QTEST_MAIN(TstMainForm)

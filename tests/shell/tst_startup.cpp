@@ -1,9 +1,13 @@
 #include "CvConvertError.h"
 #include "ExternalView.h"
 #include "ModuleDirectories.h"
+#include "SecretInput.h"
 #include "StartupParameters.h"
+#include "ViewSession.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -25,7 +29,14 @@ private slots:
     void viewCommand();
     void viewStatus_data();
     void viewStatus();
-    void viewProgramFoundBesideTheModuleFirst();
+    void viewProgramNeverFromTheSearchPath();
+    void inputReachesTheStartedProgram();
+    void viewSessionTexts_data();
+    void viewSessionTexts();
+    void viewSessionRefused_data();
+    void viewSessionRefused();
+    void parametersFromInput_data();
+    void parametersFromInput();
 
 private:
     void writeConfig(const QString &address, const QByteArray &body);
@@ -273,34 +284,38 @@ void TstStartup::viewCommand_data()
 {
     QTest::addColumn<QString>("view");
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("command");
-    QTest::newRow("v1 RMON history")
-        << "/TRmon_History" << QByteArray() << "Rmon /I10.1.1.1 /Rpub lic /Wpriv /TRmon_History";
-    QTest::newRow("IF-MIB family") << "/TIFMib_LastChangeTable" << QByteArray()
-                                   << "IFMib /I10.1.1.1 /Rpub lic /Wpriv /TIFMib_LastChangeTable";
-    QTest::newRow("v3 from the file") << "/TMIB_Info" << v3File
-                                      << "MIB /I10.1.1.1 /Rpub lic /Wpriv /TMIB_Info /t1161 /v3 /d "
-                                         "/m3 /nadmin /c /l3 /a3 /Aauthpass123 /p4 "
-                                         "/Pprivpass123";
-    QTest::newRow("no underscore")
-        << "/TNothing" << QByteArray() << " /I10.1.1.1 /Rpub lic /Wpriv /TNothing";
+    QTest::addColumn<QString>("family");
+    QTest::newRow("v1 RMON history") << "/TRmon_History" << QByteArray() << "Rmon";
+    QTest::newRow("IF-MIB family") << "/TIFMib_LastChangeTable" << QByteArray() << "IFMib";
+    QTest::newRow("v3 from the file") << "/TMIB_Info" << v3File << "MIB";
+    QTest::newRow("no underscore") << "/TNothing" << QByteArray() << "";
 }
 
+// The view's command line names the view and nothing secret; its session is
+// the module's own, less the write community (and the read community in
+// SNMPv3, which needs none).
 void TstStartup::viewCommand()
 {
     QFETCH(QString, view);
     QFETCH(QByteArray, file);
-    QFETCH(QString, command);
+    QFETCH(QString, family);
     if (!file.isEmpty())
         writeConfig("10.1.1.1", file);
     ApplyParameters({"/I10.1.1.1", "/Rpub lic", "/Wpriv"}, configDir(), m_state, m_defaults);
-    QCOMPARE(MakeViewCommand(view, m_state, m_defaults), command);
-    // A blank in a community splits it into two parameters of the program.
-    const QStringList parts = SplitCommandLine(command);
-    const qsizetype read = parts.indexOf("/Rpub");
-    QVERIFY(read > 0);
-    QCOMPARE(parts.value(read - 1), QString("/I10.1.1.1"));
-    QCOMPARE(parts.value(read + 1), QString("lic"));
+    const ViewCommand command = MakeViewCommand(view, m_state, m_defaults);
+    QCOMPARE(command.family, family);
+    QCOMPARE(command.arguments, QStringList({view, "--session-on-stdin"}));
+    const auto session = ViewSession::FromJson(command.session);
+    QVERIFY(session);
+    QCOMPARE(session->agentAddress, QString("10.1.1.1"));
+    const bool v3 = !file.isEmpty();
+    QCOMPARE(session->defaults.device.port, quint16(v3 ? 1161 : 161));
+    QCOMPARE(session->defaults.security.version, quint8(v3 ? 3 : 0));
+    QCOMPARE(session->defaults.security.readCommunity, QString(v3 ? "" : "pub lic"));
+    QCOMPARE(session->defaults.security.writeCommunity, QString());
+    QCOMPARE(session->defaults.security.authPassword, QString(v3 ? "authpass123" : ""));
+    QCOMPARE(session->defaults.security.privProtocol, v3 ? 4 : 1);
+    QVERIFY(!command.session.contains("priv\""));
 }
 
 void TstStartup::viewStatus_data()
@@ -331,15 +346,16 @@ void TstStartup::viewStatus()
     QCOMPARE(ViewInstallationStatus(), status);
 }
 
-// The family program beside the module wins over one on the search path;
-// a file that is not executable does not count; an unknown name stays as
-// it is.
-void TstStartup::viewProgramFoundBesideTheModuleFirst()
+// The family program comes from the module's directory, else from the one
+// the settings store names; one on the search path is never started, nor a
+// file that cannot be run.
+void TstStartup::viewProgramNeverFromTheSearchPath()
 {
     const QString own = m_dir.filePath("module");
+    const QString stored = m_dir.filePath("stored");
     const QString path = m_dir.filePath("path");
-    QDir().mkpath(own);
-    QDir().mkpath(path);
+    for (const QString &d : {own, stored, path})
+        QDir().mkpath(d);
     const auto program = [](const QString &file, bool executable) {
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -349,15 +365,154 @@ void TstStartup::viewProgramFoundBesideTheModuleFirst()
             f.setPermissions(f.permissions() | QFile::ExeOwner | QFile::ExeUser);
     };
     program(own + "/Rmon", true);
+    program(stored + "/Rmon", true);
     program(path + "/Rmon", true);
     program(own + "/Bridge", false);
-    program(path + "/Bridge", true);
+    program(stored + "/Bridge", true);
+    program(path + "/Layer3", true);
+    program(path + "/MIB", true);
+    const QString store = m_dir.filePath("programs.ini");
+    QFile f(store);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(("[\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\vantrel51.exe]\nPath="
+        + stored + "/\n")
+                .toUtf8());
+    f.close();
     const QByteArray oldPath = qgetenv("PATH");
     qputenv("PATH", path.toLocal8Bit());
-    const auto restore = qScopeGuard([&] { qputenv("PATH", oldPath); });
+    qputenv("TRV_REGISTRY", store.toLocal8Bit());
+    const auto restore = qScopeGuard([&] {
+        qputenv("PATH", oldPath);
+        qunsetenv("TRV_REGISTRY");
+    });
     QCOMPARE(ViewProgram("Rmon", own), own + "/Rmon");
-    QCOMPARE(ViewProgram("Bridge", own), path + "/Bridge");
-    QCOMPARE(ViewProgram("Layer3", own), QString("Layer3"));
+    QCOMPARE(ViewProgram("Bridge", own), stored + "/Bridge");
+    QCOMPARE(ViewProgram("Layer3", own), QString());
+    QCOMPARE(ViewProgram("../path/MIB", own), QString());
+    // A store that names no directory leaves the module's own alone.
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.close();
+    QCOMPARE(ViewProgram("Bridge", own), QString());
+    QCOMPARE(ViewProgram("MIB", own), QString());
+}
+
+// The detached program reads what it is handed on its standard input, to
+// its end, and finds nothing else open there.
+void TstStartup::inputReachesTheStartedProgram()
+{
+    const QString out = m_dir.filePath("received");
+    QFile::remove(out);
+    const QByteArray input = "{\"authPassword\":\"x/vault99\"}\n" + QByteArray(20000, 'p');
+    QVERIFY(StartWithInput("/bin/sh", {"-c", "cat > \"$0.part\" && mv \"$0.part\" \"$0\"", out},
+        input));
+    QDeadlineTimer deadline(20000);
+    while (!QFileInfo::exists(out) && !deadline.hasExpired())
+        QThread::msleep(20);
+    QFile f(out);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), input);
+}
+
+void TstStartup::viewSessionTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("slashes") << "x/vault99/Iate9";
+    QTest::newRow("blanks and quotes") << "priv \"pass\" phrase ";
+    QTest::newRow("backslash and braces") << "a\\b{c}[d],e:f";
+    QTest::newRow("not ASCII") << QString::fromUtf8("pässwört-密码");
+    QTest::newRow("empty") << "";
+}
+
+// Every text of a session reaches the view as it is.
+void TstStartup::viewSessionTexts()
+{
+    QFETCH(QString, text);
+    ViewSession s;
+    s.agentAddress = "switch-" + text;
+    s.defaults = InitialSessionDefaults();
+    s.defaults.device.address = text;
+    s.defaults.device.port = 65535;
+    s.defaults.security.version = 3;
+    s.defaults.security.readCommunity = text;
+    s.defaults.security.securityName = text;
+    s.defaults.security.authPassword = text;
+    s.defaults.security.privPassword = text + text;
+    s.defaults.security.authProtocol = -7;
+    s.defaults.security.privProtocol = 21;
+    s.defaults.scope.contextName = text;
+    s.defaults.scope.contextEngineId = text;
+    s.defaults.timeout = 4000000000u;
+    const QByteArray json = s.ToJson();
+    const auto back = ViewSession::FromJson(json);
+    QVERIFY(back);
+    QCOMPARE(back->ToJson(), json);
+    QCOMPARE(back->defaults.security.privPassword, text + text);
+    QCOMPARE(back->defaults.timeout, 4000000000u);
+    QCOMPARE(back->defaults.security.authProtocol, -7);
+}
+
+void TstStartup::viewSessionRefused_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("error");
+    ViewSession s;
+    s.agentAddress = "10.1.1.1";
+    s.defaults = InitialSessionDefaults();
+    s.defaults.security.authPassword = "secret/one";
+    s.defaults.security.privPassword = "secret two";
+    const QByteArray good = s.ToJson();
+    const auto with = [&good](const char *from, const char *to) {
+        QByteArray j = good;
+        return j.replace(from, to);
+    };
+    QTest::newRow("not JSON") << QByteArray("{\"authPassword\":\"secret/one\"")
+                              << "the session is not a JSON object";
+    QTest::newRow("array") << QByteArray("[\"secret two\"]") << "the session is not a JSON object";
+    QTest::newRow("port too large") << with("\"port\":161", "\"port\":70000")
+                                    << "the session's \"port\" is missing or not usable";
+    QTest::newRow("port a fraction") << with("\"port\":161", "\"port\":16.5")
+                                     << "the session's \"port\" is missing or not usable";
+    QTest::newRow("pass phrase missing") << with("\"authPassword\"",
+        "\"authPass\"") << "the session's \"authPassword\" is missing or not usable";
+    QTest::newRow("community a number") << with("\"community\":\"kestra\"", "\"community\":5")
+                                        << "the session's \"community\" is missing or not usable";
+    QTest::newRow("no time-out") << with("\"timeout\":100", "\"timeout\":0")
+                                 << "the session's \"timeout\" is missing or not usable";
+    QTest::newRow("too long") << QByteArray(MaxViewSessionBytes + 1, ' ') + good
+                              << "the session is too long";
+}
+
+// What cannot be used is refused with the field's name, never a value.
+void TstStartup::viewSessionRefused()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, error);
+    QString why;
+    QVERIFY(!ViewSession::FromJson(json, &why));
+    QCOMPARE(why, error);
+}
+
+void TstStartup::parametersFromInput_data()
+{
+    QTest::addColumn<QStringList>("parameters");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("result");
+    QTest::newRow("in its place") << QStringList {"/I10.1.1.1", "--parameters-on-stdin", "/v1"}
+                                  << QByteArray("/Rread comm\r\n\n/Wx/vault99\n")
+                                  << QStringList {
+                                         "/I10.1.1.1", "/Rread comm", "/Wx/vault99", "/v1"};
+    QTest::newRow("no last line end") << QStringList {"--parameters-on-stdin"}
+                                      << QByteArray("/I10.1.1.1") << QStringList {"/I10.1.1.1"};
+    QTest::newRow("without the switch")
+        << QStringList {"/I10.1.1.1"} << QByteArray("/Rignored") << QStringList {"/I10.1.1.1"};
+}
+
+void TstStartup::parametersFromInput()
+{
+    QFETCH(QStringList, parameters);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, result);
+    QCOMPARE(WithParametersFromInput(parameters, input), result);
 }
 
 QTEST_GUILESS_MAIN(TstStartup)

@@ -5,12 +5,15 @@
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
 #include "SimulatorProcess.h"
+#include "UdpRelay.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMutex>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <optional>
@@ -43,6 +46,8 @@ private slots:
     void getBulk_data();
     void getBulk();
     void bootsCounter();
+    void bootsCounterWritersStartingTogether();
+    void contextEngineIdGoesAsItsText();
     void agentRestartAndNewEngine();
     void hostNameLookedUpOnce();
     void passPhrasesStayOutOfSessionKeys();
@@ -192,14 +197,26 @@ void TstTransport::immediateFailures_data()
     QTest::addColumn<int>("auth");
     QTest::addColumn<int>("priv");
     QTest::addColumn<QString>("authPass");
+    QTest::addColumn<QString>("contextEngine");
     QTest::addColumn<int>("result");
-    QTest::newRow("unresolvable") << "no.such.host.invalid" << 1 << 0 << 0 << 0 << "" << -18;
-    QTest::newRow("bad dotted address") << "10.1.2.300" << 1 << 0 << 0 << 0 << "" << -18;
-    QTest::newRow("3DES not available") << "127.0.0.1" << 3 << 3 << 3 << 3 << "authpass123" << 1413;
-    QTest::newRow("IDEA not available") << "127.0.0.1" << 3 << 3 << 3 << 9 << "authpass123" << 1413;
-    QTest::newRow("auth protocol unknown")
-        << "127.0.0.1" << 3 << 2 << 8 << 1 << "authpass123" << 1412;
-    QTest::newRow("short pass phrase") << "127.0.0.1" << 3 << 2 << 3 << 1 << "short" << 1401;
+    QTest::newRow("unresolvable") << "no.such.host.invalid" << 1 << 0 << 0 << 0 << ""
+                                  << "" << -18;
+    QTest::newRow("bad dotted address") << "10.1.2.300" << 1 << 0 << 0 << 0 << ""
+                                        << "" << -18;
+    QTest::newRow("3DES not available") << "127.0.0.1" << 3 << 3 << 3 << 3 << "authpass123"
+                                        << "" << 1413;
+    QTest::newRow("IDEA not available") << "127.0.0.1" << 3 << 3 << 3 << 9 << "authpass123"
+                                        << "" << 1413;
+    QTest::newRow("auth protocol unknown") << "127.0.0.1" << 3 << 2 << 8 << 1 << "authpass123"
+                                           << "" << 1412;
+    QTest::newRow("short pass phrase") << "127.0.0.1" << 3 << 2 << 3 << 1 << "short"
+                                       << "" << 1401;
+    // An engine ID has 5 to 32 octets.
+    QTest::newRow("context engine ID of 4 octets")
+        << "127.0.0.1" << 3 << 3 << 3 << 4 << "authpass123"
+        << "ab12" << -1406;
+    QTest::newRow("context engine ID of 33 octets")
+        << "127.0.0.1" << 3 << 3 << 3 << 4 << "authpass123" << QString(33, 'e') << -1406;
 }
 
 void TstTransport::immediateFailures()
@@ -210,9 +227,11 @@ void TstTransport::immediateFailures()
     QFETCH(int, auth);
     QFETCH(int, priv);
     QFETCH(QString, authPass);
+    QFETCH(QString, contextEngine);
     QFETCH(int, result);
     CvSnmpTarget t = target(quint8(version));
     t.address = address;
+    t.contextEngineId = contextEngine;
     t.securityName = QStringLiteral("shaaesuser");
     t.securityLevel = level;
     t.authProtocol = auth;
@@ -224,6 +243,8 @@ void TstTransport::immediateFailures()
     // it must be the same code.
     const auto r = exchange(t, CvPduType::Get, {{unitId(), {}}}, &immediate);
     QCOMPARE(immediate ? immediate : (r ? r->result : 0), result);
+    if (result == -1406)
+        QCOMPARE(MessageOf(MapLibraryResult(result)), QString("(SNMPv3) Invalid EngineID!"));
 }
 
 void TstTransport::timeoutKeepsEventLoopRunning_data()
@@ -413,6 +434,71 @@ void TstTransport::bootsCounter()
     QCOMPARE(CvBootCounter::Load(file, id), 1u);
     StartSession(dir.path());
     QCOMPARE(CvBootCounter::Load(file, id), 2u);
+}
+
+// The module and its views start together and all count the boots up in
+// one file: every count-up is kept, and so is every other engine's line.
+void TstTransport::bootsCounterWritersStartingTogether()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(CvBootCounter::FileName);
+    const QByteArray shared(LocalEngineId);
+    constexpr int Writers = 6;
+    constexpr int Rounds = 25;
+    QList<QString> failures;
+    QMutex failuresLock;
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int w = 0; w < Writers; ++w) {
+        threads.emplace_back(QThread::create([&, w] {
+            const QByteArray own = "writer-" + QByteArray::number(w);
+            try {
+                for (int r = 0; r < Rounds; ++r) {
+                    CvBootCounter::CountUp(file, shared);
+                    CvBootCounter::CountUp(file, own);
+                }
+            } catch (const CvException &e) {
+                const QMutexLocker locked(&failuresLock);
+                failures.append(e.message());
+            }
+        }));
+    }
+    for (auto &t : threads)
+        t->start();
+    for (auto &t : threads)
+        QVERIFY(t->wait(120000));
+    QCOMPARE(failures, QList<QString>());
+    QCOMPARE(CvBootCounter::Load(file, shared), quint32(Writers * Rounds));
+    for (int w = 0; w < Writers; ++w)
+        QCOMPARE(CvBootCounter::Load(file, "writer-" + QByteArray::number(w)), quint32(Rounds));
+    // Nothing but the counter is left in the folder.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList {CvBootCounter::FileName});
+}
+
+// The context engine ID is text: its octets go on the request as they are,
+// not read as hexadecimal digits.
+void TstTransport::contextEngineIdGoesAsItsText()
+{
+    UdpRelay relay(m_sim->port());
+    QList<QByteArray> requests;
+    relay.onRequest = [&requests](const QByteArray &d) { requests.append(d); };
+    CvSnmpTarget t = target(3);
+    t.port = relay.port();
+    t.securityName = QStringLiteral("shauser"); // no privacy: the PDU is readable
+    t.securityLevel = 2;
+    t.authProtocol = 3;
+    t.authPassword = QStringLiteral("authpass123");
+    const QByteArray engine = "ctx-engine:7/x";
+    t.contextEngineId = QString::fromLatin1(engine);
+    const auto r = exchange(t, CvPduType::Get, {{unitId(), {}}});
+    QVERIFY(r.has_value());
+    QCOMPARE(r->result, 0);
+    const QByteArray field = char(0x04) + QByteArray(1, char(engine.size())) + engine;
+    bool sent = false;
+    for (const QByteArray &d : std::as_const(requests))
+        sent = sent || d.contains(field);
+    QVERIFY2(sent,
+        qPrintable(QString("%1 requests, none with the context engine ID").arg(requests.size())));
 }
 
 // An agent that restarts counts its boots up: the first SNMPv3 request
