@@ -1,5 +1,7 @@
 #include "TRowEditDialog.h"
 
+#include "AccessibleNames.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -14,6 +16,7 @@ int TRowEditDialog::ShowModal(int mode)
 {
     m_mode = mode;
     FormActivate();
+    NameControlsByLabels(this);
     return exec();
 }
 
