@@ -33,6 +33,16 @@ QLabel *makeLabel(QWidget *owner, const QString &text)
     label->adjustSize(); // automatic sizing
     return label;
 }
+
+// A screen reader names the variable's controls by its label: the include
+// box that ticks it for Set and the control that shows its value.
+void nameByLabel(CvBoundControl &b, QWidget *control)
+{
+    const QString name = b.label.trimmed();
+    b.labelControl->setBuddy(control);
+    control->setAccessibleName(name);
+    b.includeBox->setAccessibleName(name);
+}
 } // namespace
 
 TUIGenerator::TUIGenerator(CvBindingList &bindings_, QWidget *owner_)
@@ -63,6 +73,7 @@ void TUIGenerator::Generate()
                 edit->setReadOnly(true);
                 markReadOnly(edit);
             }
+            nameByLabel(b, edit);
             b.control = edit;
             break;
         }
@@ -78,6 +89,7 @@ void TUIGenerator::Generate()
                 combo->setEnabled(false);
                 markReadOnly(combo);
             }
+            nameByLabel(b, combo);
             b.control = combo;
             break;
         }

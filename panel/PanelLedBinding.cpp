@@ -19,6 +19,14 @@ void PanelLedBinding::AddRow()
     CvSNMPRequest2Leds::AddRow();
     if (anyBlinking() && !blinkTimer.isActive())
         blinkTimer.start();
+    emit LedsRead();
+}
+
+// A failed read or the end of polling turns every LED off.
+void PanelLedBinding::ResetLeds()
+{
+    CvSNMPRequest2Leds::ResetLeds();
+    emit LedsRead();
 }
 
 // From the pass after blinkLimit on, every blinking LED shows its colour

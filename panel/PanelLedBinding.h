@@ -14,6 +14,13 @@ class PanelLedBinding : public CvSNMPRequest2Leds
 public:
     explicit PanelLedBinding(QWidget *owner);
 
+signals:
+    // After each read has set the LEDs, or they were turned off.
+    void LedsRead();
+
+public:
+    void ResetLeds() override;
+
 protected:
     void AddRow() override;
 

@@ -30,6 +30,11 @@ void PortButton::paintEvent(QPaintEvent *)
         0, 0, icon().pixmap(size(), QIcon::Normal, isChecked() ? QIcon::On : QIcon::Off));
     if (underMouse() && isEnabled())
         painter.fillRect(rect(), QColor(255, 255, 255, 48));
+    // The port the keyboard is on, visible on the dark front.
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(255, 214, 0), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 int PortNumberOf(const QAbstractButton *button)

@@ -4,6 +4,7 @@
 #include "CvSNMPRequest2Leds.h"
 #include "LedMaps.h"
 #include "MainWindowState.h"
+#include "PanelAccess.h"
 #include "PanelArt.h"
 #include "PanelLedBinding.h"
 #include "PortButton.h"
@@ -43,6 +44,8 @@ TPanelForm::~TPanelForm()
 {
     if (!m_leds)
         return;
+    // The ports need no description any more.
+    disconnect(m_leds, nullptr, this, nullptr);
     m_leds->StopPolling();
     if (!m_leds->IsBusy()) {
         delete m_leds.data();
@@ -137,9 +140,11 @@ void TPanelForm::SetupLeds(MainWindowState &main)
 
         leds->SetMessageTarget(main.StatusPanel());
         leds->request.varList.name = QStringLiteral(" Led Status");
+        connect(leds, &PanelLedBinding::LedsRead, this, [this] { DescribePanelPorts(*this); });
     } catch (const CvException &) {
         // The window shows whatever LEDs were made.
     }
+    NamePanelParts(*this);
 
     const QList<QPixmap> &badges = main.UnitBadges();
     if (m_stackImage && m_unit >= 1 && m_unit <= badges.size())

@@ -146,6 +146,8 @@ void TMainForm::createComponents()
     m_unitListView->setObjectName(QStringLiteral("UnitListView"));
     m_unitListView->setGeometry(160, 8, 385, 17);
     m_unitListView->setRootIsDecorated(false);
+    // Covered by the panels: Tab passes it by.
+    m_unitListView->setFocusPolicy(Qt::NoFocus);
 
     m_portInfoPopupMenu = new QMenu(this);
     m_portInfoPopupMenu->setObjectName(QStringLiteral("PortInfoPopupMenu"));

@@ -1,19 +1,25 @@
 #include "WrappingMenuBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
 #include <QStyleOptionMenuItem>
 
 // One row: a menu bar in the window (never the platform's global menu) that
-// tells how wide it makes an item.
+// tells how wide it makes an item. Its own Alt handling is left out: the
+// wrapping bar decides which row Alt enters, and a row's keyboard mode is
+// entered through that same handling, so Left, Right, Down and Escape work
+// on it as on any menu bar. Left and Right past its ends go to the next row.
 class WrappingMenuBar::Row : public QMenuBar
 {
 public:
-    explicit Row(QWidget *parent)
-        : QMenuBar(parent)
+    explicit Row(WrappingMenuBar *owner)
+        : QMenuBar(owner)
+        , m_owner(owner)
     {
         setNativeMenuBar(false);
     }
@@ -27,16 +33,88 @@ public:
     }
 
     int metric(QStyle::PixelMetric m) const { return style()->pixelMetric(m, nullptr, this); }
+
+    bool inKeyboardMode() const { return hasFocus() && activeAction(); }
+
+    // Keyboard mode on this row with action highlighted, as if Alt had
+    // entered it; the focus goes back where it was when the row is left.
+    void highlight(QAction *action)
+    {
+        if (!inKeyboardMode()) {
+            QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+            QMenuBar::eventFilter(window(), &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+            QMenuBar::eventFilter(window(), &release);
+        }
+        for (qsizetype k = 0; k < actions().size() && activeAction() != action; ++k)
+            step(Qt::Key_Right);
+    }
+    void step(int key)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QMenuBar::keyPressEvent(&event);
+    }
+    QAction *end(int direction) const
+    {
+        QList<QAction *> shown;
+        for (QAction *action : actions())
+            if (action->isVisible() && !action->isSeparator())
+                shown.append(action);
+        if (shown.isEmpty())
+            return nullptr;
+        return direction > 0 ? shown.constLast() : shown.constFirst();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride)
+            return false;
+        return QMenuBar::eventFilter(watched, event);
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        int direction = 0;
+        switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Tab:
+            direction = isRightToLeft() ? -1 : 1;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Backtab:
+            direction = isRightToLeft() ? 1 : -1;
+            break;
+        default:
+            break;
+        }
+        if (direction != 0 && m_owner && m_owner->m_rows.size() > 1 && activeAction()
+            && activeAction() == end(direction)) {
+            event->accept();
+            m_owner->cross(this, direction);
+            return;
+        }
+        QMenuBar::keyPressEvent(event);
+    }
+
+private:
+    WrappingMenuBar *m_owner = nullptr;
 };
 
 WrappingMenuBar::WrappingMenuBar(QWidget *parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    // Never shown: holds every menu, so it measures items and rows as a
-    // menu bar lays them out.
-    m_measure = new Row(this);
-    m_measure->hide();
+    // Holds every menu, so it measures items and rows as a menu bar lays
+    // them out. Not a child: screen readers would find every menu twice.
+    m_measure = std::make_unique<Row>(nullptr);
+    m_measure->setFont(font());
+}
+
+WrappingMenuBar::~WrappingMenuBar()
+{
+    if (m_altPressed)
+        qApp->removeEventFilter(this);
 }
 
 QMenu *WrappingMenuBar::addMenu(const QString &title)
@@ -52,6 +130,7 @@ QMenu *WrappingMenuBar::addMenu(const QString &title)
 // The rows are filled once the widget has its width, when it is shown.
 void WrappingMenuBar::rearrange()
 {
+    m_measure->setFont(font());
     m_starts.clear();
     updateGeometry();
     if (isVisible())
@@ -63,7 +142,6 @@ WrappingMenuBar::Row *WrappingMenuBar::row(int k)
     while (m_rows.size() <= k) {
         auto *bar = new Row(this);
         bar->setObjectName(QStringLiteral("MenuRow%1").arg(m_rows.size() + 1));
-        bar->hide();
         m_rows.append(bar);
     }
     return m_rows.at(k);
@@ -72,8 +150,8 @@ WrappingMenuBar::Row *WrappingMenuBar::row(int k)
 QList<QMenuBar *> WrappingMenuBar::Rows() const
 {
     QList<QMenuBar *> rows;
-    for (qsizetype k = 0; k < m_starts.size() && k < m_rows.size(); ++k)
-        rows.append(m_rows.at(k));
+    for (Row *bar : m_rows)
+        rows.append(bar);
     return rows;
 }
 
@@ -82,7 +160,7 @@ QList<QMenuBar *> WrappingMenuBar::Rows() const
 // frame. A row takes at least one item, however wide.
 QList<int> WrappingMenuBar::rowStarts(int width) const
 {
-    const Row *measure = m_measure;
+    const Row *measure = m_measure.get();
     const int frame = measure->metric(QStyle::PM_MenuBarPanelWidth);
     const int spacing = measure->metric(QStyle::PM_MenuBarItemSpacing);
     const int first = frame + measure->metric(QStyle::PM_MenuBarHMargin) + spacing;
@@ -123,7 +201,7 @@ int WrappingMenuBar::heightForWidth(int width) const
 QSize WrappingMenuBar::sizeHint() const
 {
     // As wide as one row holding every menu.
-    const Row *measure = m_measure;
+    const Row *measure = m_measure.get();
     const int frame = measure->metric(QStyle::PM_MenuBarPanelWidth);
     const int spacing = measure->metric(QStyle::PM_MenuBarItemSpacing);
     int width = 2 * frame + measure->metric(QStyle::PM_MenuBarHMargin) + spacing;
@@ -147,6 +225,7 @@ void WrappingMenuBar::resizeEvent(QResizeEvent *event)
 void WrappingMenuBar::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    watchWindow();
     arrange();
 }
 
@@ -161,11 +240,13 @@ void WrappingMenuBar::arrange()
 {
     const QList<int> starts = rowStarts(width());
     if (starts != m_starts) {
-        for (Row *bar : std::as_const(m_rows)) {
+        for (Row *bar : std::as_const(m_rows))
             for (QAction *action : bar->actions())
                 bar->removeAction(action);
-            bar->hide();
-        }
+        // Rows no longer needed go: a hidden one would still be a menu bar
+        // to a screen reader.
+        while (m_rows.size() > starts.size())
+            delete m_rows.takeLast();
         for (qsizetype k = 0; k < starts.size(); ++k) {
             Row *bar = row(int(k));
             const qsizetype end = k + 1 < starts.size() ? starts.at(k + 1) : m_menus.size();
@@ -178,6 +259,112 @@ void WrappingMenuBar::arrange()
         m_starts = starts;
     }
     const int height = RowHeight();
-    for (qsizetype k = 0; k < m_starts.size(); ++k)
+    for (qsizetype k = 0; k < m_rows.size(); ++k)
         m_rows.at(k)->setGeometry(0, int(k) * height, width(), height);
+}
+
+// Alt and F10 reach the window when the focused control has no use for
+// them, as they reach a single menu bar.
+void WrappingMenuBar::watchWindow()
+{
+    QWidget *top = window();
+    if (top == m_window || top == this)
+        return;
+    if (m_window)
+        m_window->removeEventFilter(this);
+    m_window = top;
+    m_window->installEventFilter(this);
+}
+
+bool WrappingMenuBar::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto *key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress
+            || event->type() == QEvent::KeyRelease
+        ? static_cast<QKeyEvent *>(event)
+        : nullptr;
+    const bool alt = key && (key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta);
+    if (m_altPressed) {
+        // Alt alone, pressed and released with nothing in between, enters
+        // or leaves; anything else in between is a shortcut or a click.
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            if (alt)
+                return false;
+            [[fallthrough]];
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::ActivationChange: {
+            m_altPressed = false;
+            qApp->removeEventFilter(this);
+            if (alt && event->type() == QEvent::KeyRelease) {
+                enterOrLeave();
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+    if (watched != m_window || !isVisible())
+        return false;
+    if (event->type() == QEvent::ShortcutOverride && alt
+        && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+        m_altPressed = true;
+        qApp->installEventFilter(this);
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_F10
+        && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        enterOrLeave();
+        return true;
+    }
+    return false;
+}
+
+WrappingMenuBar::Row *WrappingMenuBar::keyboardRow() const
+{
+    for (Row *bar : m_rows)
+        if (bar->inKeyboardMode())
+            return bar;
+    return nullptr;
+}
+
+void WrappingMenuBar::enterOrLeave()
+{
+    if (Row *bar = keyboardRow()) {
+        bar->step(Qt::Key_Escape);
+        return;
+    }
+    if (m_rows.isEmpty())
+        return;
+    if (QAction *first = m_rows.constFirst()->end(-1))
+        m_rows.constFirst()->highlight(first);
+}
+
+void WrappingMenuBar::cross(Row *row, int direction)
+{
+    const qsizetype from = m_rows.indexOf(row);
+    if (from < 0)
+        return;
+    const qsizetype count = m_rows.size();
+    Row *target = m_rows.at((from + direction + count) % count);
+    QAction *action = target->end(-direction);
+    if (!action)
+        return;
+    // The open menu closes and the row is left, so the focus is back with
+    // the control the operator came from before the next row takes it.
+    QMenu *open = row->activeAction() ? row->activeAction()->menu() : nullptr;
+    const bool wasOpen = open && open->isVisible();
+    if (wasOpen)
+        open->hide();
+    if (row->hasFocus())
+        row->step(Qt::Key_Escape);
+    target->highlight(action);
+    if (wasOpen)
+        target->step(Qt::Key_Down);
 }

@@ -49,7 +49,7 @@ public:
     // Stops both timers and turns the LEDs off.
     void StopPolling();
     // Every LED shows its map's off colour and stops blinking.
-    void ResetLeds();
+    virtual void ResetLeds();
 
     // One pass of the blink rule over all LEDs (the blink timer's tick).
     void PaintLeds();

@@ -1,5 +1,6 @@
 #include "THandLaidForm.h"
 
+#include "AccessibleNames.h"
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
 #include "LargeFonts.h"
@@ -84,6 +85,7 @@ void THandLaidForm::showEvent(QShowEvent *event)
     if (m_createQueued)
         return;
     m_createQueued = true;
+    NameControlsByLabels(this);
     QMetaObject::invokeMethod(this, &THandLaidForm::create, Qt::QueuedConnection);
 }
 
@@ -92,6 +94,8 @@ void THandLaidForm::create()
     if (m_closed)
         return;
     FormCreate();
+    // Controls FormCreate made are named as well.
+    NameControlsByLabels(this);
     m_created = true;
 }
 

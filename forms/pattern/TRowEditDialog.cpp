@@ -1,5 +1,6 @@
 #include "TRowEditDialog.h"
 
+#include "AccessibleNames.h"
 #include "LargeFonts.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ int TRowEditDialog::ShowModal(int mode)
 {
     m_mode = mode;
     FormActivate();
+    NameControlsByLabels(this);
     return exec();
 }
 

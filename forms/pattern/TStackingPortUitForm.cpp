@@ -2,6 +2,8 @@
 
 #include "ui_TStackingPortUitForm.h"
 
+#include "AccessibleNames.h"
+
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QScrollArea>
@@ -56,7 +58,11 @@ void TStackingPortUitForm::CreatePortCheckBoxes(QScrollArea *scrollBox, int coun
     int bottom = 0;
     for (int i = 0; i < count; ++i) {
         auto *box = new QCheckBox(QString::number(i + 1), client);
-        box->setObjectName(QStringLiteral("Port%1").arg(PortCheckBoxes.size() + 1));
+        const auto number = int(PortCheckBoxes.size());
+        box->setObjectName(QStringLiteral("Port%1").arg(number + 1));
+        // The caption is the port number only; the sheet tells the unit.
+        box->setAccessibleName(
+            PortAccessibleName(number / PortsPerUnit + 1, number % PortsPerUnit + 1));
         const int fontSize = qMax(1, box->font().pointSize());
         const int column = i % columns;
         const int row = i / columns;

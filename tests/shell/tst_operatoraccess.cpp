@@ -1,0 +1,381 @@
+// The module for an operator who works from the keyboard, with a screen
+// reader: the main window driven by keys alone, from its menu to a port's
+// window, and the names a screen reader finds in the windows.
+
+#include "CvSNMPRequest2Edits.h"
+#include "GeneratedWindows.h"
+#include "HandLaidWindows.h"
+#include "SimulatorProcess.h"
+#include "TAboutForm.h"
+#include "TConfigForm.h"
+#include "THandLaidForm.h"
+#include "TMainForm.h"
+#include "TStackingPortUitForm.h"
+#include "TVlanStaticForm.h"
+#include "WindowWaits.h"
+#include "WrappingMenuBar.h"
+
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QStringList topMenus {"Basic Configuration", "RMON", "Bridge", "VLAN", "SNMP V3",
+    "Security Management", "Layer 2 Management", "Layer 3 Management", "Single IP", "Help"};
+
+QString nameOf(QObject *object)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// A key as the operator types it, to whatever has the keyboard: an open
+// menu, else the focused control, else the window.
+void press(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::activePopupWidget();
+    if (!target)
+        target = QApplication::focusWidget();
+    QTest::keyClick(target ? target : window, Qt::Key(key), modifiers);
+}
+
+// The top-level menu highlighted in the menu bar's keyboard mode.
+QString highlighted(const WrappingMenuBar *menu)
+{
+    for (QMenuBar *row : menu->Rows())
+        if (row->hasFocus() && row->activeAction())
+            return row->activeAction()->text();
+    return {};
+}
+
+// The menu items a screen reader finds in the menu bars under iface.
+void menuBarItems(QAccessibleInterface *iface, QStringList &items, int depth = 0)
+{
+    if (!iface || depth > 12)
+        return;
+    for (int k = 0; k < iface->childCount(); ++k) {
+        QAccessibleInterface *child = iface->child(k);
+        if (!child)
+            continue;
+        if (iface->role() == QAccessible::MenuBar && child->role() == QAccessible::MenuItem)
+            items.append(child->text(QAccessible::Name));
+        else
+            menuBarItems(child, items, depth + 1);
+    }
+}
+
+// Runs work on the next modal window of class T, then closes it.
+template <typename T> void inNextModal(bool &shown, std::function<void(T *)> work, int tries = 400)
+{
+    QTimer::singleShot(25, [&shown, work, tries] {
+        auto *window = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!window) {
+            if (tries > 0)
+                inNextModal<T>(shown, work, tries - 1);
+            return;
+        }
+        shown = true;
+        const auto closeWindow = qScopeGuard([window] { window->close(); });
+        work(window);
+    });
+}
+
+QAction *findAction(QWidget *root, const QStringList &path)
+{
+    QList<QAction *> actions = root->actions();
+    QAction *found = nullptr;
+    for (const QString &caption : path) {
+        found = nullptr;
+        for (QAction *a : actions)
+            if (a->text() == caption)
+                found = a;
+        if (!found)
+            return nullptr;
+        actions = found->menu() ? found->menu()->actions() : QList<QAction *>();
+    }
+    return found;
+}
+
+// A control whose value the operator sets.
+bool editable(const QWidget *w)
+{
+    if (qobject_cast<const QComboBox *>(w->parentWidget())
+        || qobject_cast<const QAbstractSpinBox *>(w->parentWidget()))
+        return false; // part of another control
+    if (auto *edit = qobject_cast<const QLineEdit *>(w))
+        return !edit->isReadOnly();
+    if (auto *memo = qobject_cast<const QPlainTextEdit *>(w))
+        return !memo->isReadOnly();
+    return qobject_cast<const QComboBox *>(w) || qobject_cast<const QCheckBox *>(w)
+        || qobject_cast<const QRadioButton *>(w) || qobject_cast<const QAbstractSpinBox *>(w);
+}
+
+// The editable controls a screen reader finds without a name. A combo box
+// counts as unnamed when its name is only its current text.
+QStringList unnamedControls(QWidget *window)
+{
+    QStringList unnamed;
+    int seen = 0;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!editable(w))
+            continue;
+        ++seen;
+        const QString name = nameOf(w).trimmed();
+        const auto *combo = qobject_cast<QComboBox *>(w);
+        if (name.isEmpty() || (combo && w->accessibleName().isEmpty()))
+            unnamed.append(
+                QString::fromLatin1(w->metaObject()->className()) + " " + w->objectName());
+    }
+    if (seen == 0)
+        unnamed.append("no editable control at all");
+    return unnamed;
+}
+
+// Where two controls of a grid break the order of the focus chain: Tab
+// must go left to right along a row, the rows top to bottom.
+QStringList focusAgainstGrids(QWidget *window)
+{
+    QList<QWidget *> chain;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+        if (chain.size() < 5000)
+            chain.append(w);
+    QStringList wrong;
+    for (QGridLayout *grid : window->findChildren<QGridLayout *>()) {
+        QList<std::pair<std::pair<int, int>, QWidget *>> cells;
+        for (int k = 0; k < grid->count(); ++k) {
+            QWidget *w = grid->itemAt(k)->widget();
+            if (!w || !editable(w) || !(w->focusPolicy() & Qt::TabFocus))
+                continue;
+            int row = 0, column = 0, rs = 0, cs = 0;
+            grid->getItemPosition(k, &row, &column, &rs, &cs);
+            cells.append({{row, column}, w});
+        }
+        std::sort(cells.begin(), cells.end(),
+            [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (qsizetype k = 1; k < cells.size(); ++k)
+            if (chain.indexOf(cells.at(k - 1).second) > chain.indexOf(cells.at(k).second))
+                wrong.append(cells.at(k - 1).second->objectName() + " > "
+                    + cells.at(k).second->objectName());
+    }
+    return wrong;
+}
+
+} // namespace
+
+class TstOperatorAccess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void menuTreeSeenOnce();
+    void keyboardOnly();
+    void windowsNameTheirControls_data();
+    void windowsNameTheirControls();
+
+private:
+    std::unique_ptr<TMainForm> start();
+    QTemporaryDir m_dir;
+    std::unique_ptr<SimulatorProcess> m_sim;
+};
+
+void TstOperatorAccess::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    m_sim
+        = std::make_unique<SimulatorProcess>(QStringList {"--stack", "1:TRV-8170QL,2:TRM6140QL*"});
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+    QDir().mkpath(m_dir.filePath("conf"));
+    QFile store(m_dir.filePath("registry.ini"));
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.write(QStringLiteral("[\\SOFTWARE\\Corvane\\Vantrel5.1\\MibFile]\nPath=%1/\n")
+                    .arg(m_dir.filePath("conf"))
+                    .toUtf8());
+    store.close();
+    qputenv("TRV_REGISTRY", m_dir.filePath("registry.ini").toLocal8Bit());
+    QFile cfg(m_dir.filePath("conf/127.0.0.1.cfg"));
+    QVERIFY(cfg.open(QIODevice::WriteOnly));
+    cfg.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\n")
+                  .arg(m_sim->port())
+                  .toUtf8());
+    cfg.close();
+    RegisterGeneratedWindows();
+    RegisterHandLaidWindows();
+}
+
+std::unique_ptr<TMainForm> TstOperatorAccess::start()
+{
+    auto form = std::make_unique<TMainForm>(QStringList {"/I127.0.0.1", "/Rkestra", "/Wmarlowe"});
+    form->show();
+    form->activateWindow();
+    return form;
+}
+
+// Through the accessibility interface the menu is one bar per row holding
+// each menu once, in order: no hidden bar repeats them.
+void TstOperatorAccess::menuTreeSeenOnce()
+{
+    auto form = start();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    auto *menu = qobject_cast<WrappingMenuBar *>(form->menuWidget());
+    QVERIFY(menu);
+    QVERIFY(menu->Rows().size() >= 2);
+    QStringList items;
+    menuBarItems(QAccessible::queryAccessibleInterface(form.get()), items);
+    QCOMPARE(items, topMenus);
+}
+
+// Key presses only: into the menu, across both rows and round, "About"
+// from "Help"; then Tab to the front panels, the arrows to a port of unit
+// 2, Space to press it, the menu key for its port menu and its "Port
+// Information Table" window.
+void TstOperatorAccess::keyboardOnly()
+{
+    auto form = start();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto *menu = qobject_cast<WrappingMenuBar *>(form->menuWidget());
+    QVERIFY(menu);
+    QWidget *before = QApplication::focusWidget();
+    QWidget *window = form.get();
+
+    press(window, Qt::Key_Alt, Qt::AltModifier);
+    QCOMPARE(highlighted(menu), topMenus.first());
+    QStringList visited;
+    for (qsizetype k = 0; k < topMenus.size(); ++k) {
+        press(window, Qt::Key_Right);
+        visited.append(highlighted(menu));
+    }
+    QCOMPARE(visited, topMenus.mid(1) + topMenus.mid(0, 1));
+    press(window, Qt::Key_Left);
+    QCOMPARE(highlighted(menu), topMenus.last());
+    press(window, Qt::Key_Escape);
+    QCOMPARE(highlighted(menu), QString());
+    QCOMPARE(QApplication::focusWidget(), before);
+
+    // F10 enters too; Down opens, and Right and Left cross rows with the
+    // menu open.
+    press(window, Qt::Key_F10);
+    QCOMPARE(highlighted(menu), topMenus.first());
+    press(window, Qt::Key_Left);
+    press(window, Qt::Key_Down);
+    QMenu *help = findAction(menu, {"Help"})->menu();
+    QCOMPARE(QApplication::activePopupWidget(), help);
+    press(window, Qt::Key_Right);
+    QCOMPARE(QApplication::activePopupWidget(), findAction(menu, {"Basic Configuration"})->menu());
+    press(window, Qt::Key_Left);
+    QCOMPARE(QApplication::activePopupWidget(), help);
+    press(window, Qt::Key_Down);
+    QCOMPARE(help->activeAction()->text(), QString("About"));
+    bool about = false;
+    inNextModal<TAboutForm>(about, [](TAboutForm *) {});
+    press(window, Qt::Key_Return);
+    QVERIFY(about);
+    QVERIFY(!QApplication::activePopupWidget());
+
+    // Tab to the first panel's tab stop, then arrows.
+    for (int k = 0; k < 20 && !nameOf(QApplication::focusWidget()).startsWith("Unit "); ++k)
+        press(window, Qt::Key_Tab);
+    QCOMPARE(nameOf(QApplication::focusWidget()), QString("Unit 1 port 1"));
+    press(window, Qt::Key_Right);
+    press(window, Qt::Key_Down);
+    press(window, Qt::Key_Down);
+    QCOMPARE(nameOf(QApplication::focusWidget()), QString("Unit 2 port 3"));
+    auto *port = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+    QVERIFY(port);
+    QVERIFY(!port->accessibleDescription().isEmpty());
+    press(window, Qt::Key_Space);
+    QVERIFY(port->isChecked());
+    for (QAbstractButton *other : form->PortButtons())
+        QVERIFY(other == port || !other->isChecked());
+
+    press(window, Qt::Key_Menu);
+    QTRY_COMPARE(QApplication::activePopupWidget(), form->PortInfoPopupMenu());
+    press(window, Qt::Key_Down);
+    QCOMPARE(form->PortInfoPopupMenu()->activeAction()->text(), QString("Port Information"));
+    bool opened = false;
+    QString title;
+    QString instance;
+    inNextModal<TConfigForm>(opened, [&](TConfigForm *config) {
+        title = config->windowTitle();
+        QVERIFY(WaitIdle(*config));
+        instance = config->activeRequest->request.varList.instance;
+    });
+    press(window, Qt::Key_Return);
+    QVERIFY(opened);
+    QVERIFY2(title.startsWith("Port Information Table"), qPrintable(title));
+    QCOMPARE(instance, QString::number(64 + 3));
+}
+
+void TstOperatorAccess::windowsNameTheirControls_data()
+{
+    QTest::addColumn<QStringList>("item");
+    const auto row
+        = [](const QStringList &path) { QTest::newRow(qPrintable(path.last())) << path; };
+    // Generated windows: a scalar window, a table window with its edit box.
+    row({"Basic Configuration", "Device Management", "Layer2 Control"});
+    row({"Layer 2 Management", "Port Management", "Port Control Table"});
+    row({"Security Management", "802.1X", "Port Configuration"});
+    // Hand-laid windows, one of each pattern, with port grids and dialogs.
+    row({"VLAN", "802.1Q", "802.1Q VLAN ", "Static Table"});
+    row({"VLAN", "Protocol VLAN"});
+    row({"Basic Configuration", "Time Management", "Daylight Saving Time"});
+    row({"Layer 2 Management", "Access Control Information", "IP Rule"});
+    row({"Layer 2 Management", "Port Management", "Port Mirror Table"});
+    row({"Basic Configuration", "Device Management", "System Log", "System Log Host"});
+    row({"Security Management", "TACACS+", "Login Method Control"});
+}
+
+// Every control an operator can change has a name a screen reader reads,
+// and Tab follows the grid the controls are laid out in. Port grid boxes
+// are named by unit and port, captioned with the port alone.
+void TstOperatorAccess::windowsNameTheirControls()
+{
+    QFETCH(QStringList, item);
+    auto form = start();
+    QAction *action = findAction(form->menuWidget(), item);
+    QVERIFY(action && action->isEnabled());
+    bool shown = false;
+    QStringList unnamed;
+    QStringList order;
+    QStringList grids;
+    inNextModal<QDialog>(shown, [&](QDialog *window) {
+        if (auto *config = qobject_cast<TConfigForm *>(window))
+            QVERIFY(WaitIdle(*config));
+        if (auto *handLaid = qobject_cast<THandLaidForm *>(window))
+            QTRY_VERIFY_WITH_TIMEOUT(handLaid->Created() && !handLaid->AnyBusy(), 20000);
+        unnamed = unnamedControls(window);
+        order = focusAgainstGrids(window);
+        for (TStackingPortUitForm *grid : window->findChildren<TStackingPortUitForm *>()) {
+            for (int k = 0; k < TStackingPortUitForm::BoxCount; ++k) {
+                QCheckBox *box = grid->PortCheckBoxes.value(k);
+                const QString expected
+                    = QStringLiteral("Unit %1 port %2").arg(k / 64 + 1).arg(k % 64 + 1);
+                if (!box || nameOf(box) != expected || box->text() != QString::number(k % 64 + 1))
+                    grids.append(expected);
+            }
+        }
+    });
+    action->trigger();
+    QVERIFY(shown);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    QVERIFY2(order.isEmpty(), qPrintable(order.join(", ")));
+    QVERIFY2(grids.isEmpty(), qPrintable(grids.mid(0, 5).join(", ")));
+}
+
+QTEST_MAIN(TstOperatorAccess)
+#include "tst_operatoraccess.moc"
