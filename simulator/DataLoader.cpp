@@ -363,14 +363,14 @@ struct Builder
         return std::nullopt;
     }
 
-    // Adds one row from index texts and column=value tokens after expansion.
-    std::optional<std::string> addRow(const std::vector<Token> &indexTokens,
-        const std::vector<Token> &valueTokens, const Vars &vars, int unit, int port)
+    // The index of a row of the table from its index texts after expansion.
+    std::optional<std::string> rowIndex(const std::vector<Token> &indexTokens, const Vars &vars,
+        std::vector<Value> &indexValues, Oid &index)
     {
         if (indexTokens.size() != table->index.size())
             return "row of " + table->name + " needs " + std::to_string(table->index.size())
                 + " index values";
-        std::vector<Value> indexValues;
+        indexValues.clear();
         std::string text;
         for (size_t i = 0; i < indexTokens.size(); ++i) {
             if (auto err = expand(indexTokens[i].value, vars, text))
@@ -382,16 +382,17 @@ struct Builder
                 return err;
             indexValues.push_back(std::move(v));
         }
-        Oid index = table->encodeIndex(indexValues);
+        index = table->encodeIndex(indexValues);
         if (!table->decodeIndex(index))
             return "index out of range in row of " + table->name;
-        Row row;
-        row.unit = unit;
-        row.port = port;
-        row.cells.resize(table->columns.size());
-        for (size_t c = 0; c < table->columns.size(); ++c)
-            if (table->columns[c].indexPart >= 0)
-                row.cells[c] = indexValues[static_cast<size_t>(table->columns[c].indexPart)];
+        return std::nullopt;
+    }
+
+    // Sets the cells named by column=value tokens after expansion.
+    std::optional<std::string> setCells(
+        const std::vector<Token> &valueTokens, const Vars &vars, Row &row)
+    {
+        std::string text;
         for (const auto &t : valueTokens) {
             int pos = table->columnPosition(t.key);
             int64_t number = 0;
@@ -413,6 +414,26 @@ struct Builder
                 return err;
             row.cells[static_cast<size_t>(pos)] = std::move(v);
         }
+        return std::nullopt;
+    }
+
+    // Adds one row from index texts and column=value tokens after expansion.
+    std::optional<std::string> addRow(const std::vector<Token> &indexTokens,
+        const std::vector<Token> &valueTokens, const Vars &vars, int unit, int port)
+    {
+        std::vector<Value> indexValues;
+        Oid index;
+        if (auto err = rowIndex(indexTokens, vars, indexValues, index))
+            return err;
+        Row row;
+        row.unit = unit;
+        row.port = port;
+        row.cells.resize(table->columns.size());
+        for (size_t c = 0; c < table->columns.size(); ++c)
+            if (table->columns[c].indexPart >= 0)
+                row.cells[c] = indexValues[static_cast<size_t>(table->columns[c].indexPart)];
+        if (auto err = setCells(valueTokens, vars, row))
+            return err;
         if (!completeRow(*table, row))
             return "row of " + table->name + " lacks a value without default";
         if (table->statusColumn >= 0 && !row.cells[static_cast<size_t>(table->statusColumn)]
@@ -517,6 +538,23 @@ struct Builder
         return addRow(indexTokens, values, {}, 0, 0);
     }
 
+    // Changes cells of a row made before; a row this stack lacks (a port of
+    // a unit that is not there) is left out.
+    std::optional<std::string> update(const std::vector<Token> &tk)
+    {
+        std::vector<Token> indexTokens, values;
+        for (size_t i = 1; i < tk.size(); ++i)
+            (tk[i].key.empty() ? indexTokens : values).push_back(tk[i]);
+        std::vector<Value> indexValues;
+        Oid index;
+        if (auto err = rowIndex(indexTokens, {}, indexValues, index))
+            return err;
+        const auto existing = table->rows.find(index);
+        if (existing == table->rows.end())
+            return std::nullopt;
+        return setCells(values, {}, existing->second);
+    }
+
     std::optional<std::string> statement(const std::vector<Token> &tk)
     {
         const auto &word = tk.front().value;
@@ -540,6 +578,8 @@ struct Builder
             return rows(tk);
         if (word == "row")
             return row(tk);
+        if (word == "update")
+            return update(tk);
         return "unknown statement '" + word + "'";
     }
 };

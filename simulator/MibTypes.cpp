@@ -66,7 +66,8 @@ bool inRanges(const std::vector<Range> &ranges, int64_t v)
     });
 }
 
-// ports:1/1-24,2/3,3/all  or ports:all / ports:none
+// ports:1/1-24,2/3,3/all  or ports:all / ports:none; an item after a minus
+// takes its ports out again (ports:all,-2/1-4).
 std::optional<std::string> parsePorts(
     std::string_view spec, const PortUniverse &ports, std::string &out)
 {
@@ -79,13 +80,23 @@ std::optional<std::string> parsePorts(
                 return n;
         return 0;
     };
-    if (spec == "all") {
-        for (auto [u, n] : ports.unitPortCounts)
-            for (int p = 1; p <= n; ++p)
-                portListSet(out, portBit(u, p));
-        return std::nullopt;
-    }
+    auto mark = [&out](int unit, int port, bool on) {
+        const int bit = portBit(unit, port);
+        if (on)
+            portListSet(out, bit);
+        else
+            out[static_cast<size_t>(bit / 8)] &= static_cast<char>(~(0x80 >> (bit % 8)));
+    };
     for (auto item : split(spec, ',')) {
+        const bool on = !item.starts_with('-');
+        if (!on)
+            item.remove_prefix(1);
+        if (item == "all") {
+            for (auto [u, n] : ports.unitPortCounts)
+                for (int p = 1; p <= n; ++p)
+                    mark(u, p, on);
+            continue;
+        }
         auto slash = item.find('/');
         uint64_t unit = 0;
         if (slash == std::string_view::npos || !parseUnsigned(item.substr(0, slash), unit)
@@ -107,7 +118,7 @@ std::optional<std::string> parsePorts(
         if (first < 1 || last > 64 || (first > last && last != 0))
             return "port out of 1..64 in '" + std::string(item) + "'";
         for (uint64_t p = first; p <= last; ++p)
-            portListSet(out, portBit(static_cast<int>(unit), static_cast<int>(p)));
+            mark(static_cast<int>(unit), static_cast<int>(p), on);
     }
     return std::nullopt;
 }
