@@ -3,6 +3,7 @@
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
 #include "MainWindowState.h"
+#include "PortListWords.h"
 #include "RequestWaits.h"
 
 #include <QCoreApplication>
@@ -97,6 +98,8 @@ void THandLaidForm::create()
         return;
     FormCreate();
     m_created = true;
+    if (!m_closed)
+        ShowPortListsInWords(m_requests);
 }
 
 void THandLaidForm::done(int result)
