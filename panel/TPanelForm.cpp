@@ -8,6 +8,7 @@
 #include "PanelArt.h"
 #include "PanelLedBinding.h"
 #include "PortButton.h"
+#include "PortDetails.h"
 #include "UnitTable.h"
 
 #include <QFrame>
@@ -153,12 +154,14 @@ void TPanelForm::SetupLeds(MainWindowState &main)
 
 void TPanelForm::RegisterPortButtons(QList<QAbstractButton *> &portButtons)
 {
+    auto *details = new PortDetails(this);
     for (int i = 1; i <= m_layout.portCount; ++i) {
         auto *button = findChild<QAbstractButton *>(
             QStringLiteral("SpeedButton%1").arg(i), Qt::FindDirectChildrenOnly);
         if (!button)
             continue;
         button->setProperty(PortTagProperty, (m_unit - 1) * 64 + i);
+        details->Watch(button);
         portButtons.append(button);
     }
 }

@@ -1,5 +1,6 @@
 #include "TMainForm.h"
 
+#include "CommandFinder.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
 #include "CvOptionList.h"
@@ -67,6 +68,7 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent)
     // 1. The window from its layout, every start-up text empty.
     createComponents();
     buildMenu();
+    new CommandFinder(this, m_menu);
     MainWindowState::setInstance(this);
 
     // 2. The display scale.

@@ -3,6 +3,7 @@
 //   shoot_forms PORT OUTDIR
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
+#include "DetailShots.h"
 #include "FakeMainWindow.h"
 #include "MainWindowState.h"
 #include "TIPRuleForm.h"
@@ -30,18 +31,6 @@
 #include <functional>
 
 namespace {
-// Runs the event loop until condition holds or ms have passed.
-bool waitFor(const std::function<bool()> &condition, int ms)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!condition() && !deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return condition();
-}
-
 bool idle(const THandLaidForm &window)
 {
     return window.Created() && !window.AnyBusy();
@@ -52,14 +41,14 @@ bool shootIpRule(const QDir &out)
 {
     TIPRuleForm window(nullptr);
     window.show();
-    if (!waitFor([&] { return idle(window); }, 15000))
+    if (!WaitFor([&] { return idle(window); }, 15000))
         return false;
     auto *list = window.findChild<QTreeWidget *>("ListView1");
     if (list->topLevelItemCount() > 0)
         list->setCurrentItem(list->topLevelItem(0));
     for (const char *box : {"cbxDestIP", "cbxDestPort", "cbxPermit", "cbxIPRulePort"})
         window.findChild<QCheckBox *>(box)->setChecked(true);
-    waitFor([] { return false; }, 300);
+    WaitFor([] { return false; }, 300);
     const QString file = out.filePath("acl-ip-rule.png");
     const bool ok = window.grab().save(file, "PNG");
     std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
@@ -73,7 +62,7 @@ bool shootMirror(const QString &outDir)
     TPortMirrorForm window(nullptr);
     window.show();
     const auto settled = [&] { return window.Created() && !window.AnyBusy(); };
-    if (!waitFor(settled, 15000))
+    if (!WaitFor(settled, 15000))
         return false;
     window.IngressGrid()->Port(1, 3)->click();
     window.EgressGrid()->Port(1, 4)->click();
@@ -81,8 +70,8 @@ bool shootMirror(const QString &outDir)
     window.findChild<QLineEdit *>("PortEdit")->setText("10");
     window.findChild<QCheckBox *>("CK_Status")->setChecked(true);
     window.findChild<QPushButton *>("BT_Set")->click();
-    waitFor(settled, 15000);
-    waitFor([] { return false; }, 300);
+    WaitFor(settled, 15000);
+    WaitFor([] { return false; }, 300);
     const QString file = QDir(outDir).filePath("port-mirror.png");
     const bool ok = window.grab().save(file, "PNG");
     std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
@@ -95,7 +84,7 @@ bool shootSummerTime(const QDir &out)
 {
     TSummerTimeConfigForm window(nullptr);
     window.show();
-    if (!waitFor([&] { return idle(window); }, 15000))
+    if (!WaitFor([&] { return idle(window); }, 15000))
         return false;
     const auto choose = [&](const char *box, const char *text) {
         auto *combo = window.findChild<QComboBox *>(box);
@@ -107,7 +96,7 @@ bool shootSummerTime(const QDir &out)
              {"MiniuteComboBoxR", "0"}, {"EWeekComboBoxR", "Last"}, {"EWeekComboBox", "Sunday"},
              {"EMonthComboBoxR", "10"}, {"EHourComboBoxR", "3"}, {"EMiniuteComboBoxR", "0"}})
         choose(box, text);
-    waitFor([] { return false; }, 300);
+    WaitFor([] { return false; }, 300);
     const QString file = out.filePath("summer-time.png");
     const bool ok = window.grab().save(file, "PNG");
     std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
@@ -139,7 +128,7 @@ int main(int argc, char *argv[])
 
     TVlanStaticForm window(nullptr);
     window.show();
-    if (!waitFor([&] { return idle(window); }, 15000)) {
+    if (!WaitFor([&] { return idle(window); }, 15000)) {
         std::fprintf(stderr, "shoot_forms: the window did not settle\n");
         return 1;
     }
@@ -152,11 +141,11 @@ int main(int argc, char *argv[])
         window.UntaggedGrid()->Port(1, port)->click();
     window.EgressGrid()->Port(1, 49)->click();
     window.findChild<QPushButton *>("AddBtn")->click();
-    waitFor([&] { return idle(window); }, 15000);
+    WaitFor([&] { return idle(window); }, 15000);
     auto *list = window.findChild<QTreeWidget *>("LV_dot1qVlanStaticEntry");
     if (list->topLevelItemCount() > 1)
         list->setCurrentItem(list->topLevelItem(1));
-    waitFor([] { return false; }, 300);
+    WaitFor([] { return false; }, 300);
     const QString file = QDir(QString::fromLocal8Bit(argv[2])).filePath("vlan-static-table.png");
     const bool ok = window.grab().save(file, "PNG");
     std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(file));
@@ -164,11 +153,14 @@ int main(int argc, char *argv[])
     if (list->topLevelItemCount() > 1) {
         list->setCurrentItem(list->topLevelItem(1));
         window.findChild<QPushButton *>("DeleteBtn")->click();
-        waitFor([&] { return idle(window); }, 15000);
+        WaitFor([&] { return idle(window); }, 15000);
     }
     window.close();
     const bool mirror = shootMirror(QString::fromLocal8Bit(argv[2]));
     const bool rule = shootIpRule(QDir(QString::fromLocal8Bit(argv[2])));
     const bool summer = shootSummerTime(QDir(QString::fromLocal8Bit(argv[2])));
-    return ok && mirror && rule && summer ? 0 : 1;
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    const bool tooltip = ShootPortTooltip(main, out);
+    const bool finder = ShootCommandFinder(s.device.port, out);
+    return ok && mirror && rule && summer && tooltip && finder ? 0 : 1;
 }

@@ -4,6 +4,8 @@
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
 #include "LargeFonts.h"
+#include "MainWindowState.h"
+#include "PortListWords.h"
 #include "RequestWaits.h"
 
 #include <QCoreApplication>
@@ -97,6 +99,8 @@ void THandLaidForm::create()
     // Controls FormCreate made are named as well.
     NameControlsByLabels(this);
     m_created = true;
+    if (!m_closed)
+        ShowPortListsInWords(m_requests);
 }
 
 void THandLaidForm::done(int result)

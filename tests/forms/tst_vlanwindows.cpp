@@ -18,12 +18,15 @@
 #include "WindowTestBed.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTreeWidget>
 
@@ -74,6 +77,7 @@ private slots:
     void init();
     void staticTableShowsTheStackAndVlan1();
     void staticTableAddsSetsAndDeletes();
+    void portListsReadInWords();
     void hiddenPortsSurviveARename_data();
     void hiddenPortsSurviveARename();
     void addCopiesTheRowShownUnderANewId();
@@ -111,6 +115,76 @@ void TstVlanWindows::staticTableShowsTheStackAndVlan1()
         QCOMPARE(CheckedBoxes(*w.UntaggedGrid()), untagged);
         QVERIFY(CheckedBoxes(*w.ForbiddenGrid()).isEmpty());
         QCOMPARE(child<QLabel>(w, "ST_Count2")->text(), QString("1"));
+    });
+}
+
+// A port list with the bits of unit:port pairs set, 96 octets.
+QByteArray portListOf(const QList<QPoint> &ports)
+{
+    QByteArray octets(TStackingPortUitForm::PortListOctets, '\0');
+    for (const QPoint &p : ports) {
+        const int bit = (p.x() - 1) * 64 + p.y() - 1;
+        octets[bit / 8] = char(quint8(octets.at(bit / 8)) | (0x80 >> (bit % 8)));
+    }
+    return octets;
+}
+
+int columnCaptioned(const QTreeWidget *list, const QString &caption)
+{
+    for (int c = 0; c < list->columnCount(); ++c)
+        if (list->headerItem()->text(c) == caption)
+            return c;
+    return -1;
+}
+
+// The port lists of the VLAN lists read as unit:port ranges in their
+// tooltips, ports a unit does not show (unit 2 has 24, there is no unit 5)
+// listed and marked; the cells keep their text, and Ctrl+C copies the row
+// with the lists in words.
+void TstVlanWindows::portListsReadInWords()
+{
+    const QByteArray egress
+        = portListOf({{1, 1}, {1, 2}, {1, 3}, {1, 5}, {2, 30}, {5, 1}, {2, 24}});
+    const QString vlan = QString(staticEntry) + ".%1.30";
+    QVERIFY(SnmpSet(*m_sim, vlan.arg(5), "i", "4"));
+    const auto removeVlan = qScopeGuard([&] { SnmpSet(*m_sim, vlan.arg(5), "i", "6"); });
+    QVERIFY(SnmpSet(*m_sim, vlan.arg(2), "x", QString::fromLatin1(egress.toHex())));
+    QCOMPARE(portList("30", StaticVlan::Egress), egress);
+    const QString words = "1:1-3, 1:5, 2:24, 2:30 (not shown), 5:1 (not shown)";
+
+    RunFromMenu<TVlanStaticForm>("TVlanStaticForm", [&](TVlanStaticForm &w) {
+        WAIT_IDLE(w);
+        auto *list = child<QTreeWidget>(w, "LV_dot1qVlanStaticEntry");
+        const int column = columnCaptioned(list, "Egress Ports");
+        QVERIFY(column >= 0);
+        QTreeWidgetItem *row = RowWithCaption(list, "30");
+        QVERIFY(row);
+        QCOMPARE(Octets(row->text(column)), egress);
+        QCOMPARE(row->toolTip(column), words);
+        // VLAN 1 holds every port the stack has.
+        QCOMPARE(RowWithCaption(list, "1")->toolTip(column), QString("1:1-50, 2:1-24, 3:1-26"));
+
+        list->setCurrentItem(row);
+        QGuiApplication::clipboard()->clear();
+        QTest::keySequence(list, QKeySequence::Copy);
+        const QStringList cells = QGuiApplication::clipboard()->text().split('\t');
+        QCOMPARE(cells.value(0), QString("30"));
+        QCOMPARE(cells.value(column), words);
+        QCOMPARE(cells.size(), list->columnCount());
+    });
+    RunFromMenu<TVLanCurrentTableForm>("TVLanCurrentTableForm", [&](TVLanCurrentTableForm &w) {
+        WAIT_IDLE(w);
+        auto *list = child<QTreeWidget>(w, "LV_dot1qVlanCurrentEntry");
+        const int column = columnCaptioned(list, "CurrentEgressPorts");
+        QVERIFY(column >= 0);
+        int found = 0;
+        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+            if (Octets(list->topLevelItem(r)->text(column)) != egress)
+                continue;
+            ++found;
+            QCOMPARE(list->topLevelItem(r)->toolTip(column), words);
+        }
+        QCOMPARE(found, 1);
     });
 }
 

@@ -9,12 +9,15 @@
 #include "PanelForms.h"
 #include "PanelSelection.h"
 #include "PortButton.h"
+#include "PortDetails.h"
 #include "SimulatorProcess.h"
 #include "StackDiscovery.h"
 #include "UnitTableAgent.h"
 
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <array>
@@ -87,6 +90,48 @@ constexpr std::array<TPanelForm *(*)(QWidget *), 5> formMakers = {&makeForm<TPan
     &makeForm<TPanelTRV8140PQLForm>, &makeForm<TPanelTRM6140QLiForm>,
     &makeForm<TPanelTRM6140QLForm>, &makeForm<TPanelTRM6040QLForm>};
 
+// Rests the mouse on a port button: the tooltip event the toolkit sends.
+void hover(QAbstractButton *button)
+{
+    QHelpEvent event(QEvent::ToolTip, QPoint(4, 4), button->mapToGlobal(QPoint(4, 4)));
+    QCoreApplication::sendEvent(button, &event);
+}
+
+// What the agent holds, read with a request of the test's own: the values of
+// a one-row list, or of every row of a table (index texts first).
+QStringList readRow(const CvSNMPVar *table, const QString &instance)
+{
+    CvSNMPRequest request;
+    request.SetVarList(table, MVT_SV, 0);
+    request.varList.instance = instance;
+    request.Get(true);
+    QStringList values;
+    for (const CvSNMPVariable &v : request.varList.vars)
+        values.append(v.value);
+    return values;
+}
+
+QList<QStringList> readTable(const CvSNMPVar *table, int indexCount)
+{
+    CvSNMPRequest request;
+    request.SetVarList(table, MVT_FMV, indexCount);
+    QList<QStringList> rows;
+    for (bool row = request.Get(true); row; row = request.Get(false)) {
+        QStringList values;
+        for (const CvSNMPVariable &v : request.varList.vars)
+            values.append(v.value);
+        rows.append(values);
+    }
+    return rows;
+}
+
+bool listHolds(const QString &hex, int port)
+{
+    const QByteArray octets = QByteArray::fromHex(hex.toLatin1());
+    const int bit = port - 1;
+    return bit / 8 < octets.size() && (quint8(octets.at(bit / 8)) & (0x80 >> (bit % 8)));
+}
+
 UnitTableAgent::Unit unitWithLeds(int id, const QString &model, const QByteArray &leds)
 {
     UnitTableAgent::Unit u;
@@ -119,6 +164,8 @@ private slots:
     void onePressedButton_data();
     void onePressedButton();
     void portMenuOfUnit2();
+    void portDetailsOfUnit2();
+    void portDetailsFromASilentAgent();
     void pictures_data();
     void pictures();
 
@@ -495,6 +542,102 @@ void TstPanels::portMenuOfUnit2()
     QTRY_VERIFY(main.menu->isVisible());
     QCOMPARE(PopupComponent(main.menu), button);
     main.menu->hide();
+}
+
+// A port of unit 2 with a description and two VLANs: its tooltip reads
+// "reading..." at once, then the alias, PVID and VLANs the agent holds, and
+// the rate once a second read has counters to compare.
+void TstPanels::portDetailsOfUnit2()
+{
+    // Unit 2 with VLANs 10 and 20 beside the default one.
+    const QString state = m_dir.filePath("unit2-vlans.state");
+    QFile::remove(state);
+    QVERIFY(QFile::copy(QFINDTESTDATA("../../simulator/states/unit2-vlans.state"), state));
+    QFile::setPermissions(state, QFile::ReadOwner | QFile::WriteOwner);
+    SimulatorProcess sim({"--stack", "1:TRV-8170QL,2:TRM6140QL*", "--state", state});
+    QVERIFY2(sim.isReady(), qPrintable(sim.errorText()));
+    useAgent(sim.port());
+    FakeMainWindow main;
+    TPanelForm *panel = openPanel(main, "TRM6140QL*", 2);
+    main.window.show();
+    auto *button = panel->findChild<QAbstractButton *>("SpeedButton3");
+    QVERIFY(button);
+    const int port = PortNumberOf(button);
+    QCOMPARE(port, 67);
+
+    static const CvSNMPVar portVars[] = {
+        {"1.3.6.1.2.1.31.1.1.1.18", "ifAlias", SyntaxDisplayString, AccessReadOnly},
+        {"1.3.6.1.2.1.17.7.1.4.5.1.1", "dot1qPvid", SyntaxGauge, AccessReadOnly},
+        {},
+    };
+    static const CvSNMPVar staticVlans[] = {
+        {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN", SyntaxGauge, AccessNotAccessible},
+        {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress", SyntaxOctetString, AccessReadOnly},
+        {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged", SyntaxOctetString, AccessReadOnly},
+        {},
+    };
+    const QStringList held = readRow(portVars, QString::number(port));
+    QStringList untagged, tagged;
+    for (const QStringList &vlan : readTable(staticVlans, 1)) {
+        if (listHolds(vlan.at(2), port))
+            untagged.append(vlan.at(0));
+        else if (listHolds(vlan.at(1), port))
+            tagged.append(vlan.at(0));
+    }
+    // The port is one that says something in each line.
+    QVERIFY(!held.at(0).isEmpty());
+    QVERIFY(held.at(1) != "1");
+    QVERIFY(!untagged.isEmpty() && !tagged.isEmpty());
+
+    hover(button);
+    QCOMPARE(QToolTip::text(), PortDetails::ReadingText);
+    QTRY_VERIFY(QToolTip::text() != PortDetails::ReadingText);
+    const QStringList lines = QToolTip::text().split('\n');
+    QVERIFY2(lines.contains("Name: 2:3"), qPrintable(lines.join('|')));
+    QVERIFY2(lines.contains("Description: " + held.at(0)), qPrintable(lines.join('|')));
+    QVERIFY2(lines.contains("PVID: " + held.at(1)), qPrintable(lines.join('|')));
+    QVERIFY2(
+        lines.contains("Untagged in VLAN: " + untagged.join(", ")), qPrintable(lines.join('|')));
+    QVERIFY2(lines.contains("Tagged in VLAN: " + tagged.join(", ")), qPrintable(lines.join('|')));
+    QVERIFY(lines.filter("Rate:").isEmpty());
+    QCOMPARE(button->toolTip(), QToolTip::text());
+    // The LED binding still reads its one object.
+    QCOMPARE(panel->LedBinding()->request.varList.Count(), 1);
+
+    QTest::qWait(50);
+    hover(button);
+    QTRY_VERIFY(QToolTip::text() != PortDetails::ReadingText);
+    QVERIFY2(QToolTip::text().contains("Rate: in "), qPrintable(QToolTip::text()));
+    QToolTip::hideText();
+}
+
+// An agent that does not answer, the port focused from the keyboard:
+// "reading..." at once, the window goes on working (a click elsewhere hides
+// the tooltip), and the error line shows on the button still focused.
+void TstPanels::portDetailsFromASilentAgent()
+{
+    useAgent(SimulatorProcess::silentPort());
+    FakeMainWindow main;
+    TPanelForm *panel = openPanel(main, "TRM6140QL*", 2);
+    main.window.show();
+    main.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main.window));
+    auto *button = panel->findChild<QAbstractButton *>("SpeedButton1");
+    auto *other = panel->findChild<QAbstractButton *>("SpeedButton7");
+    QVERIFY(button && other);
+    button->setFocus(Qt::TabFocusReason);
+    QVERIFY(button->hasFocus());
+    QCOMPARE(QToolTip::text(), PortDetails::ReadingText);
+    QCOMPARE(button->toolTip(), PortDetails::ReadingText);
+    QTest::mouseClick(other, Qt::LeftButton);
+    QVERIFY(other->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(button->toolTip() != PortDetails::ReadingText, 15000);
+    const QString tip = button->toolTip();
+    QVERIFY2(tip.startsWith("Get: ") && tip.contains("timed out")
+            && tip.contains("Request: Port Details."),
+        qPrintable(tip));
+    QCOMPARE(QToolTip::text(), tip);
+    QToolTip::hideText();
 }
 
 void TstPanels::pictures_data()

@@ -19,6 +19,8 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -29,6 +31,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -408,6 +411,7 @@ private slots:
     void everyMenuItemEnabled();
     void portMenuPressesItsPort();
     void viewFromTheMenuSeesNoSecretOnAnyCommandLine();
+    void commandFinderRunsTheMenuItem();
 
 private:
     std::unique_ptr<TMainForm> start();
@@ -919,6 +923,67 @@ void TstMainForm::viewFromTheMenuSeesNoSecretOnAnyCommandLine()
     QStringList files = filesHolding(m_dir.path(), since, secrets);
     files.removeAll(cfg.fileName());
     QCOMPARE(files, QStringList());
+}
+
+// Ctrl+K, words of the menu path, Enter: the command's own menu action
+// runs, so "static table" opens the VLAN Static Form. A disabled command
+// (an RMON view while RMON is off) is listed and refused; the menu keeps
+// its items.
+void TstMainForm::commandFinderRunsTheMenuItem()
+{
+    RegisterHandLaidWindows();
+    setRmonState(2);
+    const auto restore = qScopeGuard([this] { setRmonState(3); });
+    auto form = start();
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_K, Qt::ControlModifier);
+    auto *finder = form->findChild<QWidget *>("CommandFinder");
+    QVERIFY(finder);
+    QTRY_VERIFY(finder->isVisible());
+    auto *edit = finder->findChild<QLineEdit *>("CommandFinderEdit");
+    auto *list = finder->findChild<QListWidget *>("CommandFinderList");
+    QVERIFY(edit && list);
+    QVERIFY(!edit->accessibleName().isEmpty() && !list->accessibleName().isEmpty());
+
+    QAction *statistics = findAction(form->menuWidget(), {"RMON", "Statistics"});
+    QVERIFY(statistics && !statistics->isEnabled());
+    QTest::keyClicks(edit, "rmon");
+    QCOMPARE(list->currentItem()->text(), QString("RMON > RMON Control"));
+    QTest::keyClick(edit, Qt::Key_Down);
+    QCOMPARE(list->currentItem()->text(), QString("RMON > Statistics"));
+    QSignalSpy triggered(statistics, &QAction::triggered);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::qWait(50);
+    QCOMPARE(triggered.count(), 0);
+    QVERIFY(finder->isVisible());
+
+    edit->clear();
+    QTest::keyClicks(edit, "static table");
+    QCOMPARE(list->currentItem()->text(), QString("VLAN > 802.1Q > 802.1Q VLAN > Static Table"));
+    QString caption;
+    QTimer watch;
+    watch.setInterval(20);
+    connect(&watch, &QTimer::timeout, [&] {
+        const QPointer<TVlanStaticForm> window = HandLaidWindows::Instance<TVlanStaticForm>();
+        if (!window || !window->Created() || window->AnyBusy())
+            return;
+        caption = window->windowTitle();
+        window->close();
+    });
+    watch.start();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!caption.isEmpty(), 20000);
+    QCOMPARE(caption, QString("VLAN Static Form"));
+    QVERIFY(!finder->isVisible());
+    QTRY_VERIFY(!HandLaidWindows::Instance<TVlanStaticForm>());
+    QStringList lines;
+    for (QAction *top : form->menuWidget()->actions()) {
+        lines.append(top->text());
+        walk(top->menu(), 1, lines);
+    }
+    QCOMPARE(lines.join('\n'), QString::fromUtf8(expectedMenu));
 }
 
 QTEST_MAIN(TstMainForm)
