@@ -471,7 +471,8 @@ void TstCatalogueWindows::addSendsWhatWasChosen()
         return memo;
     };
     const QString refused = add("300");
-    QVERIFY2(refused.contains(MessageOf(-110) + " (snmpTargetAddrRetryCount)"), qPrintable(refused));
+    QVERIFY2(
+        refused.contains(MessageOf(-110) + " (snmpTargetAddrRetryCount)"), qPrintable(refused));
     QVERIFY(!ReadTable(d).contains("nms-lab"));
     const QString made = add("2");
     QVERIFY2(!made.contains("rror") && !made.contains("Wrong"), qPrintable(made));

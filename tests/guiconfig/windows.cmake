@@ -10,7 +10,4 @@ if(TARGET guiconfig AND TARGET panel_testsupport)
                  LIBS guiconfig_windowsupport panel_testsupport guiconfig_testsupport LABELS gui sim)
     trv_add_test(tst_catalogue_windows SOURCES tst_catalogue_windows.cpp
                  LIBS guiconfig_windowsupport panel_testsupport guiconfig_testsupport LABELS gui sim)
-    # Against Net-SNMP's agent (snmpd), which the test starts itself.
-    trv_add_test(tst_realagent SOURCES tst_realagent.cpp
-                 LIBS guiconfig_windowsupport panel_testsupport guiconfig_testsupport LABELS gui)
 endif()

@@ -408,9 +408,12 @@ void TstMibViews::counter32WrapGivesTheRate()
     for (int r = 0; r < n.rowCount(); ++r) {
         if (n.Text(r, 0).toULongLong() >= before[r])
             continue;
+        const int twin = w.RowOf(n.Suffix(r));
+        if (twin < 0)
+            continue; // a stacking port: no 64-bit counter to compare with
         ++wrapped;
         const auto rate = n.Rate(r, 0);
-        const auto truth = w.Rate(w.RowOf(n.Suffix(r)), 0);
+        const auto truth = w.Rate(twin, 0);
         QVERIFY(rate && truth);
         QVERIFY2(qAbs(*rate - *truth) <= *truth * 0.03,
             qPrintable(

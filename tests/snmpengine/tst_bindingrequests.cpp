@@ -366,7 +366,7 @@ void TstBindingRequests::failuresAndDoneEvents_data()
                                            << "Set: " + timedOut + ". Receive at [TIME].";
     QTest::newRow("write refused, message box")
         << true << true << false << false << true << 1 << -117
-        << "(SNMP) Cannot create/set variable, Not Writable!";
+        << "(SNMP) Cannot create/set variable, Not Writable! (Description)";
 }
 
 void TstBindingRequests::failuresAndDoneEvents()
@@ -632,7 +632,9 @@ void TstBindingRequests::absentValuesStayOutOfWrites()
         r.SetVarList(targetAddresses, MVT_UMV, 1);
         QStringList all;
         for (bool more = r.Get(true); more; more = r.Get(false))
-            all << QStringList {r.varList.Var(0).value, r.varList.Var(1).value, r.varList.Var(2).value}.join(':');
+            all << QStringList {r.varList.Var(0).value, r.varList.Var(1).value,
+                r.varList.Var(2).value}
+                       .join(':');
         return all;
     };
     QVERIFY(binding.Read());
