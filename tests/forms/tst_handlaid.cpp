@@ -489,6 +489,8 @@ void TstHandLaid::selectedRowClickedAgainHasItsButtons()
                     open->reject();
             });
             click(*window, press);
+            // Some windows read their list again once the dialog is closed.
+            QTRY_VERIFY_WITH_TIMEOUT(!window->AnyBusy(), 20000);
         } else {
             for (const QPointer<CvSNMPRequest2Controls> &r : window->Requests()) {
                 r->request.device.port = SimulatorProcess::silentPort();

@@ -631,6 +631,8 @@ void TstPanels::portDetailsFromASilentAgent()
     QCOMPARE(button->toolTip(), PortDetails::ReadingText);
     QTest::mouseClick(other, Qt::LeftButton);
     QVERIFY(other->isChecked());
+    // A click moves the panel's focus to the port clicked; back by keyboard.
+    button->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY_WITH_TIMEOUT(button->toolTip() != PortDetails::ReadingText, 15000);
     const QString tip = button->toolTip();
     QVERIFY2(tip.startsWith("Get: ") && tip.contains("timed out")
