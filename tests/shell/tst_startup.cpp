@@ -7,8 +7,8 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 class TstStartup : public QObject
@@ -403,8 +403,8 @@ void TstStartup::inputReachesTheStartedProgram()
     const QString out = m_dir.filePath("received");
     QFile::remove(out);
     const QByteArray input = "{\"authPassword\":\"x/vault99\"}\n" + QByteArray(20000, 'p');
-    QVERIFY(StartWithInput("/bin/sh", {"-c", "cat > \"$0.part\" && mv \"$0.part\" \"$0\"", out},
-        input));
+    QVERIFY(StartWithInput(
+        "/bin/sh", {"-c", "cat > \"$0.part\" && mv \"$0.part\" \"$0\"", out}, input));
     QDeadlineTimer deadline(20000);
     while (!QFileInfo::exists(out) && !deadline.hasExpired())
         QThread::msleep(20);
