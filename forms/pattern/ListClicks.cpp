@@ -20,6 +20,7 @@ public:
         : QObject(list)
         , m_request(&request)
         , m_list(list)
+        , m_viewport(list->viewport())
         , m_context(context)
         , m_handler(std::move(handler))
     {
@@ -35,9 +36,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (!m_list)
+        // Only presses and keys are looked at: the list and its viewport
+        // pass other events through here while they are being destroyed,
+        // when the list is no longer a list.
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::MouseButtonPress && type != QEvent::KeyPress) || !m_list)
             return false;
-        if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
+        if (watched == m_viewport && type == QEvent::MouseButtonPress) {
             const auto *press = static_cast<QMouseEvent *>(event);
             m_pressedSelection = selected();
             if (press->button() == Qt::LeftButton && !m_list->itemAt(press->position().toPoint())) {
@@ -46,7 +51,7 @@ protected:
             }
             return false;
         }
-        if (watched == m_list && event->type() == QEvent::KeyPress && !m_keyPending)
+        if (watched == m_list && type == QEvent::KeyPress && !m_keyPending)
             return keyPress(event);
         return false;
     }
@@ -93,6 +98,7 @@ private:
 
     QPointer<CvSNMPRequest2Edits> m_request;
     QPointer<QTreeWidget> m_list;
+    const QObject *m_viewport; // compared only
     QPointer<QObject> m_context;
     std::function<void()> m_handler;
     QTreeWidgetItem *m_pressedSelection = nullptr; // compared only, never used
