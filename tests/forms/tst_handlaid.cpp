@@ -29,6 +29,7 @@
 #include <QTreeWidget>
 
 #include <cstdlib>
+#include <functional>
 
 class TstHandLaid : public QObject, private WindowTestBed
 {
@@ -334,6 +335,24 @@ void click(QWidget &window, const QString &button)
     QVERIFY2(b && b->isEnabled(), qPrintable(button));
     b->click();
 }
+
+// Opens className's window from its command and runs steps on it once it
+// shows (it is modal, so they start from its event loop), then closes it.
+void runInWindow(const QString &className, const std::function<void(THandLaidForm *)> &steps)
+{
+    QTimer::singleShot(0, [&] {
+        const QPointer<THandLaidForm> window
+            = qobject_cast<THandLaidForm *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        steps(window);
+        if (window)
+            window->close();
+    });
+    const WindowCommands::Command command = WindowCommands::Find(className);
+    QVERIFY(command);
+    command();
+}
 } // namespace
 
 void TstHandLaid::accessWindowsCreateEditAndDelete_data()
@@ -422,18 +441,7 @@ void TstHandLaid::accessWindowsCreateEditAndDelete()
         QTRY_VERIFY_WITH_TIMEOUT(!window->AnyBusy(), 20000);
         QVERIFY(!ReadTable(table, MVT_UMV, indexCount).contains(key));
     };
-    QTimer::singleShot(0, [&] {
-        const QPointer<THandLaidForm> window
-            = qobject_cast<THandLaidForm *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        steps(window);
-        if (window)
-            window->close();
-    });
-    const WindowCommands::Command command = WindowCommands::Find(className);
-    QVERIFY(command);
-    command();
+    runInWindow(className, steps);
 }
 
 void TstHandLaid::selectedRowClickedAgainHasItsButtons_data()
@@ -510,18 +518,7 @@ void TstHandLaid::selectedRowClickedAgainHasItsButtons()
         ClickRow(list, again);
         QVERIFY(enabled(*window));
     };
-    QTimer::singleShot(0, [&] {
-        const QPointer<THandLaidForm> window
-            = qobject_cast<THandLaidForm *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        steps(window);
-        if (window)
-            window->close();
-    });
-    const WindowCommands::Command command = WindowCommands::Find(className);
-    QVERIFY(command);
-    command();
+    runInWindow(className, steps);
 }
 
 QTEST_MAIN(TstHandLaid)

@@ -26,6 +26,12 @@ public:
         QString model;
         int ports = 24;
         QByteArray leds = QByteArray(108, '\x03');
+
+        // A 50-port unit of model showing leds.
+        static Unit WithLeds(int id, const QString &model, const QByteArray &leds)
+        {
+            return Unit {id, true, model, 50, leds};
+        }
     };
 
     UnitTableAgent();

@@ -59,16 +59,6 @@ bool readOnce(TPanelForm *panel)
     return !leds->IsBusy();
 }
 
-UnitTableAgent::Unit unit(int id, const QString &model, const QByteArray &leds)
-{
-    UnitTableAgent::Unit u;
-    u.id = id;
-    u.model = model;
-    u.ports = 50;
-    u.leds = leds;
-    return u;
-}
-
 } // namespace
 
 class TstPanelAccess : public QObject
@@ -151,7 +141,8 @@ void TstPanelAccess::descriptionFollowsTheLeds()
     QByteArray trm(64, '\x06');
     trm[4] = char(0x04); // port 1: blue and green
     trm[5] = char(0x02);
-    m_agent.setUnits({unit(1, "TRV-8170QL", leds), unit(2, "TRM6140QL*", trm)});
+    m_agent.setUnits({UnitTableAgent::Unit::WithLeds(1, "TRV-8170QL", leds),
+        UnitTableAgent::Unit::WithLeds(2, "TRM6140QL*", trm)});
     FakeMainWindow main;
     DiscoverStack(main);
     QCOMPARE(main.panels.size(), 2);
@@ -190,8 +181,8 @@ void TstPanelAccess::descriptionFollowsTheLeds()
 // as a click does; Shift+F10 and the menu key open the port menu there.
 void TstPanelAccess::portsByKeyboard()
 {
-    m_agent.setUnits({unit(1, "TRV-8170QL", QByteArray(108, '\x03')),
-        unit(2, "TRM6140QL*", QByteArray(64, '\x03'))});
+    m_agent.setUnits({UnitTableAgent::Unit::WithLeds(1, "TRV-8170QL", QByteArray(108, '\x03')),
+        UnitTableAgent::Unit::WithLeds(2, "TRM6140QL*", QByteArray(64, '\x03'))});
     FakeMainWindow main;
     DiscoverStack(main);
     QCOMPARE(main.panels.size(), 2);

@@ -132,16 +132,6 @@ bool listHolds(const QString &hex, int port)
     return bit / 8 < octets.size() && (quint8(octets.at(bit / 8)) & (0x80 >> (bit % 8)));
 }
 
-UnitTableAgent::Unit unitWithLeds(int id, const QString &model, const QByteArray &leds)
-{
-    UnitTableAgent::Unit u;
-    u.id = id;
-    u.model = model;
-    u.ports = 50;
-    u.leds = leds;
-    return u;
-}
-
 } // namespace
 
 class TstPanels : public QObject
@@ -367,7 +357,7 @@ void TstPanels::ledColours()
     // Every other LED white and steady.
     QByteArray leds(108, '\x01');
     leds[position] = char(octet);
-    m_agent.setUnits({unitWithLeds(4, model, leds)});
+    m_agent.setUnits({UnitTableAgent::Unit::WithLeds(4, model, leds)});
     FakeMainWindow main;
     TPanelForm *panel = openPanel(main, model, 4);
     QVERIFY(pollOnce(panel));
@@ -426,7 +416,7 @@ void TstPanels::blinkTimerRests()
 {
     QByteArray blinking(108, '\x03');
     blinking[5] = char(0x85);
-    m_agent.setUnits({unitWithLeds(1, "TRV-8170QL", blinking)});
+    m_agent.setUnits({UnitTableAgent::Unit::WithLeds(1, "TRV-8170QL", blinking)});
     FakeMainWindow main;
     TPanelForm *panel = openPanel(main, "TRV-8170QL", 1);
     CvSNMPRequest2Leds *leds = panel->LedBinding();
@@ -465,7 +455,7 @@ void TstPanels::failingPoll_data()
 void TstPanels::failingPoll()
 {
     QFETCH(QString, model);
-    m_agent.setUnits({unitWithLeds(1, model, QByteArray(108, '\x03'))});
+    m_agent.setUnits({UnitTableAgent::Unit::WithLeds(1, model, QByteArray(108, '\x03'))});
     FakeMainWindow main;
     TPanelForm *panel = openPanel(main, model, 1);
     QVERIFY(pollOnce(panel));
@@ -505,8 +495,8 @@ void TstPanels::onePressedButton_data()
 void TstPanels::onePressedButton()
 {
     QFETCH(QList<QPoint>, clicks);
-    m_agent.setUnits({unitWithLeds(1, "TRV-8170QL", QByteArray(108, '\x03')),
-        unitWithLeds(2, "TRM6140QL*", QByteArray(64, '\x03'))});
+    m_agent.setUnits({UnitTableAgent::Unit::WithLeds(1, "TRV-8170QL", QByteArray(108, '\x03')),
+        UnitTableAgent::Unit::WithLeds(2, "TRM6140QL*", QByteArray(64, '\x03'))});
     FakeMainWindow main;
     DiscoverStack(main);
     QCOMPARE(main.panels.size(), 2);
@@ -523,8 +513,8 @@ void TstPanels::onePressedButton()
 
 void TstPanels::portMenuOfUnit2()
 {
-    m_agent.setUnits({unitWithLeds(1, "TRV-8170QL", QByteArray(108, '\x03')),
-        unitWithLeds(2, "TRV-8170QL", QByteArray(108, '\x03'))});
+    m_agent.setUnits({UnitTableAgent::Unit::WithLeds(1, "TRV-8170QL", QByteArray(108, '\x03')),
+        UnitTableAgent::Unit::WithLeds(2, "TRV-8170QL", QByteArray(108, '\x03'))});
     FakeMainWindow main;
     DiscoverStack(main);
     QCOMPARE(main.panels.size(), 2);
