@@ -6,8 +6,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionMenuItem>
+#include <QTimer>
 
 // One row: a menu bar in the window (never the platform's global menu) that
 // tells how wide it makes an item. Its own Alt handling is left out: the
@@ -36,23 +39,40 @@ public:
 
     bool inKeyboardMode() const { return hasFocus() && activeAction(); }
 
-    // Keyboard mode on this row with action highlighted, as if Alt had
-    // entered it; the focus goes back where it was when the row is left.
+    // Keyboard mode on this row with action highlighted: the row takes the
+    // focus, which goes back to the control it came from when the row is
+    // left. The item is highlighted as a pointer resting on it would, so no
+    // menu opens.
     void highlight(QAction *action)
     {
-        if (!inKeyboardMode()) {
-            QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
-            QMenuBar::eventFilter(window(), &press);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-            QMenuBar::eventFilter(window(), &release);
+        if (!hasFocus()) {
+            QWidget *from = QApplication::focusWidget();
+            m_returnFocus = from && !qobject_cast<QMenuBar *>(from) ? from : nullptr;
+            setFocus(Qt::MenuBarFocusReason);
         }
-        for (qsizetype k = 0; k < actions().size() && activeAction() != action; ++k)
-            step(Qt::Key_Right);
+        const QPoint at = actionGeometry(action).center();
+        QMouseEvent hover(QEvent::MouseMove, QPointF(at), QPointF(mapToGlobal(at)), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QMenuBar::mouseMoveEvent(&hover);
     }
     void step(int key)
     {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
         QMenuBar::keyPressEvent(&event);
+        leaveIfDone();
+    }
+    // Once nothing is highlighted (Escape, a chosen command, a closed menu)
+    // the focus goes back; the window may be inactive behind a dialog the
+    // command opened, so it is the window's focus that is looked at.
+    void leaveIfDone()
+    {
+        if (activeAction() || window()->focusWidget() != this)
+            return;
+        if (m_returnFocus)
+            m_returnFocus->setFocus(Qt::MenuBarFocusReason);
+        else
+            clearFocus();
+        m_returnFocus = nullptr;
     }
     QAction *end(int direction) const
     {
@@ -95,10 +115,12 @@ protected:
             return;
         }
         QMenuBar::keyPressEvent(event);
+        leaveIfDone();
     }
 
 private:
     WrappingMenuBar *m_owner = nullptr;
+    QPointer<QWidget> m_returnFocus;
 };
 
 WrappingMenuBar::WrappingMenuBar(QWidget *parent)
@@ -120,6 +142,14 @@ WrappingMenuBar::~WrappingMenuBar()
 QMenu *WrappingMenuBar::addMenu(const QString &title)
 {
     auto *menu = new QMenu(title, this);
+    // A menu closed by its command or by a click elsewhere leaves the row
+    // with nothing highlighted; the focus goes back once it has.
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            for (Row *bar : std::as_const(m_rows))
+                bar->leaveIfDone();
+        });
+    });
     m_menus.append(menu);
     addAction(menu->menuAction());
     m_measure->addAction(menu->menuAction());

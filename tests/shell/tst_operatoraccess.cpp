@@ -254,6 +254,45 @@ void TstOperatorAccess::keyboardOnly()
     QVERIFY(menu);
     QWidget *window = form.get();
 
+    // Alt enters the first row; Right goes through every menu of both rows
+    // in order and round; Left comes back; Escape leaves.
+    press(window, Qt::Key_Alt);
+    QCOMPARE(highlighted(menu), topMenus.first());
+    QStringList visited {highlighted(menu)};
+    for (qsizetype k = 1; k <= topMenus.size(); ++k) {
+        press(window, Qt::Key_Right);
+        visited.append(highlighted(menu));
+    }
+    QCOMPARE(visited, topMenus + QStringList {topMenus.first()});
+    press(window, Qt::Key_Left);
+    QCOMPARE(highlighted(menu), topMenus.last());
+    press(window, Qt::Key_Escape);
+    QCOMPARE(highlighted(menu), QString());
+    press(window, Qt::Key_F10);
+    QCOMPARE(highlighted(menu), topMenus.first());
+    press(window, Qt::Key_Left);
+    QCOMPARE(highlighted(menu), QString("Help"));
+    press(window, Qt::Key_Down);
+    auto *help = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(help);
+    QCOMPARE(help->title(), QString("Help"));
+    for (int k = 0; k < 5 && (!help->activeAction() || help->activeAction()->text() != "About");
+         ++k)
+        press(window, Qt::Key_Down);
+    QVERIFY(help->activeAction());
+    QCOMPARE(help->activeAction()->text(), QString("About"));
+    bool about = false;
+    inNextModal<TAboutForm>(about, [](TAboutForm *) {});
+    press(window, Qt::Key_Return);
+    QVERIFY(about);
+    QVERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(highlighted(menu), QString());
+    // The focus went back where it was; the window manager would give the
+    // window back its activation after the dialog, the test does.
+    QVERIFY(!qobject_cast<QMenuBar *>(window->focusWidget()));
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+
     // Tab to the first panel's tab stop, then arrows.
     for (int k = 0; k < 20 && !nameOf(QApplication::focusWidget()).startsWith("Unit "); ++k)
         press(window, Qt::Key_Tab);
