@@ -33,6 +33,12 @@ QString labelText(const QLabel *label)
     return label->text().trimmed();
 }
 
+bool isCaptionlessBox(const QWidget *w)
+{
+    const auto *box = qobject_cast<const QAbstractButton *>(w);
+    return box && box->isCheckable() && box->text().trimmed().isEmpty();
+}
+
 void nameAfter(QLabel *label, QWidget *control)
 {
     if (!label || !control || !IsOperatorControl(control) || !control->accessibleName().isEmpty())
@@ -45,19 +51,53 @@ void nameAfter(QLabel *label, QWidget *control)
         label->setBuddy(control);
 }
 
+// What names the control right of w in a grid row: a label's text, or the
+// caption of a check box that says whether the field beside it is sent.
+QString captionInGrid(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return labelText(label);
+    if (auto *box = qobject_cast<QAbstractButton *>(w); box && box->isCheckable())
+        return box->text().trimmed();
+    return {};
+}
+
+// A label (or a captioned include box) names the control right of it, else
+// the one below it. Further along its row, a check box without a caption
+// (the field's include box) is named after the same label; the row's next
+// caption ends that.
 void nameInGrid(QGridLayout *grid)
 {
     for (int k = 0; k < grid->count(); ++k) {
-        auto *label = qobject_cast<QLabel *>(grid->itemAt(k)->widget());
-        if (!label)
+        QWidget *caption = grid->itemAt(k)->widget();
+        const QString text = captionInGrid(caption);
+        if (text.isEmpty())
             continue;
         int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
         grid->getItemPosition(k, &row, &column, &rowSpan, &columnSpan);
         QWidget *beside = firstWidget(grid->itemAtPosition(row, column + columnSpan));
-        if (beside && IsOperatorControl(beside))
-            nameAfter(label, beside);
-        else
+        auto *label = qobject_cast<QLabel *>(caption);
+        const auto name = [&](QWidget *control) {
+            if (label)
+                nameAfter(label, control);
+            else if (control->accessibleName().isEmpty())
+                control->setAccessibleName(text);
+        };
+        if (beside && IsOperatorControl(beside)
+            && (label || !qobject_cast<QAbstractButton *>(beside))) {
+            name(beside);
+            for (int c = column + columnSpan + 1; c < grid->columnCount(); ++c) {
+                QWidget *next = firstWidget(grid->itemAtPosition(row, c));
+                if (!next || next == beside)
+                    continue;
+                if (!isCaptionlessBox(next))
+                    break;
+                if (next->accessibleName().isEmpty())
+                    next->setAccessibleName(text);
+            }
+        } else if (label) {
             nameAfter(label, firstWidget(grid->itemAtPosition(row + rowSpan, column)));
+        }
     }
 }
 

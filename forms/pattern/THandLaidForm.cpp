@@ -3,6 +3,7 @@
 #include "AccessibleNames.h"
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
+#include "FocusOrder.h"
 #include "LargeFonts.h"
 #include "MainWindowState.h"
 #include "PortListWords.h"
@@ -96,8 +97,9 @@ void THandLaidForm::create()
     if (m_closed)
         return;
     FormCreate();
-    // Controls FormCreate made are named as well.
+    // Controls FormCreate made are named as well, and Tab follows the grids.
     NameControlsByLabels(this);
+    OrderFocusByGrids(this);
     m_created = true;
     if (!m_closed)
         ShowPortListsInWords(m_requests);

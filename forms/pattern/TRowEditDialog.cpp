@@ -1,6 +1,7 @@
 #include "TRowEditDialog.h"
 
 #include "AccessibleNames.h"
+#include "FocusOrder.h"
 #include "LargeFonts.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ int TRowEditDialog::ShowModal(int mode)
     m_mode = mode;
     FormActivate();
     NameControlsByLabels(this);
+    OrderFocusByGrids(this);
     return exec();
 }
 
