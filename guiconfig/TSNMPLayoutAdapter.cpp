@@ -2,6 +2,7 @@
 
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
+#include "CvStandardOptions.h"
 #include "TCtrlBtnPanel.h"
 #include "TSNMPPanel.h"
 
@@ -19,6 +20,12 @@
 #include <QTreeWidget>
 
 namespace {
+bool isNotReadyStatus(const CvSNMPVariable &v)
+{
+    return (v.options == &Options::RowStatus() || v.options == &Options::RowStatusCapitals())
+        && v.options->IndexOfText(v.value) == RowStatusItem::NotReady;
+}
+
 void attach(QPushButton *button, QObject *context, std::function<void()> action)
 {
     if (!button)
@@ -353,8 +360,11 @@ void TSNMPLayoutAdapter::EditAction(QWidget *)
         // A value the agent does not hold shows as an empty field, left out
         // of the write until the operator ticks it.
         const bool absent = rowSelected && i < vars.Count() && IsAbsentValue(vars.Var(i).value);
+        // notReady is a state an agent reports, never one it can be put in:
+        // sent back, the agent refuses the whole write.
+        const bool notReady = rowSelected && i < vars.Count() && isNotReadyStatus(vars.Var(i));
         if (b.includeBox)
-            b.includeBox->setChecked(!readOnly && !absent);
+            b.includeBox->setChecked(!readOnly && !absent && !notReady);
         if (!readOnly)
             ++writable;
         if (b.control)

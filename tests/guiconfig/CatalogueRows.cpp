@@ -8,10 +8,15 @@
 
 void PointSessionAt(const SimulatorProcess &sim)
 {
+    PointSessionAt(sim.address(), sim.port());
+}
+
+void PointSessionAt(const QString &address, quint16 port)
+{
     CvSNMPSessionDefaults &s = SessionDefaults();
     s = InitialSessionDefaults();
-    s.device.address = sim.address();
-    s.device.port = sim.port();
+    s.device.address = address;
+    s.device.port = port;
     s.security.version = 1;
     s.security.readCommunity = QStringLiteral("kestra");
     s.security.writeCommunity = QStringLiteral("marlowe");

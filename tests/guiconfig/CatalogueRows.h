@@ -19,6 +19,8 @@ Q_DECLARE_METATYPE(ColumnValues)
 
 // SNMPv2c to the simulator, read community "kestra", write "marlowe".
 void PointSessionAt(const SimulatorProcess &sim);
+// The same to another agent.
+void PointSessionAt(const QString &address, quint16 port);
 
 // The descriptor of a menu path; a missing one ends the test program.
 const CvFormDescriptor &DescriptorAt(const char *menuPath);

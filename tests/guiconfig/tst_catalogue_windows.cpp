@@ -7,6 +7,7 @@
 #include "CvSNMPSession.h"
 #include "FakeMainWindow.h"
 #include "GeneratedWindows.h"
+#include "NetSnmpAgent.h"
 #include "SimulatorProcess.h"
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
@@ -89,6 +90,7 @@ private slots:
     void rowsMadeAndDeletedThroughDialogs_data();
     void rowsMadeAndDeletedThroughDialogs();
     void sparseTargetRowsListedAndEdited();
+    void sparseTargetRowsOfNetSnmpAgent();
     void addSendsWhatWasChosen();
 
 private:
@@ -376,60 +378,91 @@ void TstCatalogueWindows::rowsMadeAndDeletedThroughDialogs()
     form->close();
 }
 
+namespace {
+
+// Variables of the target address table.
+enum TargetVar {
+    Name = 0,
+    Domain = 1,
+    Address = 2,
+    Timeout = 3,
+    Retries = 4,
+    Tags = 5,
+    Params = 6
+};
+
+// The list's cells of the given variables, one text a row, joined by ':'.
+QStringList listedCells(TConfigForm &form, const CvFormDescriptor &d, const QList<int> &vars)
+{
+    QTreeWidget *list = form.tablePanel->listView;
+    QStringList captions;
+    for (int c = 0; c < list->columnCount(); ++c)
+        captions << list->headerItem()->text(c);
+    QStringList rows;
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        QStringList cells;
+        for (int var : vars)
+            cells << list->topLevelItem(r)->text(
+                captions.indexOf(QString::fromUtf8(d.variables[var].label)));
+        rows << cells.join(':');
+    }
+    return rows;
+}
+
+// Selects row r, opens Edit, runs check on the dialog's bindings, types a
+// new time-out and sets the ticked fields; the dialog's memo afterwards.
+QString editTimeout(TConfigForm &form, int r, const QString &timeout,
+    const std::function<void(CvBindingList &)> &check)
+{
+    QTreeWidget *list = form.tablePanel->listView;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowPoint(list, list->topLevelItem(r)));
+    QString memo;
+    inNextModal<QDialog>([&](QDialog *dialog) {
+        CvBindingList &b = form.Bindings();
+        check(b);
+        qobject_cast<QLineEdit *>(b[Timeout].control)->setText(timeout);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+        if (!waitIdle(form))
+            memo = QStringLiteral("still busy");
+        else
+            memo = dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText();
+    });
+    QTest::mouseClick(form.Body()->buttonBar->setButton, Qt::LeftButton);
+    return memo;
+}
+
+} // namespace
+
 // The target address table holds a row without a tag list ("nms-collector")
 // and one without a time-out ("nms-syslog"). The list shows each row's own
 // values; an Edit that changes the time-out changes only that on the agent.
 void TstCatalogueWindows::sparseTargetRowsListedAndEdited()
 {
     const CvFormDescriptor &d = DescriptorAt("SNMP V3 > SNMP Target MIB > Target Address Table");
-    enum { Name = 0, Timeout = 3, Tags = 5, Params = 6 };
     auto form = BuildGeneratedWindow(d);
     form->show();
     QVERIFY(waitIdle(*form));
-    QTreeWidget *list = form->tablePanel->listView;
-    const auto cell = [&](int r, int var) {
-        const QStringList labels = [&] {
-            QStringList l;
-            for (int c = 0; c < list->columnCount(); ++c)
-                l << list->headerItem()->text(c);
-            return l;
-        }();
-        return list->topLevelItem(r)->text(
-            labels.indexOf(QString::fromUtf8(d.variables[var].label)));
-    };
-    QStringList listed;
-    for (int r = 0; r < list->topLevelItemCount(); ++r)
-        listed << QStringList {cell(r, Name), cell(r, Timeout), cell(r, Tags), cell(r, Params)}
-                      .join(':');
-    QCOMPARE(listed,
+    QCOMPARE(listedCells(*form, d, {Name, Timeout, Tags, Params}),
         QStringList({"nms-collector:2000:(NOTDONE):v2c-params", "nms-inform:3000:inform:v3-params",
             "nms-syslog:(NOTDONE):syslog:v2c-params", "nms-trap:1500:trap:v2c-params"}));
 
-    // Edit a row in the dialog, typing only a new time-out.
-    const auto editTimeout = [&](int r, const QString &timeout) {
-        QTest::mouseClick(
-            list->viewport(), Qt::LeftButton, {}, rowPoint(list, list->topLevelItem(r)));
-        inNextModal<QDialog>([&](QDialog *dialog) {
-            CvBindingList &b = form->Bindings();
-            // A tag list the agent does not hold: an empty field, left out.
-            QCOMPARE(qobject_cast<QLineEdit *>(b[Tags].control)->text().isEmpty(), r == 0);
-            QCOMPARE(b[Tags].includeBox->isChecked(), r != 0);
-            qobject_cast<QLineEdit *>(b[Timeout].control)->setText(timeout);
-            QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
-            QVERIFY(waitIdle(*form));
-            const QString memo = dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText();
-            QVERIFY2(!memo.contains("rror"), qPrintable(memo));
-        });
-        QTest::mouseClick(form->Body()->buttonBar->setButton, Qt::LeftButton);
+    // A tag list the agent does not hold: an empty field, left out.
+    const auto tagsShown = [](bool absent) {
+        return [absent](CvBindingList &b) {
+            QCOMPARE(qobject_cast<QLineEdit *>(b[Tags].control)->text().isEmpty(), absent);
+            QCOMPARE(b[Tags].includeBox->isChecked(), !absent);
+        };
     };
     const Rows before = ReadTable(d);
     // The neighbour of the sparse row keeps its own tag list.
-    editTimeout(1, "4500");
+    QString memo = editTimeout(*form, 1, "4500", tagsShown(false));
+    QVERIFY2(!memo.contains("rror") && !memo.contains("busy"), qPrintable(memo));
     Rows expected = before;
     expected["nms-inform"][Timeout] = "4500";
     QCOMPARE(ReadTable(d), expected);
     // The sparse row keeps its tag list absent: nothing was sent for it.
-    editTimeout(0, "2500");
+    memo = editTimeout(*form, 0, "2500", tagsShown(true));
+    QVERIFY2(!memo.contains("rror") && !memo.contains("busy"), qPrintable(memo));
     expected["nms-collector"][Timeout] = "2500";
     QCOMPARE(ReadTable(d), expected);
     QProcess get;
@@ -441,6 +474,105 @@ void TstCatalogueWindows::sparseTargetRowsListedAndEdited()
     WriteRow(d, {"nms-inform"}, {{Timeout, "3000"}});
     WriteRow(d, {"nms-collector"}, {{Timeout, "2000"}});
     QCOMPARE(ReadTable(d), before);
+    form->close();
+}
+
+// Net-SNMP's agent, with a row made by createAndWait without its parameters
+// ("nms-b", notReady) between two complete ones. Its walk leaves the
+// parameters column at that row, so "nms-c" shows none either. The window
+// lists what snmpwalk lists; an Edit of a time-out changes that alone: the
+// absent columns stay absent, "nms-c" keeps the parameters the walk does
+// not show, and the notReady row status is not sent back (the agent
+// refuses the whole write that sets it).
+void TstCatalogueWindows::sparseTargetRowsOfNetSnmpAgent()
+{
+    NetSnmpAgent agent("kestra", "marlowe");
+    QVERIFY2(agent.isReady(), qPrintable(agent.errorText()));
+    PointSessionAt(agent.address(), agent.port());
+    const QString table = "1.3.6.1.6.3.12.1.2.1";
+    const auto oid = [&](int column, const QString &row) {
+        QStringList name;
+        for (QChar c : row)
+            name << QString::number(c.unicode());
+        return QString("%1.%2.%3").arg(table).arg(column).arg(name.join('.'));
+    };
+    const auto create
+        = [&](const QString &row, int status, const QString &port, const QStringList &more) {
+              QString out;
+              const bool ok = agent.tool("snmpset", {"-v2c", "-c", "marlowe"},
+                  QStringList {oid(9, row), "i", QString::number(status), oid(2, row), "o",
+                      "1.3.6.1.6.1.1", oid(3, row), "x", "7f000001" + port}
+                      + more,
+                  &out);
+              return ok ? QString() : out;
+          };
+    QCOMPARE(create("nms-a", 4, "00a2", {oid(6, "nms-a"), "s", "tagA", oid(7, "nms-a"), "s", "pA"}),
+        QString());
+    QCOMPARE(create("nms-b", 5, "00a3", {oid(6, "nms-b"), "s", "tagB"}), QString());
+    QCOMPARE(create("nms-c", 4, "00a4", {oid(6, "nms-c"), "s", "tagC", oid(7, "nms-c"), "s", "pC"}),
+        QString());
+
+    // snmpwalk's rows of time-out, retries, tag list and parameters, as
+    // the list shows them.
+    const auto walked = [&] {
+        QString out;
+        if (!agent.tool("snmpwalk", {"-v2c", "-c", "kestra", "-On", "-Oq"}, {table}, &out))
+            return QStringList {out};
+        QMap<QString, QMap<int, QString>> cells;
+        for (const QString &line : out.split('\n', Qt::SkipEmptyParts)) {
+            const int space = line.indexOf(' ');
+            const QStringList parts = line.left(space).mid(table.size() + 2).split('.');
+            QString row;
+            for (const QString &c : parts.mid(1))
+                row += QChar(c.toInt());
+            QString value = line.mid(space + 1);
+            if (value.startsWith('"'))
+                value = value.mid(1, value.size() - 2);
+            cells[row][parts.first().toInt()] = value;
+        }
+        QStringList rows;
+        for (auto r = cells.cbegin(); r != cells.cend(); ++r) {
+            QStringList row {r.key()};
+            for (int column : {4, 5, 6, 7})
+                row << r.value().value(column, QStringLiteral("(NOTDONE)"));
+            rows << row.join(':');
+        }
+        return rows;
+    };
+    const QStringList before = walked();
+    QCOMPARE(before,
+        QStringList({"nms-a:1500:3:tagA:pA", "nms-b:1500:3:tagB:(NOTDONE)",
+            "nms-c:1500:3:tagC:(NOTDONE)"}));
+
+    const CvFormDescriptor &d = DescriptorAt("SNMP V3 > SNMP Target MIB > Target Address Table");
+    auto form = BuildGeneratedWindow(d);
+    form->show();
+    QVERIFY(waitIdle(*form));
+    QCOMPARE(listedCells(*form, d, {Name, Timeout, Retries, Tags, Params}), before);
+
+    const auto paramsAbsent = [](CvBindingList &b) {
+        QVERIFY(qobject_cast<QLineEdit *>(b[Params].control)->text().isEmpty());
+        QVERIFY(!b[Params].includeBox->isChecked());
+    };
+    QString memo = editTimeout(*form, 1, "2500", paramsAbsent);
+    QVERIFY2(!memo.contains("rror") && !memo.contains("busy"), qPrintable(memo));
+    QStringList expected = before;
+    expected[1] = "nms-b:2500:3:tagB:(NOTDONE)";
+    QCOMPARE(walked(), expected);
+    // This agent refuses a write of an active row's transport, even of the
+    // value it holds ("Inconsistent Value! (snmpTargetAddrTDomain)"): the
+    // operator leaves domain and address out.
+    memo = editTimeout(*form, 2, "3500", [&](CvBindingList &b) {
+        paramsAbsent(b);
+        b[Domain].includeBox->setChecked(false);
+        b[Address].includeBox->setChecked(false);
+    });
+    QVERIFY2(!memo.contains("rror") && !memo.contains("busy"), qPrintable(memo));
+    expected[2] = "nms-c:3500:3:tagC:(NOTDONE)";
+    QCOMPARE(walked(), expected);
+    QString out;
+    QVERIFY(agent.tool("snmpget", {"-v2c", "-c", "kestra", "-Oqv"}, {oid(7, "nms-c")}, &out));
+    QCOMPARE(out.trimmed(), QString("\"pC\""));
     form->close();
 }
 
