@@ -14,9 +14,9 @@
 
 // One row: a menu bar in the window (never the platform's global menu) that
 // tells how wide it makes an item. Its own Alt handling is left out: the
-// wrapping bar decides which row Alt enters, and a row's keyboard mode is
-// entered through that same handling, so Left, Right, Down and Escape work
-// on it as on any menu bar. Left and Right past its ends go to the next row.
+// wrapping bar decides which row Alt enters, and the row then holds the
+// focus with an item highlighted, so Left, Right, Down and Escape work on
+// it as on any menu bar. Left and Right past its ends go to the next row.
 class WrappingMenuBar::Row : public QMenuBar
 {
 public:
