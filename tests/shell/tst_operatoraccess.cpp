@@ -294,7 +294,15 @@ void TstOperatorAccess::keyboardOnly()
     form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
 
-    // Tab to the first panel's tab stop, then arrows.
+    // Tab to the first panel's tab stop, then arrows. The panels are made
+    // once the unit table has been read.
+    const auto unit2Shown = [&] {
+        for (QAbstractButton *port : form->PortButtons())
+            if (nameOf(port).startsWith("Unit 2 "))
+                return true;
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(unit2Shown(), 20000);
     for (int k = 0; k < 20 && !nameOf(QApplication::focusWidget()).startsWith("Unit "); ++k)
         press(window, Qt::Key_Tab);
     QCOMPARE(nameOf(QApplication::focusWidget()), QString("Unit 1 port 1"));
