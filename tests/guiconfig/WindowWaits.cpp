@@ -9,15 +9,20 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+bool IsIdle(const TConfigForm &form)
+{
+    const TSNMPLayoutAdapter *a = form.Body()->container->adapter.get();
+    return form.activated && form.activeRequest && !form.activeRequest->IsBusy() && a->readComplete
+        && a->writeComplete;
+}
+
 bool WaitIdle(TConfigForm &form, int ms)
 {
     QElapsedTimer t;
     t.start();
-    const TSNMPLayoutAdapter *a = form.Body()->container->adapter.get();
     while (t.elapsed() < ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (form.activated && form.activeRequest && !form.activeRequest->IsBusy() && a->readComplete
-            && a->writeComplete)
+        if (IsIdle(form))
             return true;
     }
     return false;

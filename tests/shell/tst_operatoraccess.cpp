@@ -80,14 +80,24 @@ void menuBarItems(QAccessibleInterface *iface, QStringList &items, int depth = 0
     }
 }
 
-// Runs work on the next modal window of class T, then closes it.
-template <typename T> void inNextModal(bool &shown, std::function<void(T *)> work, int tries = 400)
+// Runs work on the next modal window of class T once ready says so, then
+// closes it. It waits by looking again from the event loop, never by
+// spinning inside work: a window that reads synchronously while it opens
+// runs a loop of its own, which cannot end while a wait runs inside it.
+// The looking ends with the test function or row that asked.
+template <typename T>
+void inNextModal(bool &shown, std::function<void(T *)> work, std::function<bool(T *)> ready = {},
+    int tries = 1200)
 {
-    QTimer::singleShot(25, [&shown, work, tries] {
+    const QByteArray asker = QByteArray(QTest::currentTestFunction()) + QTest::currentDataTag();
+    QTimer::singleShot(25, [&shown, work, ready, tries, asker] {
+        if (QTest::currentTestFailed()
+            || asker != QByteArray(QTest::currentTestFunction()) + QTest::currentDataTag())
+            return;
         auto *window = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!window) {
+        if (!window || (ready && !ready(window))) {
             if (tries > 0)
-                inNextModal<T>(shown, work, tries - 1);
+                inNextModal<T>(shown, work, ready, tries - 1);
             return;
         }
         shown = true;
@@ -325,11 +335,13 @@ void TstOperatorAccess::keyboardOnly()
     bool opened = false;
     QString title;
     QString instance;
-    inNextModal<TConfigForm>(opened, [&](TConfigForm *config) {
-        title = config->windowTitle();
-        QVERIFY(WaitIdle(*config));
-        instance = config->activeRequest->request.varList.instance;
-    });
+    inNextModal<TConfigForm>(
+        opened,
+        [&](TConfigForm *config) {
+            title = config->windowTitle();
+            instance = config->activeRequest->request.varList.instance;
+        },
+        [](TConfigForm *config) { return IsIdle(*config); });
     press(window, Qt::Key_Return);
     QVERIFY(opened);
     QVERIFY2(title.startsWith("Port Information Table"), qPrintable(title));
@@ -365,23 +377,30 @@ void TstOperatorAccess::windowsNameTheirControls()
     QStringList unnamed;
     QStringList order;
     QStringList grids;
-    inNextModal<QDialog>(shown, [&](QDialog *window) {
+    const auto ready = [](QDialog *window) {
         if (auto *config = qobject_cast<TConfigForm *>(window))
-            QVERIFY(WaitIdle(*config));
+            return IsIdle(*config);
         if (auto *handLaid = qobject_cast<THandLaidForm *>(window))
-            QTRY_VERIFY_WITH_TIMEOUT(handLaid->Created() && !handLaid->AnyBusy(), 20000);
-        unnamed = unnamedControls(window);
-        order = focusAgainstGrids(window);
-        for (TStackingPortUitForm *grid : window->findChildren<TStackingPortUitForm *>()) {
-            for (int k = 0; k < TStackingPortUitForm::BoxCount; ++k) {
-                QCheckBox *box = grid->PortCheckBoxes.value(k);
-                const QString expected
-                    = QStringLiteral("Unit %1 port %2").arg(k / 64 + 1).arg(k % 64 + 1);
-                if (!box || nameOf(box) != expected || box->text() != QString::number(k % 64 + 1))
-                    grids.append(expected);
+            return handLaid->Created() && !handLaid->AnyBusy();
+        return true;
+    };
+    inNextModal<QDialog>(
+        shown,
+        [&](QDialog *window) {
+            unnamed = unnamedControls(window);
+            order = focusAgainstGrids(window);
+            for (TStackingPortUitForm *grid : window->findChildren<TStackingPortUitForm *>()) {
+                for (int k = 0; k < TStackingPortUitForm::BoxCount; ++k) {
+                    QCheckBox *box = grid->PortCheckBoxes.value(k);
+                    const QString expected
+                        = QStringLiteral("Unit %1 port %2").arg(k / 64 + 1).arg(k % 64 + 1);
+                    if (!box || nameOf(box) != expected
+                        || box->text() != QString::number(k % 64 + 1))
+                        grids.append(expected);
+                }
             }
-        }
-    });
+        },
+        ready);
     action->trigger();
     QVERIFY(shown);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
