@@ -77,15 +77,12 @@ void nameInGrid(QGridLayout *grid)
         grid->getItemPosition(k, &row, &column, &rowSpan, &columnSpan);
         QWidget *beside = firstWidget(grid->itemAtPosition(row, column + columnSpan));
         auto *label = qobject_cast<QLabel *>(caption);
-        const auto name = [&](QWidget *control) {
-            if (label)
-                nameAfter(label, control);
-            else if (control->accessibleName().isEmpty())
-                control->setAccessibleName(text);
-        };
         if (beside && IsOperatorControl(beside)
             && (label || !qobject_cast<QAbstractButton *>(beside))) {
-            name(beside);
+            if (label)
+                nameAfter(label, beside);
+            else if (beside->accessibleName().isEmpty())
+                beside->setAccessibleName(text);
             for (int c = column + columnSpan + 1; c < grid->columnCount(); ++c) {
                 QWidget *next = firstWidget(grid->itemAtPosition(row, c));
                 if (!next || next == beside)

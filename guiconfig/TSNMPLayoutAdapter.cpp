@@ -359,10 +359,11 @@ void TSNMPLayoutAdapter::EditAction(QWidget *)
         const bool readOnly = b.access == AccessNotAccessible || b.access == AccessReadOnly;
         // A value the agent does not hold shows as an empty field, left out
         // of the write until the operator ticks it.
-        const bool absent = rowSelected && i < vars.Count() && IsAbsentValue(vars.Var(i).value);
+        const CvSNMPVariable *read = rowSelected && i < vars.Count() ? &vars.Var(i) : nullptr;
+        const bool absent = read && IsAbsentValue(read->value);
         // notReady is a state an agent reports, never one it can be put in:
         // sent back, the agent refuses the whole write.
-        const bool notReady = rowSelected && i < vars.Count() && isNotReadyStatus(vars.Var(i));
+        const bool notReady = read && isNotReadyStatus(*read);
         if (b.includeBox)
             b.includeBox->setChecked(!readOnly && !absent && !notReady);
         if (!readOnly)

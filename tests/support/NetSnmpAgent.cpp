@@ -1,33 +1,22 @@
 #include "NetSnmpAgent.h"
 
+#include "SimulatorProcess.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
-#include <QUdpSocket>
 
 #include <csignal>
 #include <sys/prctl.h>
 
-namespace {
-
-quint16 freeUdpPort()
-{
-    QUdpSocket socket;
-    socket.bind(QHostAddress::LocalHost, 0);
-    return socket.localPort();
-}
-
-} // namespace
-
 NetSnmpAgent::NetSnmpAgent(
     const QString &readCommunity, const QString &writeCommunity, const QStringList &moreConfig)
-    : m_readCommunity(readCommunity)
 {
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("no temporary directory");
         return;
     }
-    m_port = freeUdpPort();
+    m_port = SimulatorProcess::silentPort();
     const QString config = m_dir.filePath(QStringLiteral("snmpd.conf"));
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -62,9 +51,8 @@ NetSnmpAgent::NetSnmpAgent(
     const QDeadlineTimer deadline(10000);
     while (!deadline.hasExpired() && m_process.state() == QProcess::Running) {
         if (tool(QStringLiteral("snmpget"),
-                {QStringLiteral("-v2c"), QStringLiteral("-c"), m_readCommunity,
-                    QStringLiteral("-t"), QStringLiteral("0.3"), QStringLiteral("-r"),
-                    QStringLiteral("0")},
+                {QStringLiteral("-v2c"), QStringLiteral("-c"), readCommunity, QStringLiteral("-t"),
+                    QStringLiteral("0.3"), QStringLiteral("-r"), QStringLiteral("0")},
                 {QStringLiteral("1.3.6.1.2.1.1.3.0")})) {
             m_ready = true;
             return;

@@ -36,5 +36,4 @@ private:
     quint16 m_port = 0;
     bool m_ready = false;
     QString m_error;
-    QString m_readCommunity;
 };
