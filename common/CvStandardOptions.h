@@ -35,6 +35,7 @@ const CvOptionList &RowStatusCapitals();
 // Positions in both RowStatus lists, as windows select them in a combo box.
 namespace RowStatusItem {
 inline constexpr int Active = 0;
+inline constexpr int NotInService = 1;
 inline constexpr int NotReady = 2;
 inline constexpr int CreateAndGo = 3;
 inline constexpr int Destroy = 5;

@@ -11,6 +11,7 @@ CvBindingList BindingsFromTable(const CvControlBinding *table)
         b.format = QString::fromLatin1(r->format ? r->format : "%s");
         b.label = QString::fromUtf8(r->variable->label ? r->variable->label : "");
         b.access = r->variable->access;
+        b.addChoice = QString::fromUtf8(r->addChoice);
         list.push_back(std::move(b));
     }
     return list;

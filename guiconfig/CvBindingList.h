@@ -22,6 +22,7 @@ struct CvBoundControl
     QString format;
     QString label;
     qint32 access = 0;
+    QString addChoice; // the option an Add dialog starts from, if any
     QPointer<QWidget> control;
     QPointer<QCheckBox> includeBox;
     QPointer<QLabel> labelControl;

@@ -24,7 +24,9 @@ struct CvControlBinding
     qint32 controlKind = KindNone;
     const char *format = nullptr; // edit format specifier; "%s" for combo boxes
     const CvSNMPVar *variable = nullptr; // record of the variable table; null ends
-    qint32 reserved = 0;
+    // The option an Add dialog starts from for a column that has no default
+    // on the agent; null: nothing is chosen.
+    const char *addChoice = nullptr;
 };
 
 // Changes a menu command makes after the window is built. Lengths marked

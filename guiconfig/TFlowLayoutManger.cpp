@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -133,4 +134,14 @@ QString RangeSuffix(const QString &format)
     if (minimum.isEmpty())
         return {};
     return QStringLiteral("[%1..%2]").arg(minimum, maximum);
+}
+
+QString LabelWithRange(const QString &label, const QString &format)
+{
+    // Many captions carry their range already ("Unit[1-12]"): shown twice,
+    // the second copy only crowds the grid.
+    static const QRegularExpression ownRange(QStringLiteral("\\[[^\\[\\]]*\\]\\s*$"));
+    if (ownRange.match(label).hasMatch())
+        return label;
+    return label + RangeSuffix(format);
 }

@@ -40,3 +40,6 @@ public:
 // of an edit's format specifier: "%i{n1x4094l4}" gives "[1..4094]"; nothing
 // without a minimum.
 QString RangeSuffix(const QString &format);
+// The caption of a control: the label and its range suffix, unless the
+// label ends with a bracketed range of its own.
+QString LabelWithRange(const QString &label, const QString &format);

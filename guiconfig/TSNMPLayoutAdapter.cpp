@@ -19,6 +19,8 @@
 #include <QSplitter>
 #include <QTreeWidget>
 
+#include <utility>
+
 namespace {
 bool isNotReadyStatus(const CvSNMPVariable &v)
 {
@@ -226,6 +228,11 @@ void TSNMPLayoutAdapter::WriteChecked()
             || (combo && combo->currentIndex() < 0))
             vars.Var(i).access |= AccessInvalid;
     }
+    // A row made here is looked at once the list is read again: an agent
+    // may take createAndGo and still leave the row out of use.
+    m_checkNewRow = m_adding && createColumn >= 0 && createColumn < int(bindings.size())
+        && bindings[createColumn].includeBox && bindings[createColumn].includeBox->isChecked()
+        && textOf(bindings[createColumn].control).trimmed() == createValue;
     try {
         request->Write(false, true);
         restoreFlags(saved);
@@ -236,6 +243,7 @@ void TSNMPLayoutAdapter::WriteChecked()
         readComplete = true;
         writeComplete = true;
         m_readAfterWrite = false;
+        m_checkNewRow = false;
         restoreFlags(saved);
         request->ShowError(e.message());
     }
@@ -416,9 +424,10 @@ void TSNMPLayoutAdapter::AddAction(QWidget *)
             combo->setEnabled(true);
             combo->setPalette(QPalette());
             combo->setFocusPolicy(Qt::StrongFocus);
-            if (i == createColumn)
+            const QString choice = i == createColumn ? createValue : b.addChoice;
+            if (!choice.isEmpty())
                 for (int k = 0; k < combo->count(); ++k)
-                    if (combo->itemText(k).trimmed() == createValue) {
+                    if (combo->itemText(k).trimmed() == choice) {
                         combo->setCurrentIndex(k);
                         break;
                     }
@@ -430,7 +439,9 @@ void TSNMPLayoutAdapter::AddAction(QWidget *)
         deleteButton->setEnabled(false);
     lendEditBox(parts);
     bar->ShowWriteMany();
+    m_adding = true;
     runDialog(parts);
+    m_adding = false;
 }
 
 // Writes the delete value into the status variable of the selected row;
@@ -495,8 +506,35 @@ void TSNMPLayoutAdapter::CloseDialogAction(QWidget *)
 void TSNMPLayoutAdapter::ReadDone()
 {
     readComplete = true;
-    ReselectRow();
+    QTreeWidgetItem *row = ReselectRow();
+    if (std::exchange(m_checkNewRow, false) && !m_readAfterWrite)
+        reportNewRowState(row);
     readAfterWrite();
+}
+
+// Says so when the agent left a row just made notReady or notInService:
+// it exists but is not in use, which the write's "Ok!" does not tell.
+void TSNMPLayoutAdapter::reportNewRowState(const QTreeWidgetItem *row)
+{
+    const CvSNMPVarList &vars = request->request.varList;
+    if (!row || !listView || createColumn < 0 || createColumn >= vars.Count())
+        return;
+    const CvSNMPVariable &status = vars.Var(createColumn);
+    if (status.options != &Options::RowStatus() && status.options != &Options::RowStatusCapitals())
+        return;
+    const QTreeWidgetItem *header = listView->headerItem();
+    for (int c = 0; c < listView->columnCount(); ++c) {
+        if (header->text(c) != status.label)
+            continue;
+        const int state = status.options->IndexOfText(row->text(c).trimmed());
+        if (state == RowStatusItem::NotReady)
+            request->ShowError(QStringLiteral("The agent made the row but left it notReady: it is "
+                                              "not in use until the columns it needs are set."));
+        else if (state == RowStatusItem::NotInService)
+            request->ShowError(QStringLiteral("The agent made the row but left it notInService: "
+                                              "it is not in use until it is made active."));
+        return;
+    }
 }
 
 void TSNMPLayoutAdapter::WriteDone()
@@ -507,10 +545,10 @@ void TSNMPLayoutAdapter::WriteDone()
 
 // After a read, the row whose index stands in the bound controls is
 // selected again, so the operator keeps the row last edited or added.
-void TSNMPLayoutAdapter::ReselectRow()
+QTreeWidgetItem *TSNMPLayoutAdapter::ReselectRow()
 {
     if (!listView || listView->topLevelItemCount() == 0)
-        return;
+        return nullptr;
     QString key;
     int taken = 0;
     for (const CvBoundControl &b : bindings) {
@@ -529,7 +567,8 @@ void TSNMPLayoutAdapter::ReselectRow()
         if (rowKey == key) {
             listView->setCurrentItem(item);
             item->setSelected(true);
-            return;
+            return item;
         }
     }
+    return nullptr;
 }

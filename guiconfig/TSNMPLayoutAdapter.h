@@ -12,6 +12,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 class TCtrlBtnPanel;
 class TSNMPPanel;
@@ -87,7 +88,8 @@ private:
     void attachDialogButtons(TCtrlBtnPanel *bar, QDialog *form, Action checkAll);
     void WriteChecked();
     void CloseIfDestroyed();
-    void ReselectRow();
+    QTreeWidgetItem *ReselectRow();
+    void reportNewRowState(const QTreeWidgetItem *row);
     void queueReadAfterWrite();
     void readAfterWrite();
     void showBusy(const QString &text);
@@ -107,4 +109,6 @@ private:
     void runDialog(DialogParts &parts);
 
     bool m_readAfterWrite = false;
+    bool m_adding = false; // the Add dialog is open
+    bool m_checkNewRow = false; // the last write made a row
 };

@@ -128,7 +128,7 @@ void TSNMPListViewPanel::Build(CvBindingList &bindings, CvSNMPRequest2Edits *req
     for (const CvBoundControl &b : bindings) {
         if (!b.labelControl)
             continue;
-        b.labelControl->setText(b.labelControl->text() + RangeSuffix(b.format));
+        b.labelControl->setText(LabelWithRange(b.labelControl->text(), b.format));
         b.labelControl->adjustSize();
     }
     layout->Layout();

@@ -13,6 +13,8 @@
 #include <QCheckBox>
 #include <QTreeWidget>
 
+#include <utility>
+
 TVlanStaticForm::TVlanStaticForm(QWidget *owner)
     : THandLaidForm(owner)
     , ui(std::make_unique<Ui::TVlanStaticForm>())
@@ -179,7 +181,9 @@ void TVlanStaticForm::AddBtnClick()
     HiddenPortsFor(ui->ED_VLANID->text().trimmed());
     ui->Status->setCurrentIndex(RowStatusItem::CreateAndGo);
     Run(m_table, [this] { m_table->Write(true, true); });
-    ClearPane();
+    // The pane is cleared once the agent has made the VLAN: a refused Add
+    // keeps what the operator typed and ticked, to be mended and sent again.
+    m_addPending = m_table && m_table->IsBusy();
 }
 
 // The row is the one selected, never what the VLAN ID field says; only its
@@ -201,6 +205,8 @@ void TVlanStaticForm::DeleteBtnClick()
 // Every successful write may have used up or freed the next free id.
 void TVlanStaticForm::WriteDone(CvSNMPRequest2Controls *, const CvSNMPError &error)
 {
+    if (std::exchange(m_addPending, false) && error.code == 0)
+        ClearPane();
     if (error.code != 0 || !m_nextFree)
         return;
     Run(m_nextFree, [this] { m_nextFree->Read(); });

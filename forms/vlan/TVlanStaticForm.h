@@ -73,4 +73,5 @@ private:
     CvSNMPRequest2Edits *m_nextFree = nullptr;
     Pane m_pane = Pane::Cleared;
     bool m_clearing = false;
+    bool m_addPending = false; // an Add awaits the agent's answer
 };

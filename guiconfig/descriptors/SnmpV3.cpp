@@ -10,6 +10,9 @@ const CvIntOption securityModels[]
 const CvIntOption securityLevels[]
     = {{1, "noAuthNoPriv"}, {2, "authNoPriv"}, {3, "authPriv"}, {0, nullptr}};
 const CvIntOption notifyTypes[] = {{1, "trap"}, {2, "inform"}, {0, nullptr}};
+// SnmpMessageProcessingModel: the models of RFC 3411.
+const CvIntOption mpModels[]
+    = {{0, "SNMPv1"}, {1, "SNMPv2c"}, {2, "SNMPv2u"}, {3, "SNMPv3"}, {0, nullptr}};
 const CvIntOption viewTypes[] = {{1, "included"}, {2, "excluded"}, {0, nullptr}};
 // Authentication protocols of RFC 3414 and RFC 7860, privacy protocols of
 // RFC 3414 and RFC 3826.
@@ -99,10 +102,14 @@ const CvControlBinding targetAddrBindings[] = {
 };
 
 // snmpTargetParamsTable, INDEX { IMPLIED snmpTargetParamsName }: the
-// security model, name and level of each parameter set.
+// message processing model, security model, name and level of each
+// parameter set. The message processing model has no default on an agent:
+// a row made without it stays notReady, so Add starts from SNMPv2c.
 const CvSNMPVar targetParamsVars[] = {
     {"1.3.6.1.6.3.12.1.3.1.1", "snmpTargetParamsName", SyntaxDisplayString,
         AccessNotAccessible | AccessImplied},
+    {"1.3.6.1.6.3.12.1.3.1.2", "snmpTargetParamsMPModel", SyntaxInteger, AccessReadWrite,
+        Options::Of<mpModels>()},
     {"1.3.6.1.6.3.12.1.3.1.3", "snmpTargetParamsSecurityModel", SyntaxInteger, AccessReadWrite,
         Options::Of<securityModels>()},
     {"1.3.6.1.6.3.12.1.3.1.4", "snmpTargetParamsSecurityName", SyntaxDisplayString,
@@ -115,10 +122,11 @@ const CvSNMPVar targetParamsVars[] = {
 };
 const CvControlBinding targetParamsBindings[] = {
     {KindEditUnticked, "%s", &targetParamsVars[0]},
-    {KindComboBox, "%s", &targetParamsVars[1]},
-    {KindEdit, "%s", &targetParamsVars[2]},
-    {KindComboBox, "%s", &targetParamsVars[3]},
+    {KindComboBox, "%s", &targetParamsVars[1], "SNMPv2c"},
+    {KindComboBox, "%s", &targetParamsVars[2]},
+    {KindEdit, "%s", &targetParamsVars[3]},
     {KindComboBox, "%s", &targetParamsVars[4]},
+    {KindComboBox, "%s", &targetParamsVars[5]},
     {},
 };
 
@@ -312,9 +320,9 @@ const CvFormDescriptor SnmpV3Forms[] = {
         .listKind = MVT_UMV,
         .indexCount = 1,
         .bindings = targetParamsBindings,
-        .createColumn = 4,
+        .createColumn = 5,
         .createValue = "createAndGo",
-        .deleteColumn = 4,
+        .deleteColumn = 5,
         .deleteValue = "destroy",
         .adjust = {.flags = AdjustNoRowEdit},
     },

@@ -312,10 +312,19 @@ void TstVlanWindows::addCopiesTheRowShownUnderANewId()
         select(w, "LV_dot1qVlanStaticEntry", "1");
         auto *id = child<QLineEdit>(w, "ED_VLANID");
         QVERIFY(!id->isReadOnly());
-        id->setText(vlan);
+        // VLAN 1 exists: the agent refuses to make it, and what was typed
+        // and ticked stays to be mended.
+        const QList<int> ticked = CheckedBoxes(*w.EgressGrid());
         child<QLineEdit>(w, "ED_VLANName")->setText("copy");
         child<QPushButton>(w, "AddBtn")->click();
         WAIT_IDLE(w);
+        QCOMPARE(id->text(), QString("1"));
+        QCOMPARE(child<QLineEdit>(w, "ED_VLANName")->text(), QString("copy"));
+        QCOMPARE(CheckedBoxes(*w.EgressGrid()), ticked);
+        id->setText(vlan);
+        child<QPushButton>(w, "AddBtn")->click();
+        WAIT_IDLE(w);
+        QVERIFY(id->text().isEmpty());
     });
     const QStringList row = staticVlans().value(vlan);
     QCOMPARE(row.value(StaticVlan::Name), QString("copy"));

@@ -79,7 +79,7 @@ void TstCatalogueRows::addThenDelete_data()
         << ColumnValues {{2, "v3auth"}};
     QTest::newRow("target parameters")
         << targetParams << QStringList {"v1-params"}
-        << ColumnValues {{1, "SNMPv1"}, {2, "kestra"}, {3, "noAuthNoPriv"}};
+        << ColumnValues {{1, "SNMPv1"}, {2, "SNMPv1"}, {3, "kestra"}, {4, "noAuthNoPriv"}};
     // An empty context prefix: a zero-length string in the index.
     QTest::newRow("access rule")
         << accessRules << QStringList {"v3auth", "", "USM", "authPriv"}

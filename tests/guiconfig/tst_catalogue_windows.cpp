@@ -92,6 +92,7 @@ private slots:
     void sparseTargetRowsListedAndEdited();
     void sparseTargetRowsOfNetSnmpAgent();
     void addSendsWhatWasChosen();
+    void targetParametersAddedActiveOnNetSnmpAgent();
 
 private:
     FakeMainWindow m_main;
@@ -149,6 +150,10 @@ void TstCatalogueWindows::everyWindowReads()
             }
         }
     }
+    // A caption shows its range once, whether the label or the format has it.
+    for (const CvBoundControl &b : form->Bindings())
+        if (b.labelControl)
+            QVERIFY2(!b.labelControl->text().contains("]["), qPrintable(b.labelControl->text()));
     QVERIFY(form->width() <= 800 + 200 && form->height() <= 550 + 200);
     form->close();
 }
@@ -614,6 +619,61 @@ void TstCatalogueWindows::addSendsWhatWasChosen()
     QCOMPARE(rows.value("nms-lab").at(Retries), QString("2"));
     QCOMPARE(rows.value("nms-lab").at(Storage), QString("nonVolatile"));
     DeleteRow(d, {"nms-lab"});
+    form->close();
+}
+
+// Net-SNMP's agent takes createAndGo of a parameter set without its message
+// processing model and leaves the row notReady. Add starts that column from
+// SNMPv2c, so the row made is active; left out, the memo says the row is not
+// in use.
+void TstCatalogueWindows::targetParametersAddedActiveOnNetSnmpAgent()
+{
+    NetSnmpAgent agent("kestra", "marlowe");
+    QVERIFY2(agent.isReady(), qPrintable(agent.errorText()));
+    PointSessionAt(agent.address(), agent.port());
+    const CvFormDescriptor &d = DescriptorAt("SNMP V3 > SNMP Target MIB > Target Parameters");
+    enum { MPModel = 1, SecurityModel = 2, SecurityName = 3, SecurityLevel = 4 };
+    auto form = BuildGeneratedWindow(d);
+    form->show();
+    QVERIFY(waitIdle(*form));
+    const auto add = [&](const QString &name, bool withModel) {
+        QString memo;
+        inNextModal<QDialog>([&](QDialog *dialog) {
+            CvBindingList &b = form->Bindings();
+            auto *model = qobject_cast<QComboBox *>(b[MPModel].control);
+            QCOMPARE(model->currentText(), QString("SNMPv2c"));
+            b[MPModel].includeBox->setChecked(withModel);
+            qobject_cast<QLineEdit *>(b[0].control)->setText(name);
+            auto *security = qobject_cast<QComboBox *>(b[SecurityModel].control);
+            security->setCurrentIndex(security->findText("SNMPv2c"));
+            qobject_cast<QLineEdit *>(b[SecurityName].control)->setText("kestra");
+            auto *level = qobject_cast<QComboBox *>(b[SecurityLevel].control);
+            level->setCurrentIndex(level->findText("noAuthNoPriv"));
+            QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+            QVERIFY(waitIdle(*form));
+            memo = dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText();
+        });
+        QTest::mouseClick(form->Body()->buttonBar->addButton, Qt::LeftButton);
+        return memo;
+    };
+    const auto column = [&](int c, const QString &name) {
+        QStringList oid {QString("1.3.6.1.6.3.12.1.3.1.%1").arg(c)};
+        for (QChar ch : name)
+            oid << QString::number(ch.unicode());
+        QString out;
+        agent.tool("snmpget", {"-v2c", "-c", "kestra", "-Oqv"}, {oid.join('.')}, &out);
+        return out.trimmed();
+    };
+
+    QString memo = add("nms-made", true);
+    QVERIFY2(memo.startsWith("Set: (CvSNMP++) Ok!"), qPrintable(memo));
+    QVERIFY2(!memo.contains("notReady"), qPrintable(memo));
+    QCOMPARE(column(7, "nms-made"), QString("1")); // active
+    QCOMPARE(column(2, "nms-made"), QString("1")); // SNMPv2c
+
+    memo = add("nms-half", false);
+    QCOMPARE(column(7, "nms-half"), QString("3")); // notReady
+    QVERIFY2(memo.contains("left it notReady"), qPrintable(memo));
     form->close();
 }
 
