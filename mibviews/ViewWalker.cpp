@@ -20,6 +20,12 @@ bool after(const CvOid &a, const CvOid &b)
 {
     return std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end());
 }
+
+// The code of an answer that does not fit its request: an invalid PDU.
+int misfitCode()
+{
+    return MapLibraryResult(-11);
+}
 } // namespace
 
 ViewWalker::ViewWalker(QObject *parent)
@@ -142,6 +148,10 @@ void ViewWalker::onWalkAnswer(const CvSnmpResponse &response)
             0, QStringLiteral("The agent answered without values: the walk ended early."), false);
         return;
     }
+    if (const QString misfit = answerMisfit(response); !misfit.isEmpty()) {
+        finish(misfitCode(), misfit, false);
+        return;
+    }
     const ViewStamp at = now();
     const qsizetype n = m_sent.size();
     for (qsizetype i = 0; i < response.bindings.size(); ++i) {
@@ -163,6 +173,43 @@ void ViewWalker::onWalkAnswer(const CvSnmpResponse &response)
     }
     if (answered())
         sendWalkStep();
+}
+
+// An answer is taken as the values of the columns asked, repetition after
+// repetition, so it must hold whole repetitions, no more than were asked
+// (fewer are the agent's right), and each value must sit where its
+// column's would: in the column's subtree past the value before, or past
+// the subtree once the column has ended. Anything else would put values
+// into other columns' cells. Nothing of a misfit answer is taken.
+QString ViewWalker::answerMisfit(const CvSnmpResponse &response) const
+{
+    const qsizetype n = m_sent.size();
+    const qsizetype count = response.bindings.size();
+    const qsizetype most = UsesBulk() ? n * m_repetitions : n;
+    if (count % n != 0 || count > most)
+        return QStringLiteral("The agent answered %1 values to a request for %2 columns%3: "
+                              "the walk ended early.")
+            .arg(count)
+            .arg(n)
+            .arg(UsesBulk() ? QStringLiteral(" in up to %1 rows").arg(m_repetitions) : QString());
+    QList<CvOid> last;
+    last.reserve(n);
+    for (int k : m_sent)
+        last.append(m_cursors[k]);
+    for (qsizetype i = 0; i < count; ++i) {
+        const CvSnmpBinding &b = response.bindings[i];
+        if (b.value.isException())
+            continue;
+        const CvOid &subtree = m_oids[m_sent[i % n]];
+        const bool inColumn = under(subtree, b.oid);
+        // Out of order within the column is judged when the values are taken.
+        if ((inColumn && !under(subtree, last[i % n]) && last[i % n] != subtree)
+            || (!inColumn && !after(b.oid, subtree)))
+            return QStringLiteral("The agent answered values out of their columns' places: "
+                                  "the walk ended early.");
+        last[i % n] = b.oid;
+    }
+    return QString();
 }
 
 void ViewWalker::Get(const QList<CvOid> &instances, Sink sink)
@@ -216,13 +263,21 @@ void ViewWalker::onGetAnswer(const CvSnmpResponse &response)
         finish(code, MessageOf(code), false);
         return;
     }
+    // A get is answered object for object, in the order asked.
+    bool fits = response.bindings.size() == m_sent.size();
+    for (qsizetype i = 0; fits && i < m_sent.size(); ++i)
+        fits = response.bindings[i].oid == m_oids[m_sent[i]];
+    if (!fits) {
+        finish(misfitCode(),
+            QStringLiteral("The agent answered other objects than were asked: "
+                           "the read ended early."),
+            false);
+        return;
+    }
     for (qsizetype i = 0; i < m_sent.size(); ++i) {
         const int k = m_sent[i];
         m_unanswered.removeOne(k);
-        const CvSNMPValue value = i < response.bindings.size()
-            ? response.bindings[i].value
-            : CvSNMPValue::FromNull(CvSNMPValue::NoSuchObject);
-        m_sink(k, m_oids[k], value, at);
+        m_sink(k, m_oids[k], response.bindings[i].value, at);
     }
     if (answered())
         sendGetChunk();

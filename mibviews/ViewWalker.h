@@ -63,6 +63,8 @@ signals:
 private:
     void sendWalkStep();
     void onWalkAnswer(const CvSnmpResponse &response);
+    // Why a walk answer cannot be taken; empty when it can.
+    QString answerMisfit(const CvSnmpResponse &response) const;
     void sendGetChunk();
     void onGetAnswer(const CvSnmpResponse &response);
     void send(CvPduType type, const QList<CvSnmpBinding> &bindings, int repetitions);

@@ -9,6 +9,7 @@
 #include "PortButton.h"
 #include "TPanelForm.h"
 #include "UnitTable.h"
+#include "UnitTableBinding.h"
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
@@ -42,14 +43,15 @@ QString conversionError(const QString &text)
     return QStringLiteral("'%1' is not a valid integer value").arg(text);
 }
 
-// The unit table into the unit list; the rows that arrive before a failure
-// stay.
+// The unit table into the unit list, the rows of units 1 to 12 only
+// (UnitTableBinding); the rows that arrive before a failure stay.
 void readUnitTable(MainWindowState &main)
 {
     try {
-        auto binding = std::make_unique<CvSNMPRequest2Edits>(main.MainWindow());
-        binding->SetVarList(UnitTableVars, MVT_FMV, UnitTableIndexCount);
+        auto binding = std::make_unique<UnitTableBinding>(main.MainWindow());
+        const int waitMs = binding->ReadWaitMs();
         binding->SetMessageTarget(main.StatusPanel());
+        binding->noteTarget = main.NotePanel();
         binding->BindListView(main.UnitListView(), true);
         main.SetUnitListBinding(std::move(binding));
         const QPointer<CvSNMPRequest2Edits> unitList = main.UnitListBinding();
@@ -67,9 +69,11 @@ void readUnitTable(MainWindowState &main)
         unitList->Read();
         // Every step of the walk ends with its answer or time-out, and the
         // next one is sent before the last answer is done with: once nothing
-        // is outstanding, the walk has ended.
-        if (unitList)
-            unitList->request.WaitIdle(QDeadlineTimer(QDeadlineTimer::Forever));
+        // is outstanding, the walk has ended. The binding bounds its steps,
+        // so the walk ends within waitMs; should it not, the main window
+        // still opens, with the rows read by then.
+        if (unitList && !unitList->request.WaitIdle(QDeadlineTimer(waitMs)))
+            unitList->Stop();
         QObject::disconnect(watch);
         if (unresolved)
             main.StatusPanel()->setText(QString::fromLatin1(UnitInformationFailed));

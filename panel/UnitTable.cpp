@@ -22,7 +22,8 @@ const CvOptionList &unitModeOptions()
 } // namespace
 
 const CvSNMPVar UnitTableVars[] = {
-    {UNIT_ENTRY(1), "swUnitMgmtId", SyntaxInteger, AccessNotAccessible},
+    // Unsigned: the largest sub-identifier is unit 4294967295, not -1.
+    {UNIT_ENTRY(1), "swUnitMgmtId", SyntaxUInteger, AccessNotAccessible},
     {UNIT_ENTRY(2), "swUnitMgmtStatus", SyntaxInteger, AccessReadOnly, &unitStateOptions()},
     {UNIT_ENTRY(3), "swUnitMgmtMacAddr", SyntaxMacAddress, AccessReadOnly},
     {UNIT_ENTRY(4), "swUnitMgmtStartPort", SyntaxInteger, AccessReadOnly},

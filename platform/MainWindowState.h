@@ -53,6 +53,10 @@ public:
     // The first status-bar panel: message target of bindings without a
     // window of their own.
     virtual QLabel *StatusPanel() = 0;
+    // A status-bar panel of its own for notes that must outlast the result
+    // lines of the first (every LED poll writes one there): which unit rows
+    // discovery left out. Hidden while it has nothing to say.
+    virtual QLabel *NotePanel() = 0;
 
     // The main window itself, the parent of the front panels inside it,
     // the unit-number badges and the port menu of the front panels.

@@ -128,6 +128,11 @@ void TMainForm::createComponents()
     m_statusPanel->setObjectName(QStringLiteral("StatusPanel1"));
     m_statusPanel->setMinimumWidth(50);
     bar->addWidget(m_statusPanel, 1);
+    m_notePanel = new QLabel(bar);
+    m_notePanel->setObjectName(QStringLiteral("NotePanel"));
+    m_notePanel->setAccessibleName(QStringLiteral("Stack notes"));
+    m_notePanel->hide();
+    bar->addPermanentWidget(m_notePanel);
     setStatusBar(bar);
 
     m_scrollBox = new QScrollArea(this);

@@ -52,6 +52,7 @@ public:
     QList<QAbstractButton *> &PortButtons() override { return m_portButtons; }
     QList<QWidget *> &PanelWindows() override { return m_panelWindows; }
     QLabel *StatusPanel() override { return m_statusPanel; }
+    QLabel *NotePanel() override { return m_notePanel; }
     QWidget *MainWindow() override { return this; }
     QWidget *PanelParent() override { return m_panelParent; }
     const QList<QPixmap> &UnitBadges() const override { return m_badges; }
@@ -101,6 +102,7 @@ private:
 
     WrappingMenuBar *m_menu = nullptr;
     QLabel *m_statusPanel = nullptr;
+    QLabel *m_notePanel = nullptr;
     QScrollArea *m_scrollBox = nullptr;
     QWidget *m_panelParent = nullptr;
     QLabel *m_rmonStateLabel = nullptr;

@@ -143,6 +143,8 @@ CvMessageTable &cvSnmpTable()
         "(CvSNMP++) Log database field not found!",
         "(CvSNMP++) Bad syntax for the history chart of log!",
         "(CvSNMP++) Unknown error code!",
+        "(CvSNMP++) The agent answered out of order, so the walk stopped; the rows read before "
+        "it are kept.",
     };
     return t;
 }
@@ -219,7 +221,7 @@ QString MessageOf(int code)
         return usmTable().Text(-code - 301);
     if (code >= -423 && code <= -401)
         return classTable().Text(-code - 401);
-    if (code >= -528 && code <= -501)
+    if (code >= EngineCode::OutOfOrder && code <= -501)
         return cvSnmpTable().Text(-code - 500);
     return cvSnmpTable().Text(28);
 }

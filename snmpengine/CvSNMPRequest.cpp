@@ -369,13 +369,16 @@ CvSNMPRequest::Outcome CvSNMPRequest::readResponse(
 // An SNMPv1 agent answers a get-next past the end of its view with
 // noSuchName, echoing the request, the error index on the column that
 // reached the end. That column has left; the others are asked again.
+// SNMPv2c and v3 agents end a view with endOfMibView, so there noSuchName
+// is a refusal; and an error index that names no binding names no column.
+// Either way the error stands.
 CvSNMPRequest::Outcome CvSNMPRequest::endOfView(
     const CvSnmpResponse &response, const QList<CvVarBinding> &requested, Outcome out)
 {
-    const qsizetype named = qsizetype(response.errorIndex) - 1;
-    const qsizetype k = named >= 0 && named < requested.size() ? named : 0;
-    if (requested.isEmpty() || OidToText(response.bindings.at(k).oid) != requested.at(k).oid)
-        return out; // the error stands
+    const qsizetype k = qsizetype(response.errorIndex) - 1;
+    if (security.version != 0 || k < 0 || k >= requested.size()
+        || OidToText(response.bindings.at(k).oid) != requested.at(k).oid)
+        return out;
     CvSNMPVariable &var = varList.Var(requested.at(k).varIndex);
     var.columnLeft = true;
     var.value = QStringLiteral("(NOTDONE)");
@@ -383,6 +386,18 @@ CvSNMPRequest::Outcome CvSNMPRequest::endOfView(
     out.again = requested.size() > 1;
     out.error.finished = !out.again;
     return out;
+}
+
+// Still in the column, yet not past the OID the step asked from (a column
+// that answered a later row asks again from the same OID, and gets that
+// row again: that is past it). IsOutOfScope would take it for the end of
+// the column and the walk would look complete.
+bool CvSNMPRequest::answeredOutOfOrder(
+    const QString &prefix, const QString &asked, const QString &received)
+{
+    const bool inColumn = received.size() > prefix.size() + 1 && received.startsWith(prefix)
+        && received.at(prefix.size()) == QLatin1Char('.');
+    return inColumn && !asked.isEmpty() && !oidGreater(received, asked);
 }
 
 // Each column answers from its own last OID. The row of the step is the
@@ -405,6 +420,13 @@ CvSNMPRequest::Outcome CvSNMPRequest::readTableResponse(
         CvSNMPVariable &var = varList.Var(requested.at(k).varIndex);
         const QString prefix = varList.BaseOid(requested.at(k).varIndex);
         QString received = OidToText(response.bindings.at(k).oid);
+        // endOfMibView comes back under the OID asked: the column's end.
+        if (!response.bindings.at(k).value.isException()
+            && answeredOutOfOrder(prefix, var.lastOid, received)) {
+            out.error = errorOf(EngineCode::OutOfOrder, response);
+            out.error.finished = true;
+            return out;
+        }
         if (IsOutOfScope(prefix, var.lastOid, received)) {
             var.columnLeft = true;
             continue;

@@ -143,6 +143,8 @@ private:
     Outcome readResponse(const CvSnmpResponse &response, const QList<CvVarBinding> &requested);
     Outcome readTableResponse(
         const CvSnmpResponse &response, const QList<CvVarBinding> &requested, Outcome out);
+    static bool answeredOutOfOrder(
+        const QString &prefix, const QString &asked, const QString &received);
     Outcome endOfView(
         const CvSnmpResponse &response, const QList<CvVarBinding> &requested, Outcome out);
     void storeWritten(const CvSnmpResponse &response, const QList<int> &sent);

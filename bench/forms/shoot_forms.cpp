@@ -11,7 +11,7 @@
 #include "TStackingPortUitForm.h"
 #include "TSummerTimeConfigForm.h"
 #include "TVlanStaticForm.h"
-#include "UnitTable.h"
+#include "UnitTableBinding.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -121,8 +121,7 @@ int main(int argc, char *argv[])
     s.security.readCommunity = QStringLiteral("kestra");
     s.security.writeCommunity = QStringLiteral("marlowe");
     FakeMainWindow main;
-    auto unitList = std::make_unique<CvSNMPRequest2Edits>(&main.window);
-    unitList->SetVarList(UnitTableVars, MVT_FMV, UnitTableIndexCount);
+    auto unitList = std::make_unique<UnitTableBinding>(&main.window);
     unitList->BindListView(main.unitList, true);
     main.SetUnitListBinding(std::move(unitList));
 

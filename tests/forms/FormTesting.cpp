@@ -7,6 +7,7 @@
 #include "SimulatorProcess.h"
 #include "TStackingPortUitForm.h"
 #include "UnitTable.h"
+#include "UnitTableBinding.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,8 +32,7 @@ void PointSessionAt(const SimulatorProcess &sim)
 void BindUnitList(FakeMainWindow &main)
 {
     main.unitList->clear();
-    auto binding = std::make_unique<CvSNMPRequest2Edits>(&main.window);
-    binding->SetVarList(UnitTableVars, MVT_FMV, UnitTableIndexCount);
+    auto binding = std::make_unique<UnitTableBinding>(&main.window);
     binding->SetMessageTarget(main.status);
     binding->BindListView(main.unitList, true);
     main.SetUnitListBinding(std::move(binding));

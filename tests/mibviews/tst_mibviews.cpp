@@ -52,24 +52,49 @@ int columnOf(const ViewModel &model, const char *name)
     return -1;
 }
 
-// An agent that answers get-bulk with tooBig while more than `limit`
-// repetitions are asked, else with up to that many rows of one column
-// (INTEGER values), `rows` in all, then endOfMibView.
-class BulkLimitAgent : public QObject
+// An SNMPv2c agent serving INTEGER objects the test gives: get, get-next and
+// get-bulk, with tooBig while more than `limit` repetitions are asked. From
+// its answer `faultFrom` on (counted from 1) it may misanswer on purpose.
+class ScriptedAgent : public QObject
 {
 public:
-    BulkLimitAgent(std::vector<quint32> column, int limit, int rows)
-        : m_column(std::move(column))
-        , m_limit(limit)
-        , m_rows(rows)
+    enum class Fault {
+        None,
+        CutShort, // half the repetitions asked: the agent's right
+        ExtraBinding, // one binding more than the answer should hold
+        MissingBinding, // the last binding left out
+        SwappedBindings, // the first two bindings change places
+    };
+
+    explicit ScriptedAgent(int limit = 1000)
+        : m_limit(limit)
     {
         m_socket.bind(QHostAddress::LocalHost, 0);
-        connect(&m_socket, &QUdpSocket::readyRead, this, &BulkLimitAgent::answer);
+        connect(&m_socket, &QUdpSocket::readyRead, this, &ScriptedAgent::answer);
     }
     quint16 port() const { return m_socket.localPort(); }
-    QList<int> asked; // the max-repetitions of every request
+    void set(std::vector<quint32> oid, qint64 value) { m_objects[std::move(oid)] = value; }
+    // Rows 1 to rows of a column, the value of row r being value(r).
+    void addColumn(
+        const std::vector<quint32> &column, int rows,
+        const std::function<qint64(int)> &value = [](int r) { return r; })
+    {
+        for (int r = 1; r <= rows; ++r) {
+            std::vector<quint32> oid = column;
+            oid.push_back(quint32(r));
+            set(oid, value(r));
+        }
+    }
+    void setFault(Fault fault, int from)
+    {
+        m_fault = fault;
+        m_faultFrom = from;
+    }
+    QList<int> asked; // the max-repetitions of every get-bulk
 
 private:
+    using Oid = std::vector<quint32>;
+
     void answer()
     {
         using namespace Ber;
@@ -86,65 +111,84 @@ private:
             const QByteArray community = d.mid(pos, len);
             pos += len;
             const std::optional<quint8> pduTag = readHeader(d, pos, len);
-            if ((pduTag != 0xA5 && pduTag != 0xA0) || readHeader(d, pos, len) != 0x02)
+            if ((pduTag != 0xA5 && pduTag != 0xA0 && pduTag != 0xA1)
+                || readHeader(d, pos, len) != 0x02)
                 continue;
             const QByteArray requestId = d.mid(pos, len);
             pos += len;
-            readHeader(d, pos, len); // non-repeaters
+            readHeader(d, pos, len); // non-repeaters or error status
             pos += len;
-            readHeader(d, pos, len); // max-repetitions
+            readHeader(d, pos, len); // max-repetitions or error index
             int reps = 0;
             for (qsizetype i = 0; i < len; ++i)
                 reps = reps * 256 + quint8(d[pos + i]);
             pos += len;
-            readHeader(d, pos, len); // the bindings
-            readHeader(d, pos, len); // the first binding
-            readHeader(d, pos, len); // its name
-            const std::vector<quint32> asked_ = decodeOid(d.mid(pos, len));
-            asked.append(reps);
-            if (pduTag == 0xA0) { // get: 7 for the object asked
-                answerGet(datagram, version, community, requestId, asked_);
-                continue;
+            QList<Oid> names;
+            qsizetype listLen = 0;
+            readHeader(d, pos, listLen);
+            const qsizetype end = pos + listLen;
+            while (pos < end && readHeader(d, pos, len) == 0x30) {
+                const qsizetype next = pos + len;
+                if (readHeader(d, pos, len) == 0x06)
+                    names.append(decodeOid(d.mid(pos, len)));
+                pos = next;
             }
-            QByteArray bindings;
+            if (pduTag == 0xA5)
+                asked.append(reps);
+            else
+                reps = 1;
+            ++m_answers;
+            const bool faulty = m_fault != Fault::None && m_answers >= m_faultFrom;
+            if (faulty && m_fault == Fault::CutShort)
+                reps = (reps + 1) / 2;
+            QList<QByteArray> bindings;
             int status = 0;
-            if (reps > m_limit) {
+            if (pduTag == 0xA5 && reps > m_limit) {
                 status = 1; // tooBig
+            } else if (pduTag == 0xA0) {
+                for (const Oid &name : std::as_const(names)) {
+                    const auto it = m_objects.find(name);
+                    bindings.append(it == m_objects.end()
+                            ? tlv(0x30, encodeOid(name) + tlv(0x80, {}))
+                            : tlv(0x30, encodeOid(name) + tlv(0x02, integerContent(it->second))));
+                }
             } else {
-                quint32 row = asked_.size() > m_column.size() ? asked_.back() : 0;
+                QList<Oid> cursors = names;
                 for (int r = 0; r < reps; ++r) {
-                    ++row;
-                    std::vector<quint32> oid = m_column;
-                    oid.push_back(row);
-                    bindings += row <= quint32(m_rows)
-                        ? tlv(0x30, encodeOid(oid) + tlv(0x02, integerContent(row)))
-                        : tlv(0x30, encodeOid(oid) + tlv(0x82, {}));
+                    for (Oid &cursor : cursors) {
+                        const auto it = m_objects.upper_bound(cursor);
+                        if (it == m_objects.end()) {
+                            bindings.append(tlv(0x30, encodeOid(cursor) + tlv(0x82, {})));
+                            continue;
+                        }
+                        cursor = it->first;
+                        bindings.append(
+                            tlv(0x30, encodeOid(cursor) + tlv(0x02, integerContent(it->second))));
+                    }
                 }
             }
+            if (faulty && !bindings.isEmpty()) {
+                if (m_fault == Fault::ExtraBinding)
+                    bindings.append(bindings.constLast());
+                else if (m_fault == Fault::MissingBinding)
+                    bindings.removeLast();
+                else if (m_fault == Fault::SwappedBindings && bindings.size() > 1)
+                    bindings.swapItemsAt(0, 1);
+            }
             const QByteArray pdu = tlv(0x02, requestId) + tlv(0x02, integerContent(status))
-                + tlv(0x02, integerContent(0)) + tlv(0x30, bindings);
+                + tlv(0x02, integerContent(0)) + tlv(0x30, bindings.join());
             m_socket.writeDatagram(
                 tlv(0x30, tlv(0x02, version) + tlv(0x04, community) + tlv(0xA2, pdu)),
                 datagram.senderAddress(), quint16(datagram.senderPort()));
         }
     }
 
-    void answerGet(const QNetworkDatagram &datagram, const QByteArray &version,
-        const QByteArray &community, const QByteArray &requestId, const std::vector<quint32> &oid)
-    {
-        using namespace Ber;
-        const QByteArray pdu = tlv(0x02, requestId) + tlv(0x02, integerContent(0))
-            + tlv(0x02, integerContent(0))
-            + tlv(0x30, tlv(0x30, encodeOid(oid) + tlv(0x02, integerContent(7))));
-        m_socket.writeDatagram(
-            tlv(0x30, tlv(0x02, version) + tlv(0x04, community) + tlv(0xA2, pdu)),
-            datagram.senderAddress(), quint16(datagram.senderPort()));
-    }
-
     QUdpSocket m_socket;
-    std::vector<quint32> m_column;
+    std::map<Oid, qint64> m_objects;
     int m_limit;
-    int m_rows;
+    Fault m_fault = Fault::None;
+    int m_faultFrom = 1;
+    int m_answers = 0;
 };
 
 } // namespace
@@ -165,6 +209,8 @@ private slots:
     void snmpV1WalksWithGetNext();
     void stopCutsTheWalkShort();
     void tooBigHalvesTheRepetitions();
+    void answersThatDoNotFit_data();
+    void answersThatDoNotFit();
     void interfaceCountersInSixtyFourBits_data();
     void interfaceCountersInSixtyFourBits();
     void agentRestartGivesNoRate();
@@ -458,8 +504,8 @@ void TstMibViews::stopCutsTheWalkShort()
 
 void TstMibViews::tooBigHalvesTheRepetitions()
 {
-    const std::vector<quint32> column {1, 3, 6, 1, 2, 1, 17, 4, 4, 1, 2};
-    BulkLimitAgent agent(column, 10, 25);
+    ScriptedAgent agent(10);
+    agent.addColumn({1, 3, 6, 1, 2, 1, 17, 4, 4, 1, 2}, 25);
     static const ViewColumn info[] = {{"2", "dot1dTpPortMaxInfo", ViewKind::Number}, {}};
     static const ViewIndexPart byPort[] = {{"dot1dTpPort", ViewIndexKind::IndexInteger}, {}};
     static const ViewSection sections[]
@@ -472,6 +518,69 @@ void TstMibViews::tooBigHalvesTheRepetitions()
     QCOMPARE(poller.Model(0)->rowCount(), 25);
     QCOMPARE(agent.asked.mid(0, 4), QList<int>({40, 20, 10, 10}));
     QCOMPARE(poller.walker().Repetitions(), 10);
+}
+
+// clang-format off
+void TstMibViews::answersThatDoNotFit_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("as asked") << int(ScriptedAgent::Fault::None) << true;
+    QTest::newRow("fewer rows than asked") << int(ScriptedAgent::Fault::CutShort) << true;
+    QTest::newRow("a binding too many") << int(ScriptedAgent::Fault::ExtraBinding) << false;
+    QTest::newRow("a binding missing") << int(ScriptedAgent::Fault::MissingBinding) << false;
+    QTest::newRow("bindings swapped") << int(ScriptedAgent::Fault::SwappedBindings) << false;
+}
+// clang-format on
+
+// A get-bulk answer is taken cell by cell in the order asked: one that does
+// not fit the request fails the section's poll, and nothing of it reaches
+// a cell. The first answer fits; the fault begins with the second, and
+// with the get of the scalars after the table.
+void TstMibViews::answersThatDoNotFit()
+{
+    QFETCH(int, fault);
+    QFETCH(bool, fits);
+    constexpr int Rows = 30;
+    const std::vector<quint32> entry {1, 3, 6, 1, 2, 1, 17, 4, 4, 1};
+    ScriptedAgent agent;
+    for (quint32 c = 1; c <= 3; ++c) {
+        std::vector<quint32> column = entry;
+        column.push_back(c);
+        agent.addColumn(column, Rows, [c](int r) { return c * 1000 + r; });
+    }
+    agent.set({1, 3, 6, 1, 2, 1, 17, 4, 1, 0}, 7);
+    agent.set({1, 3, 6, 1, 2, 1, 17, 4, 2, 0}, 8);
+    agent.setFault(ScriptedAgent::Fault(fault), 2);
+    static const ViewColumn columns[]
+        = {{"1", "dot1dTpPort", ViewKind::Number}, {"2", "dot1dTpPortMaxInfo", ViewKind::Number},
+            {"3", "dot1dTpPortInFrames", ViewKind::Number}, {}};
+    static const ViewColumn scalars[] = {{"1", "dot1dTpLearnedEntryDiscards", ViewKind::Number},
+        {"2", "dot1dTpAgingTime", ViewKind::Number}, {}};
+    static const ViewIndexPart byPort[] = {{"dot1dTpPort", ViewIndexKind::IndexInteger}, {}};
+    static const ViewSection sections[] = {
+        {"dot1dTpPortTable", "1.3.6.1.2.1.17.4.4.1", byPort, columns},
+        {"dot1dTp", "1.3.6.1.2.1.17.4", nullptr, scalars},
+        {},
+    };
+    static const ViewDefinition view = {"Test_Misfit", "misfit", "", sections};
+    ViewPoller poller(view, v2cTarget(agent.port()));
+    poller.walker().SetBulkBudget(12); // four rows an answer
+    QVERIFY(poll(poller));
+    const ViewPollResult &result = poller.LastResult();
+    const ViewModel &table = *poller.Model(0);
+    QCOMPARE(result.complete, fits);
+    QCOMPARE(table.rowCount(), fits ? Rows : 4);
+    for (int r = 0; r < table.rowCount(); ++r)
+        for (int k = 1; k <= 2; ++k)
+            QCOMPARE(table.Text(r, k), QString::number((k + 1) * 1000 + r + 1));
+    QCOMPARE(poller.Model(1)->Text(0, 1), fits ? QString("8") : QString());
+    if (!fits) {
+        QCOMPARE(result.code, -411);
+        QVERIFY2(result.message.contains("dot1dTpPortTable is incomplete: 4 rows")
+                && result.message.contains("dot1dTp was not read"),
+            qPrintable(result.message));
+    }
 }
 
 // clang-format off
@@ -566,8 +675,9 @@ void TstMibViews::absentMibsSaidSo()
 // get-bulk); the second is read all the same.
 void TstMibViews::failedSectionLeavesTheOthersRead()
 {
-    const std::vector<quint32> column {1, 3, 6, 1, 2, 1, 17, 4, 4, 1, 2};
-    BulkLimitAgent agent(column, 0, 25);
+    ScriptedAgent agent(0);
+    agent.addColumn({1, 3, 6, 1, 2, 1, 17, 4, 4, 1, 2}, 25);
+    agent.set({1, 3, 6, 1, 2, 1, 17, 4, 1, 0}, 7);
     static const ViewColumn info[] = {{"2", "dot1dTpPortMaxInfo", ViewKind::Number}, {}};
     static const ViewColumn learned[]
         = {{"1", "dot1dTpLearnedEntryDiscards", ViewKind::Number}, {}};

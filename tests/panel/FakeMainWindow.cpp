@@ -10,6 +10,7 @@ FakeMainWindow::FakeMainWindow()
     unitList = new QTreeWidget(panelParent);
     unitList->setGeometry(160, 8, 385, 17);
     status = new QLabel(&window);
+    note = new QLabel(&window);
     menu = new QMenu(&window);
     menu->addAction(QStringLiteral("Port Information"));
     menu->addAction(QStringLiteral("Port Configuration"));

@@ -40,6 +40,7 @@ public:
     QList<QAbstractButton *> &PortButtons() override { return portButtons; }
     QList<QWidget *> &PanelWindows() override { return panels; }
     QLabel *StatusPanel() override { return status; }
+    QLabel *NotePanel() override { return note; }
     QWidget *MainWindow() override { return &window; }
     QWidget *PanelParent() override { return panelParent; }
     const QList<QPixmap> &UnitBadges() const override { return badges; }
@@ -62,6 +63,7 @@ public:
     QWidget window;
     QWidget *panelParent = nullptr;
     QLabel *status = nullptr;
+    QLabel *note = nullptr;
     QTreeWidget *unitList = nullptr;
     QMenu *menu = nullptr;
     QList<QPixmap> badges;

@@ -10,11 +10,13 @@ namespace {
 
 using namespace Ber;
 
-std::vector<quint32> unitColumn(int column, int unit)
+std::vector<quint32> unitColumn(int column, quint32 unit, int repeat = 0)
 {
     std::vector<quint32> oid = {1, 3, 6, 1, 4, 1, TRV_PEN, 12, 11, 1, 9, 4, 1};
     oid.push_back(quint32(column));
-    oid.push_back(quint32(unit));
+    oid.push_back(unit);
+    if (repeat > 0)
+        oid.push_back(quint32(repeat));
     return oid;
 }
 
@@ -36,22 +38,25 @@ UnitTableAgent::UnitTableAgent()
 void UnitTableAgent::setUnits(const QList<Unit> &units)
 {
     m_objects.clear();
+    const auto integer = [](qint64 v) { return Value {IntegerTag, integerContent(v)}; };
+    const auto octets = [](const QByteArray &v) { return Value {OctetsTag, v}; };
     for (const Unit &u : units) {
-        const auto integer = [](qint64 v) { return Value {IntegerTag, integerContent(v)}; };
-        const auto octets = [](const QByteArray &v) { return Value {OctetsTag, v}; };
-        m_objects[unitColumn(1, u.id)] = integer(u.id);
-        m_objects[unitColumn(2, u.id)] = integer(u.exists ? 1 : 0);
-        m_objects[unitColumn(3, u.id)] = octets(QByteArray::fromHex("025452000000") + char(u.id));
-        m_objects[unitColumn(4, u.id)] = integer((u.id - 1) * 64 + 1);
-        m_objects[unitColumn(5, u.id)] = integer(u.ports);
-        m_objects[unitColumn(6, u.id)] = octets(u.leds);
-        m_objects[unitColumn(8, u.id)] = integer(u.id == units.front().id ? 4 : 5);
-        m_objects[unitColumn(9, u.id)] = octets("2.10.001");
-        m_objects[unitColumn(10, u.id)] = octets(u.model.toLatin1());
+        for (int r = 0; r <= u.repeats; ++r) {
+            const auto at = [&u, r](int column) { return unitColumn(column, u.id, r); };
+            m_objects[at(1)] = integer(u.id);
+            m_objects[at(2)] = integer(u.exists ? 1 : 0);
+            m_objects[at(3)] = octets(QByteArray::fromHex("025452000000") + char(u.id));
+            m_objects[at(4)] = integer((qint64(u.id) - 1) * 64 + 1);
+            m_objects[at(5)] = integer(u.ports);
+            m_objects[at(6)] = octets(u.leds);
+            m_objects[at(8)] = integer(u.id == units.front().id ? 4 : 5);
+            m_objects[at(9)] = octets("2.10.001");
+            m_objects[at(10)] = octets(u.model.toLatin1());
+        }
     }
 }
 
-void UnitTableAgent::setLedStatus(int unit, const QByteArray &octets)
+void UnitTableAgent::setLedStatus(quint32 unit, const QByteArray &octets)
 {
     m_objects[unitColumn(6, unit)] = Value {OctetsTag, octets};
 }
@@ -106,10 +111,14 @@ QByteArray UnitTableAgent::respond(const QByteArray &d)
         pos = next;
     }
     ++m_requests;
+    if (type == 0xA1)
+        ++m_getNexts;
 
     const bool v1 = version == QByteArray(1, '\0');
-    int status = m_failing ? GenErr : 0;
-    int index = m_failing ? 1 : 0;
+    const bool failing
+        = m_failing || (type == 0xA1 && m_walkFailsAfter >= 0 && m_getNexts > m_walkFailsAfter);
+    int status = failing ? GenErr : 0;
+    int index = failing ? 1 : 0;
     QByteArray bindings;
     for (qsizetype k = 0; k < names.size() && status == 0; ++k) {
         Oid name = names.at(k);

@@ -21,14 +21,17 @@ class UnitTableAgent : public QObject
 public:
     struct Unit
     {
-        int id = 1;
+        quint32 id = 1;
         bool exists = true;
         QString model;
         int ports = 24;
         QByteArray leds = QByteArray(108, '\x03');
+        // Rows more of the same unit, indexed id.1, id.2, ...: a table that
+        // goes on without ever passing the unit.
+        int repeats = 0;
 
         // A 50-port unit of model showing leds.
-        static Unit WithLeds(int id, const QString &model, const QByteArray &leds)
+        static Unit WithLeds(quint32 id, const QString &model, const QByteArray &leds)
         {
             return Unit {id, true, model, 50, leds};
         }
@@ -37,12 +40,15 @@ public:
     UnitTableAgent();
 
     void setUnits(const QList<Unit> &units);
-    void setLedStatus(int unit, const QByteArray &octets);
+    void setLedStatus(quint32 unit, const QByteArray &octets);
     // Every request is answered with genErr while set.
     void setFailing(bool failing) { m_failing = failing; }
+    // Every get-next after the first steps is answered with genErr; -1 never.
+    void setFailingWalkAfter(int steps) { m_walkFailsAfter = steps; }
 
     quint16 port() const { return m_socket.localPort(); }
     int requests() const { return m_requests; }
+    int getNextRequests() const { return m_getNexts; }
 
 private:
     using Oid = std::vector<quint32>;
@@ -58,5 +64,7 @@ private:
     QUdpSocket m_socket;
     std::map<Oid, Value> m_objects;
     bool m_failing = false;
+    int m_walkFailsAfter = -1;
     int m_requests = 0;
+    int m_getNexts = 0;
 };

@@ -3,12 +3,14 @@
 
 #include "CvSNMPRequest2Leds.h"
 #include "CvSNMPSession.h"
+#include "FakeAgent.h"
 #include "FakeMainWindow.h"
 #include "PortButton.h"
 #include "SimulatorProcess.h"
 #include "StackDiscovery.h"
 #include "TPanelForm.h"
 #include "UnitTableAgent.h"
+#include "UnitTableBinding.h"
 
 #include <QContextMenuEvent>
 #include <QTemporaryDir>
@@ -21,7 +23,7 @@ Q_DECLARE_METATYPE(QList<Unit>)
 
 namespace {
 
-Unit unit(int id, const QString &model, int ports = 24, bool exists = true)
+Unit unit(quint32 id, const QString &model, int ports = 24, bool exists = true)
 {
     Unit u;
     u.id = id;
@@ -45,6 +47,23 @@ QList<int> tagsOf(const QList<QAbstractButton *> &buttons)
     for (const QAbstractButton *b : buttons)
         tags.append(PortNumberOf(b));
     return tags;
+}
+
+QList<int> unitNumbers(const QList<QWidget *> &panels)
+{
+    QList<int> units;
+    for (QWidget *panel : panels)
+        units.append(static_cast<TPanelForm *>(panel)->UnitNumber());
+    return units;
+}
+
+// Units first to last, each of model.
+QList<Unit> units(quint32 first, quint32 last, const QString &model = QStringLiteral("TRV-8170QL"))
+{
+    QList<Unit> list;
+    for (quint32 id = first; id <= last; ++id)
+        list.append(unit(id, model));
+    return list;
 }
 
 QList<int> range(int first, int last)
@@ -76,6 +95,10 @@ private slots:
     void unitRows_data();
     void unitRows();
     void agentThatDoesNotAnswer();
+    void refusedUnitWalk_data();
+    void refusedUnitWalk();
+    void unitTableOutsideTheStack_data();
+    void unitTableOutsideTheStack();
     void addressThatDoesNotResolve_data();
     void addressThatDoesNotResolve();
     void captionThatIsNoNumber();
@@ -205,7 +228,7 @@ void TstDiscovery::unitRows()
     for (int k = 0; k < main.panels.size(); ++k) {
         auto *panel = static_cast<TPanelForm *>(main.panels.at(k));
         QCOMPARE(panel->y(), 92 * k);
-        QCOMPARE(panel->UnitNumber(), units.at(k).id);
+        QCOMPARE(panel->UnitNumber(), int(units.at(k).id));
         // A panel of no model of its own is named after the unit's model.
         if (classes.at(k) == QLatin1String("TPanelGenericForm"))
             QCOMPARE(panel->windowTitle(), units.at(k).model);
@@ -218,6 +241,7 @@ void TstDiscovery::unitRows()
         main.menu->hide();
     }
     QCOMPARE(main.rmonReads, 1);
+    QVERIFY(main.note->isHidden());
 }
 
 void TstDiscovery::agentThatDoesNotAnswer()
@@ -233,6 +257,120 @@ void TstDiscovery::agentThatDoesNotAnswer()
     QCOMPARE(main.portButtons.size(), 0);
     QCOMPARE(main.window.height(), FakeMainWindow::StartHeight);
     QCOMPARE(main.rmonReads, 1);
+}
+
+// clang-format off
+void TstDiscovery::refusedUnitWalk_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<int>("errorIndex");
+    QTest::newRow("v2c noSuchName") << 1 << 1;
+    QTest::newRow("v1 noSuchName naming no binding") << 0 << 99;
+}
+// clang-format on
+
+// An agent that refuses every step is no empty stack.
+void TstDiscovery::refusedUnitWalk()
+{
+    QFETCH(int, version);
+    QFETCH(int, errorIndex);
+    FakeAgent agent(FakeAgent::Mode::NoSuchName, {1, 3, 6, 1, 4, 1, 9});
+    agent.setErrorIndex(errorIndex);
+    useAgent(agent.port());
+    SessionDefaults().security.version = quint8(version);
+    FakeMainWindow main;
+    DiscoverStack(main);
+
+    QVERIFY2(main.status->text().startsWith("Get: (SNMP) Variable does not exist!"),
+        qPrintable(main.status->text()));
+    QCOMPARE(main.panels.size(), 0);
+    QCOMPARE(agent.requests(), 1);
+    QCOMPARE(main.rmonReads, 1);
+}
+
+// clang-format off
+void TstDiscovery::unitTableOutsideTheStack_data()
+{
+    QTest::addColumn<QList<Unit>>("table");
+    QTest::addColumn<int>("walkFailsAfter");
+    QTest::addColumn<QList<int>>("panels");
+    QTest::addColumn<QString>("line"); // how the first status panel begins
+    QTest::addColumn<QString>("note"); // the rows left out, in the note panel
+    QTest::addColumn<int>("steps"); // get-next requests at most
+
+    const QString ok = QStringLiteral("Get: (CvSNMP++) Ok!");
+    QTest::newRow("units 0, 13 and 4294967295")
+        << QList<Unit> {unit(0, "TRV-8170QL"), unit(1, "TRV-8170QL"), unit(2, "TRM6140QL*"),
+               unit(13, "TRV-8170QL"), unit(4294967295u, "TRV-8170QL")}
+        << -1 << QList<int> {1, 2} << ok
+        << "Units outside 1 to 12 left out: 0, 13 (the table was read no further)." << 4;
+    QTest::newRow("unit 4294967295 is no unit -1")
+        << QList<Unit> {unit(3, "TRV-8170QL"), unit(4294967295u, "TRV-8170QL")} << -1
+        << QList<int> {3} << ok
+        << "Units outside 1 to 12 left out: 4294967295 (the table was read no further)." << 2;
+    QTest::newRow("a few thousand units")
+        << units(1, 3000) << -1 << range(1, 12) << ok
+        << "Units outside 1 to 12 left out: 13 (the table was read no further)." << 13;
+    QTest::newRow("a unit table that never passes a unit")
+        << QList<Unit> {Unit {5, true, "TRV-8170QL", 50, QByteArray(108, '\x03'), 5000}} << -1
+        << QList<int> {5} << ok
+        << "31 more rows of units already read left out (units 5). The unit table was read no "
+           "further than its first 32 rows." << UnitTableBinding::MaxRows;
+    QTest::newRow("a failure after a row left out")
+        << units(0, 4) << 2 << QList<int> {1}
+        << "Get: (SNMP) Cannot perform operation, General Error!"
+        << "Units outside 1 to 12 left out: 0." << 3;
+}
+// clang-format on
+
+// A stack has units 1 to 12: rows of other units get no panel and no LED
+// poll, the walk goes no further than the stack, and a status panel of its
+// own says what was left out beside the walk's own result.
+void TstDiscovery::unitTableOutsideTheStack()
+{
+    QFETCH(QList<Unit>, table);
+    QFETCH(int, walkFailsAfter);
+    QFETCH(QList<int>, panels);
+    QFETCH(QString, line);
+    QFETCH(QString, note);
+    QFETCH(int, steps);
+
+    UnitTableAgent agent;
+    agent.setUnits(table);
+    agent.setFailingWalkAfter(walkFailsAfter);
+    useAgent(agent.port());
+    FakeMainWindow main;
+    // The panels' LED reads write their own lines there next.
+    QString walkLine;
+    main.onBinding = [&main, &walkLine](CvSNMPRequest2Edits *binding) {
+        QObject::connect(binding, &CvSNMPRequest2Controls::OnReadDone, binding,
+            [&main, &walkLine] { walkLine = main.status->text(); });
+    };
+    DiscoverStack(main);
+
+    QCOMPARE(unitNumbers(main.panels), panels);
+    QCOMPARE(main.unitList->topLevelItemCount(), panels.size());
+    QVERIFY2(walkLine.startsWith(line), qPrintable(walkLine));
+    QCOMPARE(main.note->text(), note);
+    QVERIFY(!main.note->isHidden());
+    QVERIFY2(
+        agent.getNextRequests() <= steps, qPrintable(QString::number(agent.getNextRequests())));
+    QCOMPARE(main.rmonReads, 1);
+
+    // The port grids read the list again when it is empty: the units of
+    // the stack, no other row.
+    agent.setFailingWalkAfter(-1);
+    main.unitList->clear();
+    QVERIFY(main.UnitListBinding()->Read());
+    QTRY_VERIFY_WITH_TIMEOUT(!main.UnitListBinding()->IsBusy(), 10000);
+    QStringList inStack;
+    for (const Unit &u : std::as_const(table))
+        if (u.id >= 1 && u.id <= 12)
+            inStack.append(QString::number(u.id));
+    QStringList listed;
+    for (int r = 0; r < main.unitList->topLevelItemCount(); ++r)
+        listed.append(main.unitList->topLevelItem(r)->text(0));
+    QCOMPARE(listed, inStack);
 }
 
 void TstDiscovery::addressThatDoesNotResolve_data()

@@ -118,8 +118,10 @@ private slots:
     void engineErrors_data();
     void engineErrors();
     void timeoutMessage();
-    void misbehavingAgentEndsWalk_data();
-    void misbehavingAgentEndsWalk();
+    void misbehavingAgentStopsWalk_data();
+    void misbehavingAgentStopsWalk();
+    void refusalIsNoEnd_data();
+    void refusalIsNoEnd();
     void destroyWithUnansweredRequest();
     void substituteAndDerived();
     void outOfScopeRules_data();
@@ -539,7 +541,7 @@ void TstRequest::timeoutMessage()
 }
 
 // clang-format off
-void TstRequest::misbehavingAgentEndsWalk_data()
+void TstRequest::misbehavingAgentStopsWalk_data()
 {
     QTest::addColumn<int>("mode");
     QTest::newRow("repeated OID") << int(FakeAgent::Mode::RepeatOid);
@@ -547,7 +549,9 @@ void TstRequest::misbehavingAgentEndsWalk_data()
 }
 // clang-format on
 
-void TstRequest::misbehavingAgentEndsWalk()
+// An answer in the column but not past the OID asked from stops the walk
+// with its own error, the row before it read; it is not the column's end.
+void TstRequest::misbehavingAgentStopsWalk()
 {
     QFETCH(int, mode);
     FakeAgent agent(FakeAgent::Mode(mode), {1, 3, 6, 1, 4, 1, 9, 9});
@@ -559,9 +563,61 @@ void TstRequest::misbehavingAgentEndsWalk()
     CvSNMPRequest r;
     r.SetVarList(column, MVT_FMV, 0);
     const Walk w = walk(r, 0);
-    QCOMPARE(w.code, 0);
+    QCOMPARE(w.code, EngineCode::OutOfOrder);
     QCOMPARE(w.rows.size(), 1);
     QCOMPARE(agent.requests(), 2);
+
+    QObject owner;
+    CvSNMPError last;
+    int rows = 0;
+    CvSNMPCompletion step = [&](const CvSNMPError &e, CvSNMPVarList &) {
+        last = e;
+        if (e.code == 0 && !e.finished) {
+            ++rows;
+            r.GetAsync(step, &owner, false);
+        }
+    };
+    r.GetAsync(step, &owner, true);
+    QTRY_VERIFY_WITH_TIMEOUT(last.finished, 5000);
+    QCOMPARE(rows, 1);
+    QCOMPARE(last.code, EngineCode::OutOfOrder);
+    QVERIFY2(last.message.contains("out of order"), qPrintable(last.message));
+}
+
+// clang-format off
+void TstRequest::refusalIsNoEnd_data()
+{
+    QTest::addColumn<int>("version");
+    QTest::addColumn<int>("errorIndex");
+    QTest::addColumn<int>("code");
+    QTest::newRow("v1, each column at the end of the view") << 0 << 1 << 0;
+    QTest::newRow("v2c noSuchName") << 1 << 1 << -102;
+    QTest::newRow("v1, index past the bindings") << 0 << 99 << -102;
+    QTest::newRow("v1, index 0") << 0 << 0 << -102;
+}
+// clang-format on
+
+// An agent refusing every get-next with noSuchName. Only SNMPv1 ends a
+// walk that way, and only for a column the error index names.
+void TstRequest::refusalIsNoEnd()
+{
+    QFETCH(int, version);
+    QFETCH(int, errorIndex);
+    QFETCH(int, code);
+    FakeAgent agent(FakeAgent::Mode::NoSuchName, {1, 3, 6, 1, 4, 1, 9, 9});
+    agent.setErrorIndex(errorIndex);
+    SessionDefaults().device.port = agent.port();
+    useVersion(version);
+    static const CvSNMPVar columns[] = {
+        {"1.3.6.1.4.1.9.9.1", "A", SyntaxInteger, AccessReadOnly},
+        {"1.3.6.1.4.1.9.9.2", "B", SyntaxInteger, AccessReadOnly},
+        {},
+    };
+    CvSNMPRequest r;
+    r.SetVarList(columns, MVT_FMV, 0);
+    const Walk w = walk(r, 0);
+    QCOMPARE(w.code, code);
+    QCOMPARE(w.rows, QStringList());
 }
 
 void TstRequest::destroyWithUnansweredRequest()
