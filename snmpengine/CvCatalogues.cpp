@@ -143,6 +143,8 @@ CvMessageTable &cvSnmpTable()
         "(CvSNMP++) Log database field not found!",
         "(CvSNMP++) Bad syntax for the history chart of log!",
         "(CvSNMP++) Unknown error code!",
+        "(CvSNMP++) The text \"[TEXT]\" has characters the switch cannot store: please use "
+        "Western European (Latin-1) characters only!",
     };
     return t;
 }
@@ -219,7 +221,7 @@ QString MessageOf(int code)
         return usmTable().Text(-code - 301);
     if (code >= -423 && code <= -401)
         return classTable().Text(-code - 401);
-    if (code >= -528 && code <= -501)
+    if (code >= -500 - cvSnmpTable().BuiltInCount() + 1 && code <= -501)
         return cvSnmpTable().Text(-code - 500);
     return cvSnmpTable().Text(28);
 }
