@@ -92,6 +92,24 @@ Filtered filter(const EditConstraint_s &c, const QString &text, int cursor)
     return f;
 }
 
+// Holds the operator's typing to the length: the characters typed last
+// (those just before the cursor) that would make the text longer than both
+// the limit and the text before this change are taken out again. A longer
+// text the program set may be shortened, never lengthened. Number lists
+// count numbers, which the exit check does.
+void limitLength(const EditConstraint_s &c, qsizetype before, Filtered &f, int &cursor)
+{
+    if (c.maxLength <= 0 || c.type == 'n')
+        return;
+    const qsizetype excess = f.text.size() - std::max<qsizetype>(c.maxLength, before);
+    if (excess <= 0)
+        return;
+    const qsizetype from = std::clamp<qsizetype>(cursor - excess, 0, f.text.size() - excess);
+    f.text.remove(from, excess);
+    cursor = int(from);
+    f.refused = true;
+}
+
 // Moves the focus from the edit to the next control of its window that
 // takes focus by Tab, as the Tab key would. Queued, so the change handler
 // that asks for it has finished before the exit check of the edit runs.
@@ -156,14 +174,13 @@ void CvEditConstraint::AddConstraint(const QString &specifier, QLineEdit *edit)
     c->flags = spec.flags;
     c->exitChar = spec.exitChar;
 
+    c->lastText = edit->text();
+
     if (spec.width > 0)
         edit->setFixedWidth(spec.width);
-    // 0 means "no limit" here; a QLineEdit reads 0 as "nothing may be typed".
-    // For a number list the length is a count of numbers, which the exit
-    // check enforces: as a limit on characters it would refuse every list
-    // of that many numbers ("1,2,3,4" has seven characters).
-    const bool limitsCharacters = spec.maxLength > 0 && spec.type != 'n';
-    edit->setMaxLength(limitsCharacters ? spec.maxLength : 32767);
+    // The edit's own maximum would also cut the texts the program sets: the
+    // change handler limits typing instead (limitLength).
+    edit->setMaxLength(32767);
 
     CvEditHandlers *handlers = CvEditHandlers::For(edit);
     c->previousOnChange = handlers->onChange;
@@ -197,8 +214,28 @@ EditConstraint_s *CvEditConstraint::Find(const QLineEdit *edit) const
 
 void CvEditConstraint::RememberText(QLineEdit *edit)
 {
-    if (EditConstraint_s *c = Find(edit))
-        c->accepted = edit->text();
+    if (EditConstraint_s *c = Find(edit)) {
+        c->accepted = c->read = edit->text();
+        c->hasRead = true;
+        c->blank = false;
+    }
+}
+
+void CvEditConstraint::Blank(QLineEdit *edit)
+{
+    edit->clear();
+    if (EditConstraint_s *c = Find(edit)) {
+        c->accepted.clear();
+        c->read.clear();
+        c->hasRead = false;
+        c->blank = true;
+    }
+}
+
+bool CvEditConstraint::IsBlank(const QLineEdit *edit) const
+{
+    const EditConstraint_s *c = Find(edit);
+    return c && c->blank && edit->text().isEmpty();
 }
 
 void CvEditConstraint::EditChange(QLineEdit *edit)
@@ -209,15 +246,26 @@ void CvEditConstraint::EditChange(QLineEdit *edit)
         return;
     const QPointer<QLineEdit> guard(edit);
     EditConstraint_s *c = Find(edit);
-    if (!c || edit->text().isEmpty() || isEngineMarker(edit->text()))
+    if (!c)
+        return;
+    const qsizetype before = std::exchange(c->lastText, edit->text()).size();
+    if (edit->text().isEmpty() || isEngineMarker(edit->text()))
         return;
 
+    // Typed, pasted or deleted by the operator; setText clears the mark.
+    const bool typed = edit->isModified();
     const int cursor = edit->cursorPosition();
-    const Filtered f = filter(*c, edit->text(), cursor);
+    Filtered f = filter(*c, edit->text(), cursor);
+    int kept = cursor - f.removedBeforeCursor;
+    if (typed)
+        limitLength(*c, before, f, kept);
     if (f.text != edit->text()) {
+        c->lastText = f.text;
         const QScopedValueRollback<bool> busy(m_inChange, true);
         edit->setText(f.text);
-        edit->setCursorPosition(cursor - f.removedBeforeCursor);
+        edit->setCursorPosition(kept);
+        if (typed)
+            edit->setModified(true); // still the operator's text
     }
     if (f.refused)
         QApplication::beep();
@@ -314,16 +362,20 @@ bool CvEditConstraint::EditExit(QLineEdit *edit)
     const QPointer<QLineEdit> guard(edit);
     EditConstraint_s *c = Find(edit);
     const QString text = edit->text();
-    if (!c || isEngineMarker(text))
+    // Nothing to check in a text the operator cannot change (a counter in a
+    // read-only edit may pass any range), and the value read goes back as
+    // it came, whatever its length or range.
+    if (!c || isEngineMarker(text) || edit->isReadOnly())
         return true;
+    const bool asRead = c->hasRead && text == c->read;
     if (text.isEmpty()) {
-        if (!(c->flags & CvFormatSpecifier::NotEmpty))
+        if (asRead || !(c->flags & CvFormatSpecifier::NotEmpty))
             return true;
         fail(*c, CommonMessage(CommonEmptyNotAllowed));
         return false;
     }
     QString message;
-    if (!exitCheck(*c, message)) {
+    if (!asRead && !exitCheck(*c, message)) {
         fail(*c, message);
         return false;
     }

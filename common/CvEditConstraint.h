@@ -24,7 +24,11 @@ struct EditConstraint_s
     qint32 maxLength = 0; // 0 = no limit
     quint8 flags = 0; // CvFormatSpecifier::Flag
     char exitChar = 0;
-    QString accepted; // last text that passed the exit check
+    QString accepted; // last text that passed the exit check, or was read
+    QString read; // the text RememberText last saw: a value read, never checked
+    bool hasRead = false;
+    bool blank = false; // emptied by Blank: showing no value
+    QString lastText; // the text after the last change, for the length limit
     CvEditHandlers::Handler previousOnChange;
     CvEditHandlers::Handler previousOnExit;
 };
@@ -34,9 +38,14 @@ struct EditConstraint_s
 // when the focus leaves the edit, the whole text is checked against length,
 // count and range, and a failing text is answered with a message box (the
 // program's file name as caption, owner as parent), replaced by the last
-// accepted text, and the focus is put back. The edit's maximum length is
-// the specifier's length, except for number lists, whose length counts
-// numbers.
+// accepted text, and the focus is put back.
+//
+// The length option limits what the operator types, not what the program
+// shows: a longer text set from a value read stays whole (the edit's own
+// maximum length is left at its default), and the operator may shorten it.
+// A text the program remembered as read (RememberText) and a read-only edit
+// are never exit-checked: writing back what was read is always allowed, and
+// a failing check gives the text read back rather than an empty edit.
 //
 // Handlers: AddConstraint takes over the edit's change and exit handlers
 // (CvEditHandlers) and keeps the window's ones as previousOnChange and
@@ -68,10 +77,13 @@ public:
     // The first constraint of the edit, or nullptr.
     EditConstraint_s *Find(const QLineEdit *edit) const;
 
-    // Makes the edit's current text its last accepted one, for callers that
-    // fill an edit from a trusted source and want that text restored on a
-    // failing exit.
+    // Makes the edit's current text a value read: its last accepted text,
+    // given back on a failing exit, and never checked while it stands.
     void RememberText(QLineEdit *edit);
+    // Empties the edit as showing no value (nothing read, nothing chosen):
+    // it is blank (IsBlank) until a text is typed or read into it.
+    void Blank(QLineEdit *edit);
+    bool IsBlank(const QLineEdit *edit) const;
 
     QWidget *owner() const { return m_owner; }
     bool rememberAccepted() const { return m_rememberAccepted; }

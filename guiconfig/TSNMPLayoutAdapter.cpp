@@ -380,9 +380,10 @@ void TSNMPLayoutAdapter::EditAction(QWidget *)
             b.control->setEnabled(true);
     }
     if (!rowSelected) {
+        // No row, no values: a field left empty is not written.
         for (const CvBoundControl &b : bindings)
             if (auto *edit = qobject_cast<QLineEdit *>(b.control))
-                edit->clear();
+                request->constraints.Blank(edit);
     } else {
         // The index of the row being edited cannot be changed.
         for (int i = 0; i < indexCount && i < int(bindings.size()); ++i) {
@@ -414,7 +415,8 @@ void TSNMPLayoutAdapter::AddAction(QWidget *)
         if (b.includeBox)
             b.includeBox->setChecked(true);
         if (auto *edit = qobject_cast<QLineEdit *>(b.control)) {
-            edit->clear();
+            // Empty and not written unless the operator types a value.
+            request->constraints.Blank(edit);
             edit->setEnabled(true);
             edit->setReadOnly(false);
             edit->setPalette(QPalette());

@@ -136,7 +136,8 @@ std::optional<Source> Simulation::makeSource(const std::string &name, const std:
             const double total = rate * stack_.traffic(ctx.unit, ctx.port, seconds());
             auto v = static_cast<uint64_t>(total);
             // A 32-bit counter wraps; it may start near the top to wrap soon.
-            return number(wide ? v : ((v + options_.counterBase) & 0xFFFFFFFFu));
+            return number(
+                wide ? v + options_.counter64Base : ((v + options_.counterBase) & 0xFFFFFFFFu));
         };
     }
     if (name == "row-count") // row-count:TABLE

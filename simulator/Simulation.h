@@ -19,6 +19,7 @@ struct SimulationOptions
     int shortVlan = 0;
     int shortVlanOctets = 0;
     uint32_t counterBase = 0; // where the 32-bit traffic counters start
+    uint64_t counter64Base = 0; // where the 64-bit traffic counters start
 };
 
 class Simulation

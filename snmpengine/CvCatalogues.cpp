@@ -145,6 +145,8 @@ CvMessageTable &cvSnmpTable()
         "(CvSNMP++) Unknown error code!",
         "(CvSNMP++) The agent answered out of order, so the walk stopped; the rows read before "
         "it are kept.",
+        "(CvSNMP++) The text \"[TEXT]\" has characters the switch cannot store: please use "
+        "Western European (Latin-1) characters only!",
     };
     return t;
 }
@@ -221,7 +223,7 @@ QString MessageOf(int code)
         return usmTable().Text(-code - 301);
     if (code >= -423 && code <= -401)
         return classTable().Text(-code - 401);
-    if (code >= EngineCode::OutOfOrder && code <= -501)
+    if (code >= -500 - cvSnmpTable().BuiltInCount() + 1 && code <= -501)
         return cvSnmpTable().Text(-code - 500);
     return cvSnmpTable().Text(28);
 }

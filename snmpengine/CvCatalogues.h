@@ -37,7 +37,7 @@ QString CatalogueFileName(Catalogue table);
 bool LoadCatalogue(Catalogue table, const QString &fileName);
 
 // The message of an engine code: 0, -1..-18, -101..-118, -201..-217,
-// -301..-314, -401..-423, -501..-529; any other code gives the text of -528.
+// -301..-314, -401..-423, -501..-530; any other code gives the text of -528.
 QString MessageOf(int code);
 
 // The engine code of an SNMP library result (0 success, 1..18 PDU error
@@ -84,4 +84,7 @@ inline constexpr int Unknown = -528;
 // A walk step answered, in a column, with an OID not past the one asked
 // from: the agent went back or stood still, and the walk ends there.
 inline constexpr int OutOfOrder = -529;
+// Ours, after the described codes: a display string with a character
+// beyond Latin-1, which the switch's octets cannot carry.
+inline constexpr int NotLatin1 = -530;
 } // namespace EngineCode

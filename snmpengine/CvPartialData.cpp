@@ -274,7 +274,11 @@ void MergeParts(CvSNMPVarList &list, int i, const QList<CvValuePart> &parts)
             w.append(QByteArray(end - w.size(), '\0'));
         std::copy(p.cbegin(), p.cend(), w.begin() + part.offset);
     }
-    var.value = DisplayValue(var, TextOfOctets(var.syntax, w));
+    // An octet string written empty is an empty value, as one read is
+    // (StoreValue), not the mark of no value that would keep it unsent.
+    const bool emptyString
+        = w.isEmpty() && isVariableLength(var.syntax) && var.syntax != SyntaxObjectId;
+    var.value = DisplayValue(var, emptyString ? QString() : TextOfOctets(var.syntax, w));
 }
 
 bool BitOf(const QByteArray &octets, int bit)

@@ -70,6 +70,10 @@ void CvSNMPRequest2Edits::BindPart(int varIndex, int offset, qint32 subSyntax,
             radio->setItems(texts);
         }
     }
+    // A check box showing neither value (fillBinding) takes one of the two
+    // at the operator's first click.
+    if (auto *box = qobject_cast<QCheckBox *>(control))
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
     Binding &b = addBinding(varIndex, offset, subSyntax, list);
     b.controls.append(control);
     if (second)
@@ -307,13 +311,15 @@ void CvSNMPRequest2Edits::TakeControls()
             var.value.clear();
     takeSelectedRow();
     TakeControls(-1);
-    leaveOutEmptyComboBoxes();
+    leaveOutUnchosen();
 }
 
-// A variable shown only in combo boxes that show no item has no value to
-// send: it is left out of this write, as the agent's value is nobody's
-// choice to change. Index variables address the row and always go.
-void CvSNMPRequest2Edits::leaveOutEmptyComboBoxes()
+// A variable whose controls all show no value anybody read or chose (a
+// combo box or radio group without an item, a check box in neither state,
+// edits the program emptied) has no value to send: it is left out of this
+// write, as the agent's value is nobody's choice to change. Index variables
+// address the row and always go.
+void CvSNMPRequest2Edits::leaveOutUnchosen()
 {
     CvSNMPVarList &list = request.varList;
     const int first = list.IsTableKind() ? list.indexCount : 0;
@@ -321,15 +327,14 @@ void CvSNMPRequest2Edits::leaveOutEmptyComboBoxes()
         if (!list.IsSendable(i))
             continue;
         bool bound = false;
-        bool empty = true;
+        bool unchosen = true;
         for (const Binding &b : bindings) {
             if (b.varIndex != i || !b.controls.value(0))
                 continue;
             bound = true;
-            const auto *combo = qobject_cast<QComboBox *>(b.controls.value(0));
-            empty = empty && combo && combo->currentIndex() < 0 && b.controls.size() == 1;
+            unchosen = unchosen && showsNoChoice(b);
         }
-        if (bound && empty) {
+        if (bound && unchosen) {
             list.Var(i).access |= AccessInvalid;
             m_leftOut.append(i);
         }

@@ -127,11 +127,16 @@ private:
     void takeSelectedRow();
     void setControlsEnabled(bool enabled);
     void fillBinding(const Binding &b);
-    bool blankControls(const Binding &b) const;
+    bool blankControls(const Binding &b);
     bool leftBlank(const Binding &b) const;
+    // The binding shows no value anybody read or chose: a combo box or radio
+    // group without an item, a check box in neither state, edits emptied by
+    // the program (CvEditConstraint::Blank) and left so.
+    bool showsNoChoice(const Binding &b) const;
+    void refuseEmpty(const Binding &b, const CvSNMPVariable &var) const;
     CvValuePart takeBinding(const Binding &b) const;
     void flushRows();
-    void leaveOutEmptyComboBoxes();
+    void leaveOutUnchosen();
 
     QList<int> m_rowColumns; // the variable of each column, for the read running
     std::vector<std::unique_ptr<QTreeWidgetItem>> m_pendingRows;

@@ -1,7 +1,9 @@
 #include "CvSNMPRequest2Edits.h"
 
 #include "CvCatalogues.h"
+#include "CvCommonMessages.h"
 #include "CvEditSplit.h"
+#include "CvFormatSpecifier.h"
 #include "CvOptionListWidgets.h"
 #include "CvRadioGroup.h"
 
@@ -30,6 +32,26 @@ int entryIndex(const CvOptionList &options, const QString &text)
 QLineEdit *secondEdit(const CvSNMPRequest2Edits::Binding &b)
 {
     return b.controls.size() > 1 ? qobject_cast<QLineEdit *>(b.controls.at(1)) : nullptr;
+}
+
+// A check box shows one of two values; any other (a value the list does not
+// know, no value at all) shows as neither, partially checked, until the
+// operator clicks the box (BindPart makes it a two-state box again then).
+void showState(QCheckBox *box, int state)
+{
+    if (state < 0) {
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked);
+        return;
+    }
+    box->setTristate(false);
+    box->setChecked(state > 0);
+}
+
+bool isOctetSyntax(qint32 syntax)
+{
+    return syntax == SyntaxBitString || syntax == SyntaxOctetString || syntax == SyntaxOpaque
+        || syntax == SyntaxMacAddress || syntax == SyntaxDisplayString;
 }
 
 } // namespace
@@ -64,11 +86,14 @@ void CvSNMPRequest2Edits::fillBinding(const Binding &b)
                 if (auto *bit = qobject_cast<QCheckBox *>(b.controls.at(k)))
                     bit->setChecked(bits.at(k));
         } else if (b.options) {
-            box->setChecked(entryIndex(*b.options, text) > 0);
+            showState(box, entryIndex(*b.options, text));
         } else {
             if (!isBooleanSyntax(b.subSyntax))
                 RaiseEngine(EngineCode::BadPartialSyntax);
-            box->setChecked(text == QLatin1String("true"));
+            showState(box,
+                text == QLatin1String("true")        ? 1
+                    : text == QLatin1String("false") ? 0
+                                                     : -1);
         }
     } else if (auto *combo = qobject_cast<QComboBox *>(first)) {
         SelectInComboBox(*b.options, combo, text);
@@ -82,8 +107,11 @@ void CvSNMPRequest2Edits::fillBinding(const Binding &b)
     } else if (auto *radio = qobject_cast<CvRadioGroup *>(first)) {
         SelectInRadioGroup(*b.options, radio->buttonGroup(), text);
     } else if (auto *edit = qobject_cast<QLineEdit *>(first)) {
+        // Each edit remembers the text read, which a write sends back as it
+        // is and a failing exit check gives back.
         if (b.controls.size() == 1) {
             edit->setText(text);
+            constraints.RememberText(edit);
             return;
         }
         const std::optional<QStringList> pieces
@@ -91,8 +119,10 @@ void CvSNMPRequest2Edits::fillBinding(const Binding &b)
         if (!pieces)
             return; // no value: the edits keep what they show
         for (qsizetype k = 0; k < pieces->size() && k < b.controls.size(); ++k)
-            if (auto *piece = qobject_cast<QLineEdit *>(b.controls.at(k)))
+            if (auto *piece = qobject_cast<QLineEdit *>(b.controls.at(k))) {
                 piece->setText(pieces->at(k));
+                constraints.RememberText(piece);
+            }
     } else {
         RaiseEngine(EngineCode::BadControlType);
     }
@@ -101,7 +131,7 @@ void CvSNMPRequest2Edits::fillBinding(const Binding &b)
 // A variable without a value shows as empty edits and a combo box without
 // a choice. False for the other controls, which are filled as usual (a
 // radio group then has no choice, a label shows the text).
-bool CvSNMPRequest2Edits::blankControls(const Binding &b) const
+bool CvSNMPRequest2Edits::blankControls(const Binding &b)
 {
     QWidget *first = b.controls.value(0);
     if (auto *combo = qobject_cast<QComboBox *>(first))
@@ -110,8 +140,46 @@ bool CvSNMPRequest2Edits::blankControls(const Binding &b) const
         return false;
     for (const QPointer<QWidget> &control : b.controls)
         if (auto *edit = qobject_cast<QLineEdit *>(control))
-            edit->clear();
+            constraints.Blank(edit);
     return true;
+}
+
+bool CvSNMPRequest2Edits::showsNoChoice(const Binding &b) const
+{
+    QWidget *first = b.controls.value(0);
+    if (auto *combo = qobject_cast<QComboBox *>(first))
+        return combo->currentIndex() < 0 && b.controls.size() == 1;
+    if (auto *radio = qobject_cast<CvRadioGroup *>(first))
+        return radio->itemIndex() < 0;
+    if (auto *box = qobject_cast<QCheckBox *>(first))
+        return b.bitNumbers.isEmpty() && box->checkState() == Qt::PartiallyChecked;
+    if (!qobject_cast<QLineEdit *>(first))
+        return false;
+    for (const QPointer<QWidget> &control : b.controls) {
+        const auto *edit = qobject_cast<QLineEdit *>(control);
+        if (edit && !constraints.IsBlank(edit))
+            return false;
+    }
+    return true;
+}
+
+// An octet string the operator emptied goes out empty, unless the variable
+// cannot be empty: a MAC address, or an edit whose format asks for a text
+// (not empty, or of an exact length). That is refused before anything is
+// sent, naming the variable.
+void CvSNMPRequest2Edits::refuseEmpty(const Binding &b, const CvSNMPVariable &var) const
+{
+    const auto *edit = qobject_cast<QLineEdit *>(b.controls.value(0));
+    if (!edit || b.controls.size() != 1 || b.offset != 0 || b.subSyntax != var.syntax
+        || !isOctetSyntax(var.syntax) || !edit->text().isEmpty() || constraints.IsBlank(edit))
+        return;
+    const EditConstraint_s *c = constraints.Find(edit);
+    const bool needsText = c
+        && ((c->flags & CvFormatSpecifier::NotEmpty)
+            || ((c->flags & CvFormatSpecifier::ExactLength) && c->maxLength > 0));
+    if (needsText || var.syntax == SyntaxMacAddress)
+        RaiseCommon(CommonEmptyNotAllowed,
+            CommonMessage(CommonEmptyNotAllowed) + QStringLiteral(" (%1)").arg(var.label));
 }
 
 // Whether the operator left the controls of a variable without a value as
@@ -145,21 +213,28 @@ void CvSNMPRequest2Edits::TakeControls(int varIndex)
         bool blank = true;
         bool marked = false; // a control shows the text of no value for the whole
         QList<CvValuePart> parts;
-        for (const Binding &b : bindings)
-            if (b.varIndex == i && b.controls.value(0)) {
-                parts.append(takeBinding(b));
-                blank = blank && leftBlank(b);
-                marked = marked
-                    || (b.offset == 0 && b.subSyntax == var.syntax
-                        && IsAbsentValue(parts.constLast().text));
-            }
+        bool chosen = false; // some control shows a value read or chosen
+        for (const Binding &b : bindings) {
+            if (b.varIndex != i || !b.controls.value(0) || showsNoChoice(b))
+                continue;
+            chosen = true;
+            refuseEmpty(b, var);
+            parts.append(takeBinding(b));
+            blank = blank && leftBlank(b);
+            marked = marked
+                || (b.offset == 0 && b.subSyntax == var.syntax
+                    && IsAbsentValue(parts.constLast().text));
+        }
+        // Nothing to take: the value stays, and a write leaves it out.
+        if (!chosen)
+            continue;
         if (marked) {
             var.value = QStringLiteral("(NOTDONE)");
             continue;
         }
         // What the agent does not hold stays without a value, and out of
         // the write, unless the operator filled it in.
-        if (parts.isEmpty() || (absent && blank))
+        if (absent && blank)
             continue;
         if (absent)
             var.value.clear();

@@ -2,6 +2,7 @@
 
 #include "CvBinaryString.h"
 #include "CvCatalogues.h"
+#include "CvException.h"
 #include "CvExpression.h"
 #include "CvScan.h"
 
@@ -308,13 +309,36 @@ QString DottedQuadText(const QByteArray &o)
     return QString::asprintf("%u.%u.%u.%u", u(0), u(1), u(2), u(3));
 }
 
+bool IsHostName(QStringView text)
+{
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    if (text.isEmpty() || text.size() > 253)
+        return false;
+    QStringView last;
+    for (QStringView label : text.split(QLatin1Char('.'))) {
+        if (label.isEmpty() || label.size() > 63 || label.startsWith(QLatin1Char('-'))
+            || label.endsWith(QLatin1Char('-')))
+            return false;
+        for (QChar c : label)
+            if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != QLatin1Char('-')
+                && c != QLatin1Char('_'))
+                return false;
+        last = label;
+    }
+    // A resolver reads a last label of digits, or 0x and hexadecimal
+    // digits, as part of an address ("10.1.2" as 10.1.0.2).
+    static const QRegularExpression number(QStringLiteral("^(\\d+|0[xX][0-9a-fA-F]*)$"));
+    return !number.match(last.toString()).hasMatch();
+}
+
 QByteArray IpAddressOctets(const QString &text)
 {
-    if (auto quad = ParseDottedQuad(text))
-        return *quad;
     const QString host = text.trimmed();
+    if (auto quad = ParseDottedQuad(host))
+        return *quad;
     std::optional<QByteArray> resolved;
-    if (!host.isEmpty())
+    if (IsHostName(host))
         resolved = hostResolver() ? hostResolver()(host) : systemResolve(host);
     if (!resolved || resolved->size() != 4)
         RaiseEngine(EngineCode::BadAddress);
@@ -328,6 +352,10 @@ void SetHostResolver(CvHostResolver resolver)
 
 QByteArray CharOctets(const QString &text)
 {
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF)
+            throw CvException(FillPlaceholders(MessageOf(EngineCode::NotLatin1), {{"TEXT", text}}),
+                EngineCode::NotLatin1);
     return text.toLatin1();
 }
 

@@ -66,15 +66,21 @@ QString DottedQuadText(const QByteArray &fourOctets);
 
 // The four octets of an IPv4 address given as a dotted quad or a host
 // name, resolved. Throws the engine error -509 when the name does not
-// resolve to an IPv4 address.
+// resolve to an IPv4 address, and for a text that is neither a dotted quad
+// nor a host name ("10.1.2", "0x0A010203": the resolver would read them as
+// addresses nobody typed).
 QByteArray IpAddressOctets(const QString &text);
+// Labels of ASCII letters, digits, "-" and "_" joined by ".", the last of
+// them not a number.
+bool IsHostName(QStringView text);
 // Replaces host-name resolution (tests, fuzzing); an empty function
 // restores the system resolver.
 using CvHostResolver = std::function<std::optional<QByteArray>(const QString &host)>;
 void SetHostResolver(CvHostResolver resolver);
 
 // Display strings: each octet is one character (Latin-1), so any octets
-// read from the agent go back unchanged; characters beyond Latin-1 are sent
-// as "?". TextFromChars stops at the first zero octet.
+// read from the agent go back unchanged. A character beyond Latin-1 has no
+// octet: CharOctets throws the engine error -530 naming the text.
+// TextFromChars stops at the first zero octet.
 QByteArray CharOctets(const QString &text);
 QString TextFromChars(const QByteArray &octets);

@@ -94,6 +94,8 @@ private slots:
     void filtersWhileTyping();
     void keepsCursorWhenRefusing();
     void maxLengthStopsTyping();
+    void valueReadIsNeverChecked_data();
+    void valueReadIsNeverChecked();
     void exitCheckFails_data();
     void exitCheckFails();
     void exitCheckPasses_data();
@@ -162,15 +164,77 @@ void TstEditConstraint::keepsCursorWhenRefusing()
     QCOMPARE(w.edit->cursorPosition(), 3);
 }
 
+// The length holds what the operator types; a longer text the program sets
+// (a value read) is shown whole and may be shortened, never lengthened.
 void TstEditConstraint::maxLengthStopsTyping()
 {
     Window w;
     QVERIFY(w.ready());
     CvEditConstraint constraints(&w.window, true);
     constraints.AddConstraint("%s{l32}", w.edit);
-    QCOMPARE(w.edit->maxLength(), 32);
     w.type(QString(33, 'x'));
     QCOMPARE(w.edit->text(), QString(32, 'x'));
+
+    const QString read = QString(30, 'r') + "0123456789";
+    w.edit->setText(read);
+    constraints.RememberText(w.edit);
+    QCOMPARE(w.edit->text(), read);
+    w.edit->setCursorPosition(30);
+    QTest::keyClicks(w.edit, "ab");
+    QCOMPARE(w.edit->text(), read);
+    QCOMPARE(w.edit->cursorPosition(), 30);
+    QTest::keyClick(w.edit, Qt::Key_Backspace);
+    QCOMPARE(w.edit->text(), read.left(29) + read.mid(30));
+    QTest::keyClicks(w.edit, "a");
+    QCOMPARE(w.edit->text(), read.left(29) + read.mid(30));
+}
+
+// A value read passes its exit check as it is, and a read-only edit is not
+// checked at all; a text the operator typed that fails gives the value read
+// back, never an empty edit.
+void TstEditConstraint::valueReadIsNeverChecked_data()
+{
+    QTest::addColumn<QString>("specifier");
+    QTest::addColumn<QString>("read");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("counter beyond the signed range") << "%i"
+                                                     << "5000000123" << true << "";
+    QTest::newRow("number outside its range") << "%i{n1x4094l4}"
+                                              << "0" << false << "5000";
+    QTest::newRow("text longer than its length")
+        << "%s{l15}" << QString(20, 'a') << false << QString(16, 'b');
+    QTest::newRow("empty where a text is asked") << "%s{l4fn}"
+                                                 << "" << false << "abc";
+}
+
+void TstEditConstraint::valueReadIsNeverChecked()
+{
+    QFETCH(QString, specifier);
+    QFETCH(QString, read);
+    QFETCH(bool, readOnly);
+    QFETCH(QString, typed);
+    Window w;
+    QVERIFY(w.ready());
+    CvEditConstraint constraints(&w.window, true);
+    constraints.AddConstraint(specifier, w.edit);
+    w.edit->setReadOnly(readOnly);
+    w.edit->setText(read);
+    constraints.RememberText(w.edit);
+    BoxAnswerer answerer;
+    w.edit->setFocus();
+    w.leave();
+    QVERIFY(w.other->hasFocus());
+    QCOMPARE(answerer.texts, QStringList {});
+    QCOMPARE(w.edit->text(), read);
+    if (readOnly)
+        return;
+
+    w.edit->setFocus();
+    w.edit->setText(typed);
+    w.leave();
+    QCOMPARE(answerer.texts.size(), 1);
+    QCOMPARE(w.edit->text(), read);
 }
 
 // clang-format off
@@ -506,9 +570,9 @@ void TstEditConstraint::widthAndLength()
     constraints.AddConstraint("%s{w80}", w.edit);
     constraints.AddConstraint("%n,{n1x4094l4fn}", w.other);
     QCOMPARE(w.edit->width(), 80);
-    // No length: the edit takes as much as it always did.
+    // The edit takes as much as it always did: lengths hold typing only, and
+    // a number list's count limits numbers, not characters.
     QCOMPARE(w.edit->maxLength(), 32767);
-    // A number list's count limits numbers, not characters.
     QCOMPARE(w.other->maxLength(), 32767);
 }
 

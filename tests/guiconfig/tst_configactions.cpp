@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -72,6 +73,28 @@ const CvSNMPVar rmonVars[] = {
 };
 const CvControlBinding rmonBindings[] = {
     {KindEdit, "%i{n2x3l1}", &rmonVars[0]},
+    {},
+};
+
+// Edits whose lengths are shorter than values the agent may hold.
+const CvSNMPVar limitedVars[] = {
+    {"1.3.6.1.2.1.1.6", "Location", SyntaxDisplayString, AccessReadWrite},
+    {"1.3.6.1.2.1.17.4.2", "Aging Time", SyntaxInteger, AccessReadWrite},
+    {},
+};
+const CvControlBinding limitedBindings[] = {
+    {KindEdit, "%s{l15}", &limitedVars[0]},
+    {KindEdit, "%i{n10x1000l4}", &limitedVars[1]},
+    {},
+};
+
+// An address typed into one edit.
+const CvSNMPVar sntpVars[] = {
+    {PEN_OID(".12.10.11.2"), "Primary Server", SyntaxIpAddress, AccessReadWrite},
+    {},
+};
+const CvControlBinding sntpBindings[] = {
+    {KindEdit, "%s", &sntpVars[0]},
     {},
 };
 
@@ -225,6 +248,10 @@ private slots:
     void uncheckedIndexStillAddressesTheRow();
     void deleteDuringAWalkRereadsAfterIt();
     void closeWaitsAsleepAndDeaf();
+    void valuesReadGoBackWhole();
+    void counterBeyondTheSignedRangeInAnEditDialog();
+    void clearedKeyIsWrittenEmpty();
+    void shortenedAddressIsRefused();
 
 private:
     QString readScalar(
@@ -679,6 +706,128 @@ void TstConfigActions::closeWaitsAsleepAndDeaf()
     QVERIFY2(wakes.count() < 1000, qPrintable(QString("%1 wake-ups").arg(wakes.count())));
     QVERIFY2(cpu < elapsed / 2,
         qPrintable(QString("%1 ms of processor in %2 ms").arg(cpu).arg(elapsed)));
+}
+
+// Values longer than their edits' lengths are shown whole, and a Set that
+// changed nothing writes them back as they were read.
+void TstConfigActions::valuesReadGoBackWhole()
+{
+    const QString location = "building 7, floor 3, rack 12";
+    {
+        CvSNMPRequest r;
+        r.SetVarList(limitedVars, SVT_SV, 0);
+        r.varList.Var(0).value = location;
+        r.varList.Var(1).value = "300000";
+        r.Set(false);
+    }
+    auto form = BuildGeneratedWindow(descriptor("Limits", limitedVars, limitedBindings, SVT_SV, 0));
+    form->show();
+    QVERIFY(WaitIdle(*form));
+    CvBindingList &b = form->Bindings();
+    QCOMPARE(qobject_cast<QLineEdit *>(b[0].control)->text(), location);
+    QCOMPARE(qobject_cast<QLineEdit *>(b[1].control)->text(), QString("300000"));
+    QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
+    QVERIFY(WaitIdle(*form));
+    const QString memo = form->Body()->messagePanel->memo->toPlainText();
+    QVERIFY2(memo.contains("Set: (CvSNMP++) Ok!"), qPrintable(memo));
+    form->close();
+    QCOMPARE(readScalar("1.3.6.1.2.1.1.6"), location);
+    QCOMPARE(readScalar("1.3.6.1.2.1.17.4.2", {}, SyntaxInteger), QString("300000"));
+}
+
+// A 64-bit counter beyond the signed 32-bit range in the "%i" edit of an
+// edit dialog: leaving it raises no message box and keeps it whole.
+void TstConfigActions::counterBeyondTheSignedRangeInAnEditDialog()
+{
+    SimulatorProcess big({"--counter64-base", "5000000000"});
+    QVERIFY(big.isReady());
+    pointAt(big);
+    auto form = BuildGeneratedWindow(DescriptorAt("Basic Configuration > IF-MIB > IfX Table"));
+    form->show();
+    QVERIFY(WaitIdle(*form));
+    QTreeWidget *list = form->tablePanel->listView;
+    QTreeWidgetItem *row = rowWithCaption(list, "1");
+    QVERIFY(row);
+    clickRow(list, row);
+    bool shown = false;
+    QString box;
+    inNextDialog([&](QDialog *) {
+        shown = true;
+        auto *octets = qobject_cast<QLineEdit *>(form->Bindings()[6].control);
+        const QString read = octets->text();
+        QVERIFY2(read.toULongLong() >= 5000000000u, qPrintable(read));
+        answerMessageBox(&box);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(octets, &out);
+        QCOMPARE(octets->text(), read);
+    });
+    clickRow(list, row, true);
+    QVERIFY(shown);
+    QCOMPARE(box, QString());
+    form->close();
+}
+
+// An authentication key emptied in the edit dialog goes out as an empty
+// string, so a key can be cleared.
+void TstConfigActions::clearedKeyIsWrittenEmpty()
+{
+    const CvFormDescriptor &d
+        = DescriptorAt("Layer 3 Management > VRRP (RFC2787) > VRRP Operation");
+    const int key = 10;
+    WriteRow(d, {"1", "1"}, {{key, "0102030405060708"}});
+    QCOMPARE(ReadTable(d).value("1|1").value(key), QString("0102030405060708"));
+    auto form = BuildGeneratedWindow(d);
+    form->show();
+    QVERIFY(WaitIdle(*form));
+    CvBindingList &b = form->Bindings();
+    QTreeWidget *list = form->tablePanel->listView;
+    QTreeWidgetItem *row = nullptr;
+    for (int r = 0; r < list->topLevelItemCount() && !row; ++r) {
+        clickRow(list, list->topLevelItem(r));
+        if (qobject_cast<QLineEdit *>(b[1].control)->text() == "1")
+            row = list->topLevelItem(r);
+    }
+    QVERIFY(row);
+    QCOMPARE(qobject_cast<QLineEdit *>(b[key].control)->text(), QString("0102030405060708"));
+    bool shown = false;
+    inNextDialog([&](QDialog *dialog) {
+        shown = true;
+        QTest::mouseClick(dialog->findChild<QPushButton *>("clearChecksButton"), Qt::LeftButton);
+        b[key].includeBox->setChecked(true);
+        qobject_cast<QLineEdit *>(b[key].control)->clear();
+        QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+        QVERIFY(WaitIdle(*form));
+        const QString memo = dialog->findChild<QPlainTextEdit *>("messageMemo")->toPlainText();
+        QVERIFY2(!memo.contains("rror"), qPrintable(memo));
+    });
+    clickRow(list, row, true);
+    QVERIFY(shown);
+    form->close();
+    QCOMPARE(ReadTable(d).value("1|1").value(key), QString(""));
+}
+
+// An address shortened the way resolvers read ("10.1.2" as 10.1.0.2) is
+// refused with the address message; nothing goes to the agent.
+void TstConfigActions::shortenedAddressIsRefused()
+{
+    auto form = BuildGeneratedWindow(descriptor("SNTP", sntpVars, sntpBindings, SVT_SV, 0));
+    form->show();
+    QVERIFY(WaitIdle(*form));
+    const QString before = readScalar(PEN_OID(".12.10.11.2"), {}, SyntaxIpAddress);
+    auto *server = qobject_cast<QLineEdit *>(form->Bindings()[0].control);
+    QCOMPARE(server->text(), before);
+    server->setText("10.1.2");
+    const auto packets
+        = [this] { return readScalar("1.3.6.1.2.1.11.1", {}, SyntaxCounter).toInt(); };
+    const int first = packets();
+    QTest::mouseClick(barOf(*form)->setCheckedButton, Qt::LeftButton);
+    QVERIFY(WaitIdle(*form));
+    const int second = packets();
+    const QString memo = form->Body()->messagePanel->memo->toPlainText();
+    QVERIFY2(memo.contains("Set: (CvSNMP++) Invalid IP Address or DNS name!"), qPrintable(memo));
+    QCOMPARE(second - first, packets() - second); // the reads alone
+    form->close();
+    QCOMPARE(readScalar(PEN_OID(".12.10.11.2"), {}, SyntaxIpAddress), before);
 }
 
 QTEST_MAIN(TstConfigActions)

@@ -4,6 +4,7 @@
 
 #include "BindingWaits.h"
 #include "CvException.h"
+#include "CvRadioGroup.h"
 #include "CvSNMPRequest2Edits.h"
 #include "SimulatorProcess.h"
 
@@ -62,6 +63,14 @@ const CvSNMPVar targetAddresses[] = {
     {"1.3.6.1.6.3.12.1.2.1.1", "Name", SyntaxDisplayString, AccessNotAccessible | AccessImplied},
     {"1.3.6.1.6.3.12.1.2.1.4", "Timeout", SyntaxInteger, AccessReadWrite},
     {"1.3.6.1.6.3.12.1.2.1.6", "Tags", SyntaxDisplayString, AccessReadWrite},
+    {},
+};
+// A list that does not know the agent's RMON state, enabled (3).
+const CvIntOption onOffTable[] = {{1, "on"}, {2, "off"}, {0, nullptr}};
+const CvOptionList onOffList(onOffTable);
+const CvSNMPVar stateAndLocation[] = {
+    {PEN_OID(".11.59.8.2.1.2.3"), "Rmon State", SyntaxInteger, AccessReadWrite, &onOffList},
+    {"1.3.6.1.2.1.1.6", "Location", SyntaxDisplayString, AccessReadWrite},
     {},
 };
 enum { Vid, VlanName, Egress, Untagged, Status };
@@ -182,6 +191,8 @@ private slots:
     void readWhileBusyIsSkipped_data();
     void readWhileBusyIsSkipped();
     void absentValuesStayOutOfWrites();
+    void unknownChoiceStaysOutOfWrites_data();
+    void unknownChoiceStaysOutOfWrites();
 
 private:
     std::unique_ptr<SimulatorProcess> m_sim;
@@ -654,6 +665,52 @@ void TstBindingRequests::absentValuesStayOutOfWrites()
         QVERIFY(rows().contains("nms-syslog:(NOTDONE):" + tag));
     }
     QCOMPARE(rows(), before);
+}
+
+void TstBindingRequests::unknownChoiceStaysOutOfWrites_data()
+{
+    QTest::addColumn<bool>("radio");
+    QTest::newRow("check box") << false;
+    QTest::newRow("radio group") << true;
+}
+
+// A check box or radio group bound to a list that does not hold the
+// agent's value shows neither choice, and a write of the window's other
+// controls leaves that variable as the agent holds it.
+void TstBindingRequests::unknownChoiceStaysOutOfWrites()
+{
+    QFETCH(bool, radio);
+    const auto agentHolds = [] {
+        CvSNMPRequest r;
+        r.SetVarList(stateAndLocation, SVT_SV, 0);
+        r.varList.Var(0).options = nullptr; // the raw value
+        r.Get(true);
+        return r.varList.Var(0).value + "|" + r.varList.Var(1).value;
+    };
+    QVERIFY(agentHolds().startsWith("3|"));
+    QWidget window;
+    CvSNMPRequest2Edits binding(&window);
+    binding.asynchronous = false;
+    binding.SetVarList(stateAndLocation, SVT_SV, 0);
+    auto *box = new QCheckBox(&window);
+    auto *group = new CvRadioGroup(&window);
+    auto *location = new QLineEdit(&window);
+    binding.BindControl(0, radio ? static_cast<QWidget *>(group) : box);
+    binding.BindEdit(1, "%s", location);
+    QVERIFY(binding.Read());
+    if (radio)
+        QCOMPARE(group->itemIndex(), -1);
+    else
+        QCOMPARE(box->checkState(), Qt::PartiallyChecked);
+
+    const QString place = radio ? "rack 7" : "rack 8";
+    location->setText(place);
+    try {
+        binding.Write(false, true);
+    } catch (const CvException &e) {
+        QFAIL(qPrintable(e.message()));
+    }
+    QCOMPARE(agentHolds(), "3|" + place);
 }
 
 QTEST_MAIN(TstBindingRequests)

@@ -1,16 +1,19 @@
 // Filling controls from variables and taking them back, on real widgets and
 // without an agent: every control kind, bit lists over port lists, prefix
-// option lists and the binding errors.
+// option lists, the binding errors and what a write sends.
 
 #include "CvException.h"
 #include "CvRadioGroup.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvValueCodec.h"
+#include "CvVarBindings.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -25,7 +28,7 @@ const CvOptionList enableList(enableTable);
 const CvTextOption authPrefixTable[] = {{"1.3.6.1.6.3.10.1.1", "AUTH"}, {nullptr, nullptr}};
 const CvOptionList authPrefixList(authPrefixTable, CvOptionList::TextPrefixes);
 
-enum Var { Text, Number, Address, Mac, Ticks, State, Flag, Ports, Protocol };
+enum Var { Text, Number, Address, Mac, Ticks, State, Flag, Ports, Protocol, Key };
 const CvSNMPVar localVars[] = {
     {"1.3.9.1", "Text", SyntaxDisplayString, AccessReadWrite},
     {"1.3.9.2", "Number", SyntaxInteger, AccessReadWrite},
@@ -36,6 +39,7 @@ const CvSNMPVar localVars[] = {
     {"1.3.9.7", "Flag", SyntaxBoolean, AccessReadWrite},
     {"1.3.9.8", "Ports", SyntaxBitString, AccessReadWrite},
     {"1.3.9.9", "Protocol", SyntaxObjectId, AccessReadWrite, &authPrefixList},
+    {"1.3.9.10", "Key", SyntaxOctetString, AccessReadWrite},
     {},
 };
 
@@ -55,11 +59,20 @@ QString allBits()
     return numbers.join(',');
 }
 
+// The binding object with the hooks a write calls made callable.
+class Probe : public CvSNMPRequest2Edits
+{
+public:
+    using CvSNMPRequest2Edits::CvSNMPRequest2Edits;
+    using CvSNMPRequest2Edits::TakeControls;
+    using CvSNMPRequest2Edits::WriteSent;
+};
+
 // A window with a fresh binding object over the local variables.
 struct Window
 {
     QWidget window;
-    CvSNMPRequest2Edits binding {&window};
+    Probe binding {&window};
 
     Window() { binding.SetVarList(localVars, SVT_SV, 0); }
     QString &value(int i) { return binding.request.varList.Var(i).value; }
@@ -102,6 +115,27 @@ void setState(const QList<QWidget *> &controls, const QString &state)
 }
 
 using Action = std::function<void(Window &)>;
+using ControlAction = std::function<void(Window &, QWidget *)>;
+
+// The value a write would send, for comparing.
+QString sent(const CvSNMPValue &value)
+{
+    return ToDebugText(value);
+}
+
+QString octets(const QByteArray &o)
+{
+    return sent(CvSNMPValue::FromOctets(CvSNMPValue::OctetString, o));
+}
+
+// Answers the next message box with OK.
+void answerNextBox()
+{
+    QTimer::singleShot(0, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+}
 
 } // namespace
 
@@ -116,6 +150,8 @@ private slots:
     void prefixOptionList();
     void bindingErrors_data();
     void bindingErrors();
+    void whatAWriteSends_data();
+    void whatAWriteSends();
 };
 
 void TstControlBinding::fillAndTake_data()
@@ -353,6 +389,98 @@ void TstControlBinding::bindingErrors()
         raised = e.code();
     }
     QCOMPARE(raised, code);
+}
+
+// What a write takes from one control and sends, after the value read was
+// shown and the operator or the program did something: "-" when the
+// variable is left out of the write, else the value sent; or the message
+// that refuses the write before anything is sent.
+// clang-format off
+void TstControlBinding::whatAWriteSends_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("var");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("read");
+    QTest::addColumn<ControlAction>("action");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("error");
+
+    const auto cleared = ControlAction([](Window &, QWidget *c) {
+        qobject_cast<QLineEdit *>(c)->clear();
+    });
+    const QString refusal = "(CvCommon) Empty value is not allowed! (%1)";
+    QTest::newRow("refused typing gives the value read back")
+        << "edit" << int(Number) << "%i{n1x4094l4}" << "5"
+        << ControlAction([](Window &w, QWidget *c) {
+               auto *edit = qobject_cast<QLineEdit *>(c);
+               edit->setText("5000");
+               answerNextBox();
+               QVERIFY(!w.binding.constraints.EditExit(edit));
+           })
+        << sent(CvSNMPValue::FromInteger(5)) << "";
+    QTest::newRow("edit emptied by the program is not written")
+        << "edit" << int(Number) << "%i" << "5"
+        << ControlAction([](Window &w, QWidget *c) {
+               w.binding.constraints.Blank(qobject_cast<QLineEdit *>(c));
+           })
+        << "-" << "";
+    QTest::newRow("hexadecimal emptied goes out empty")
+        << "edit" << int(Key) << "%h" << "0A0B" << cleared << octets({}) << "";
+    QTest::newRow("hexadecimal of exact length emptied is refused")
+        << "edit" << int(Key) << "%h{l4f}" << "0A0B" << cleared << "" << refusal.arg("Key");
+    QTest::newRow("MAC address emptied is refused")
+        << "edit" << int(Mac) << "%s" << "0002A3FF0010" << cleared << "" << refusal.arg("Mac");
+    QTest::newRow("check box, boolean without a value")
+        << "check" << int(Flag) << "" << "(NULL)" << ControlAction([](Window &, QWidget *) {})
+        << "-" << "";
+}
+// clang-format on
+
+void TstControlBinding::whatAWriteSends()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, var);
+    QFETCH(QString, format);
+    QFETCH(QString, read);
+    QFETCH(ControlAction, action);
+    QFETCH(QString, expected);
+    QFETCH(QString, error);
+    Window w;
+    QWidget *control = nullptr;
+    if (kind == "edit") {
+        auto *edit = new QLineEdit(&w.window);
+        w.binding.BindEdit(var, format, edit);
+        control = edit;
+    } else {
+        control = new QCheckBox(&w.window);
+        w.binding.BindControl(var, control);
+    }
+    for (CvSNMPVariable &v : w.binding.request.varList.vars)
+        v.value = "(NOTDONE)";
+    w.value(var) = read;
+    w.binding.FillControls(-1);
+    if (auto *box = qobject_cast<QCheckBox *>(control); box && expected == "-")
+        QCOMPARE(box->checkState(), Qt::PartiallyChecked);
+    if (kind == "edit")
+        QCOMPARE(qobject_cast<QLineEdit *>(control)->text(), read);
+    action(w, control);
+
+    QString taken = "-";
+    QString refused;
+    try {
+        w.binding.TakeControls();
+        for (const CvVarBinding &b : SelectBindings(w.binding.request.varList, CvPduPurpose::Write))
+            if (b.varIndex == var)
+                taken = sent(b.value);
+    } catch (const CvException &e) {
+        refused = e.message();
+    }
+    w.binding.WriteSent();
+    QCOMPARE(refused, error);
+    if (error.isEmpty())
+        QCOMPARE(taken, expected);
+    QCOMPARE(w.binding.request.varList.Var(var).access, qint32(AccessReadWrite));
 }
 
 QTEST_MAIN(TstControlBinding)

@@ -234,8 +234,8 @@ void TstValueCodec::loadsTexts_data()
         << 75 << "1899/12/31 18:00" << V::FromOctets(V::OctetString, doubleOctets(1.75));
     QTest::newRow("bcdatetime date only")
         << 75 << "1899/12/31" << V::FromOctets(V::OctetString, doubleOctets(1.0));
-    QTest::newRow("display string beyond latin-1")
-        << 76 << QString::fromUtf8("a\u20acb") << octets("613f62");
+    QTest::newRow("display string in latin-1")
+        << 76 << QString::fromUtf8("caf\u00e9") << octets("636166e9");
     QTest::newRow("(NULL) integer") << 2 << "(NULL)" << V::FromNull();
     QTest::newRow("(NULL) octets") << 4 << "(NULL)" << V::FromNull();
     QTest::newRow("(NULL) address") << 64 << "(NULL)" << V::FromNull();
@@ -288,6 +288,10 @@ void TstValueCodec::badTextsFail()
     QCOMPARE(codeOf([&] { LoadValue(list, 0); }), -518);
     list.Var(0).value = "2003/02/30 01:00:00 pm";
     QCOMPARE(codeOf([&] { LoadValue(list, 0); }), -518);
+    // A character the switch's octets cannot carry is not sent as "?".
+    list = oneVariable(SyntaxDisplayString);
+    list.Var(0).value = QString::fromUtf8("a\u20acb");
+    QCOMPARE(codeOf([&] { LoadValue(list, 0); }), EngineCode::NotLatin1);
 }
 
 void TstValueCodec::resolvesHostNames()
@@ -305,7 +309,10 @@ void TstValueCodec::resolvesHostNames()
     list.Var(0).value = "1.2.3.4";
     LoadValue(list, 0);
     QCOMPARE(asked, QStringList {"switch-a"}); // a dotted quad is never looked up
-    for (const char *text : {"no-such-host", "", "1.2.3.256"}) {
+    // Nor is a text a resolver would take for a shortened or hexadecimal
+    // address: refused, not sent as an address nobody typed.
+    for (const char *text :
+        {"no-such-host", "", "1.2.3.256", "10.1.2", "167837954", "0x0a010203", "10.1.0x2"}) {
         list.Var(0).value = text;
         try {
             LoadValue(list, 0);
@@ -315,6 +322,7 @@ void TstValueCodec::resolvesHostNames()
             QCOMPARE(e.message(), QString("(CvSNMP++) Invalid IP Address or DNS name!"));
         }
     }
+    QCOMPARE(asked, QStringList({"switch-a", "no-such-host"}));
 }
 
 void TstValueCodec::mapsThroughOptions()
