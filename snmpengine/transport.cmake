@@ -3,7 +3,13 @@ target_sources(snmpengine PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CvBootCounter.cpp ${CMAKE_CURRENT_LIST_DIR}/CvBootCounter.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.h
+    ${CMAKE_CURRENT_LIST_DIR}/CvSnmpDiscovery.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CvSnmpHosts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CvSnmpPdu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CvSnmpSecurity.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CvSnmpSessions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpTransport.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSnmpTransport.h
+    ${CMAKE_CURRENT_LIST_DIR}/CvSnmpTransportPrivate.h
 )
 target_link_libraries(snmpengine PUBLIC platform Qt6::Network PRIVATE PkgConfig::NETSNMP)
 
