@@ -174,6 +174,17 @@ void CvSnmpTransport::Private::drain()
     }
 }
 
+namespace {
+// Reports belong to SNMPv3 alone: on a community session one is a
+// malformed answer, not a security failure.
+int reportResult(const netsnmp_session *session, netsnmp_pdu *pdu)
+{
+    if (session && session->version != SNMP_VERSION_3)
+        return CvSnmpResult::InvalidPdu;
+    return fromLibraryError(snmpv3_get_report_type(pdu));
+}
+} // namespace
+
 int CvSnmpTransport::Private::onEvent(
     int op, netsnmp_session *session, int, netsnmp_pdu *pdu, void *magic)
 {
@@ -186,7 +197,7 @@ int CvSnmpTransport::Private::onEvent(
     switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
         if (pdu && pdu->command == SNMP_MSG_REPORT) {
-            response.result = fromLibraryError(snmpv3_get_report_type(pdu));
+            response.result = reportResult(session, pdu);
             if (response.result == CvSnmpResult::OperationFailed)
                 response.result = CvSnmpResult::UsmError;
             break;
@@ -206,11 +217,11 @@ int CvSnmpTransport::Private::onEvent(
         break;
     case NETSNMP_CALLBACK_OP_SEC_ERROR:
         if (pdu && pdu->command == SNMP_MSG_REPORT)
-            response.result = fromLibraryError(snmpv3_get_report_type(pdu));
+            response.result = reportResult(session, pdu);
         else
             response.result
                 = session && session->s_snmp_errno ? fromLibraryError(session->s_snmp_errno) : 1401;
-        if (response.result <= 0)
+        if (response.result <= 0 && response.result != CvSnmpResult::InvalidPdu)
             response.result = CvSnmpResult::UsmError;
         break;
     default:

@@ -58,6 +58,7 @@ inline constexpr int Success = 0;
 inline constexpr int OperationFailed = -1;
 inline constexpr int Timeout = -5;
 inline constexpr int SessionClosed = -8;
+inline constexpr int InvalidPdu = -11;
 inline constexpr int InvalidAddress = -18;
 inline constexpr int TransportFailed = -22;
 inline constexpr int UsmError = 1401;

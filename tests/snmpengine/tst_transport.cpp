@@ -1,3 +1,4 @@
+#include "Ber.h"
 #include "CvBootCounter.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
@@ -14,6 +15,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QUdpSocket>
 #include <QtTest>
 
 #include <optional>
@@ -43,6 +45,7 @@ private slots:
     void timeoutKeepsEventLoopRunning();
     void cancelledRequestReachesNothing();
     void errorStatusAndEndOfMib();
+    void reportOnCommunitySessionIsInvalidPdu();
     void getBulk_data();
     void getBulk();
     void bootsCounter();
@@ -337,6 +340,42 @@ void TstTransport::errorStatusAndEndOfMib()
     QVERIFY(r.has_value());
     QCOMPARE(r->result, 0);
     QCOMPARE(r->bindings.value(0).value.tag(), CvSNMPValue::EndOfMibView);
+}
+
+// An agent that answers an SNMPv2c request with a report PDU (the request
+// sent back under the report tag): a malformed answer, not an SNMPv3
+// security failure.
+void TstTransport::reportOnCommunitySessionIsInvalidPdu()
+{
+    QUdpSocket agent;
+    QVERIFY(agent.bind(QHostAddress::LocalHost, 0));
+    QObject::connect(&agent, &QUdpSocket::readyRead, &agent, [&agent] {
+        while (agent.hasPendingDatagrams()) {
+            QHostAddress from;
+            quint16 port = 0;
+            QByteArray d(int(agent.pendingDatagramSize()), '\0');
+            agent.readDatagram(d.data(), d.size(), &from, &port);
+            qsizetype pos = 0, length = 0;
+            // message sequence, version, community: the PDU tag follows
+            if (!Ber::readHeader(d, pos, length))
+                continue;
+            for (int skip = 0; skip < 2; ++skip) {
+                if (!Ber::readHeader(d, pos, length))
+                    break;
+                pos += length;
+            }
+            if (pos >= d.size())
+                continue;
+            d[pos] = char(0xA8);
+            agent.writeDatagram(d, from, port);
+        }
+    });
+    CvSnmpTarget t = target(1);
+    t.address = QStringLiteral("127.0.0.1");
+    t.port = agent.localPort();
+    const auto r = exchange(t, CvPduType::Get, {{unitId(), {}}});
+    QVERIFY(r.has_value());
+    QCOMPARE(MessageOf(MapLibraryResult(r->result)), QString("(SNMPClass) Invalid Pdu!"));
 }
 
 void TstTransport::getBulk_data()
