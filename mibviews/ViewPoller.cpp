@@ -49,6 +49,7 @@ void ViewPoller::sectionDone(const ViewWalkOutcome &outcome)
     model->EndPoll(outcome.complete);
     const int rows = model->isTable() ? model->rowCount() : 0;
     m_result.requests += outcome.requests;
+    m_result.notice += outcome.notice;
     m_result.rows += rows;
     m_result.objects += model->isTable() ? 0 : model->rowCount();
     const QString what = QLatin1String(model->section().title);

@@ -22,6 +22,7 @@ struct ViewPollResult
     int requests = 0;
     qint64 elapsedMs = 0;
     QStringList absent; // titles of the sections the agent has nothing of
+    QString notice; // the agent refused get-bulk (once per agent)
     ViewModel::CounterWidths widths; // rows read with 64-bit and 32-bit counters
 };
 

@@ -79,6 +79,7 @@ bool CvSNMPRequest2Controls::Read()
         throw;
     }
     rowCount = 0;
+    m_notice.clear();
     if (asynchronous) {
         if (!request.running) {
             reading = false;
@@ -105,8 +106,10 @@ bool CvSNMPRequest2Controls::Read()
                 rowStep(filter);
         }
     } catch (const CvException &) {
-        if (self)
+        if (self) {
             reading = false;
+            showNotice();
+        }
         throw;
     }
     if (!self)
@@ -115,7 +118,20 @@ bool CvSNMPRequest2Controls::Read()
     reading = false;
     if (messageTarget)
         ShowError(MessageOf(EngineCode::Ok));
+    showNotice();
     return true;
+}
+
+// What the walk learnt that the operator should know goes to the message
+// target after the result line, where a status bar keeps it in view; an
+// error line, shown after it, takes its place there.
+void CvSNMPRequest2Controls::showNotice()
+{
+    m_notice += request.TakeNotice();
+    if (m_notice.isEmpty() || !messageTarget)
+        return;
+    lastOperation = 0;
+    ShowError(std::exchange(m_notice, QString()));
 }
 
 void CvSNMPRequest2Controls::startAsyncRead(bool first)
@@ -129,6 +145,7 @@ void CvSNMPRequest2Controls::readStep(const CvSNMPError &error)
     const QPointer<CvSNMPRequest2Controls> self(this);
     if (error.code != 0) {
         reading = false;
+        showNotice();
         ReportReadError(error);
         if (self)
             emit OnReadDone(this, error);
@@ -159,6 +176,7 @@ void CvSNMPRequest2Controls::readStep(const CvSNMPError &error)
         return;
     lastOperation = 0;
     ShowError(MessageOf(EngineCode::Ok));
+    showNotice();
     emit OnReadDone(this, error);
 }
 

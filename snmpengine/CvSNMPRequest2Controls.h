@@ -112,6 +112,8 @@ private:
     QString filterText() const;
     void rowStep(const QString &filter);
     void startAsyncRead(bool first);
+    void showNotice();
 
     QString m_filter; // the row filter of the running asynchronous read
+    QString m_notice; // for the operator, after the read's result line
 };
