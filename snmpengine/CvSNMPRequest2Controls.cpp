@@ -98,8 +98,11 @@ bool CvSNMPRequest2Controls::Read()
     // may close meanwhile, so the object is checked after every step.
     try {
         if (request.varList.IsTableKind()) {
-            for (bool row = request.Get(true); row && self; row = self && request.Get(false))
+            for (bool row = request.Get(true); row && self; row = self && request.Get(false)) {
                 rowStep(filter);
+                if (self && !request.HasBufferedStep())
+                    AnswerDone();
+            }
         } else {
             request.Get(true);
             if (self)
@@ -158,6 +161,8 @@ void CvSNMPRequest2Controls::readStep(const CvSNMPError &error)
             rowStep(m_filter);
             if (!self)
                 return;
+            if (!error.rowsFollow)
+                AnswerDone();
             if (request.running) {
                 startAsyncRead(false);
                 return;

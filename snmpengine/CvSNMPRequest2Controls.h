@@ -93,6 +93,9 @@ protected:
     virtual void TakeControls() { }
     virtual void ReportReadError(const CvSNMPError &error);
     virtual void ReportWriteError(const CvSNMPError &error);
+    // The rows of one answer have all been added (a get-bulk answer holds
+    // several): a list can show them in one go.
+    virtual void AnswerDone() { }
     virtual void EndRead() { }
     virtual void AfterWrite() { }
     // After a write has been sent, or has failed before it could be, and

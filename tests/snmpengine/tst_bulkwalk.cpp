@@ -453,22 +453,25 @@ void TstBulkWalk::windowWalkOnTheWire_data()
     QTest::addColumn<int>("version");
     QTest::addColumn<bool>("getBulk"); // the switch's setting
     QTest::addColumn<QList<int>>("asked"); // max-repetitions, or -1 for a get-next
+    QTest::addColumn<QList<int>>("shown"); // rows in the list as each request came
     // A get-next per row and one to find the end; under SNMPv1 the end of
     // the agent's view is noSuchName, and the other column is asked again.
-    QTest::newRow("SNMPv1") << 0 << true << QList<int>(27, -1);
-    QTest::newRow("SNMPv2c") << 1 << true << QList<int>({10, 20});
-    QTest::newRow("SNMPv2c, GetBulk=0") << 1 << false << QList<int>(26, -1);
+    QTest::newRow("SNMPv1") << 0 << true << QList<int>(27, -1) << QList<int>();
+    QTest::newRow("SNMPv2c") << 1 << true << QList<int>({10, 20}) << QList<int>({0, 10});
+    QTest::newRow("SNMPv2c, GetBulk=0") << 1 << false << QList<int>(26, -1) << QList<int>();
 }
 // clang-format on
 
-// A window's list binding walks 25 rows: with get-bulk its list takes the
-// rows of each answer in one insertion; the get-next walk sends exactly
-// the described PDUs, one get-next of both columns per row.
+// A window's list binding walks 25 rows: with get-bulk its list shows the
+// rows of an answer, in one insertion, before the next request goes out;
+// the get-next walk sends exactly the described PDUs, one get-next of both
+// columns per row.
 void TstBulkWalk::windowWalkOnTheWire()
 {
     QFETCH(int, version);
     QFETCH(bool, getBulk);
     QFETCH(QList<int>, asked);
+    QFETCH(QList<int>, shown);
     FakeAgent::Table table;
     table.entry = {1, 3, 6, 1, 4, 1, 9, 9, 1};
     table.columns = {2, 3};
@@ -482,6 +485,9 @@ void TstBulkWalk::windowWalkOnTheWire()
     binding.SetVarList(scripted, MVT_FMV, 1);
     binding.BindListView(&list, false);
     QSignalSpy insertions(list.model(), &QAbstractItemModel::rowsInserted);
+    QList<int> rowsWhenAsked;
+    connect(&agent, &FakeAgent::requestArrived, this,
+        [&] { rowsWhenAsked << list.topLevelItemCount(); });
     binding.Read();
     QTRY_VERIFY_WITH_TIMEOUT(!binding.IsBusy(), 10000);
     QCOMPARE(list.topLevelItemCount(), 25);
@@ -490,6 +496,8 @@ void TstBulkWalk::windowWalkOnTheWire()
     for (const FakeAgent::Asked &a : agent.asked())
         sent << (a.pdu == 0xA5 ? a.maxRepetitions : a.pdu == 0xA1 ? -1 : 0);
     QCOMPARE(sent, asked);
+    if (!shown.isEmpty())
+        QCOMPARE(rowsWhenAsked, shown);
     QVERIFY2(insertions.size() <= asked.size(), qPrintable(QString::number(insertions.size())));
 }
 

@@ -147,6 +147,7 @@ void FakeAgent::answer()
             }
         }
         ++m_requests;
+        emit requestArrived();
         QByteArray bindings;
         int status = 0;
         int index = 0;

@@ -60,6 +60,10 @@ public:
     // Every request, in order.
     const QList<Asked> &asked() const { return m_asked; }
 
+signals:
+    // A request came; it is answered once the handlers have returned.
+    void requestArrived();
+
 private:
     void answer();
     QByteArray tableBindings(quint8 pdu, int maxRepetitions,
