@@ -7,14 +7,30 @@ ViewPoller::ViewPoller(const ViewDefinition &view, const CvSnmpTarget &target, Q
     m_walker.SetTarget(target);
     for (const ViewSection *s = view.sections; s && s->title; ++s)
         m_models.push_back(new ViewModel(*s, target.version != 0, this));
+    // The values of an answer reach the model's views in one insertion;
+    // answers that come faster than FlushMs wait for the next.
+    m_flushTimer.setSingleShot(true);
+    connect(&m_flushTimer, &QTimer::timeout, this, &ViewPoller::flush);
     connect(&m_walker, &ViewWalker::Answered, this, [this] {
-        if (m_section < 0)
+        if (m_section < 0 || m_flushTimer.isActive())
             return;
-        ViewModel *model = m_models[size_t(m_section)];
-        model->Flush();
-        emit Progress(m_rowsBefore + (model->isTable() ? model->rowCount() : 0));
+        const qint64 since = m_flushed.isValid() ? m_flushed.elapsed() : FlushMs;
+        if (since >= FlushMs)
+            flush();
+        else
+            m_flushTimer.start(int(FlushMs - since));
     });
     connect(&m_walker, &ViewWalker::Finished, this, &ViewPoller::sectionDone);
+}
+
+void ViewPoller::flush()
+{
+    if (m_section < 0)
+        return;
+    ViewModel *model = m_models[size_t(m_section)];
+    model->Flush();
+    m_flushed.start();
+    emit Progress(m_rowsBefore + (model->isTable() ? model->rowCount() : 0));
 }
 
 void ViewPoller::Poll()
@@ -45,10 +61,12 @@ void ViewPoller::sectionDone(const ViewWalkOutcome &outcome)
 {
     if (m_section < 0)
         return;
+    m_flushTimer.stop();
     ViewModel *model = m_models[size_t(m_section)];
     model->EndPoll(outcome.complete);
     const int rows = model->isTable() ? model->rowCount() : 0;
     m_result.requests += outcome.requests;
+    m_result.notice += outcome.notice;
     m_result.rows += rows;
     m_result.objects += model->isTable() ? 0 : model->rowCount();
     const QString what = QLatin1String(model->section().title);

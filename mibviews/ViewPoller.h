@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -22,6 +23,7 @@ struct ViewPollResult
     int requests = 0;
     qint64 elapsedMs = 0;
     QStringList absent; // titles of the sections the agent has nothing of
+    QString notice; // the agent refused get-bulk (once per agent)
     ViewModel::CounterWidths widths; // rows read with 64-bit and 32-bit counters
 };
 
@@ -39,18 +41,22 @@ public:
     ViewModel *Model(int section) const { return m_models[size_t(section)]; }
     ViewWalker &walker() { return m_walker; }
 
+    static constexpr qint64 FlushMs = 100;
+
     void Poll();
     void Stop();
     bool IsPolling() const { return m_section >= 0; }
     const ViewPollResult &LastResult() const { return m_result; }
 
 signals:
-    // Rows read so far in this poll, after every answer.
+    // Rows read so far in this poll, as they are shown: after an answer,
+    // no more often than every FlushMs.
     void Progress(int rows);
     void Finished(const ViewPollResult &result);
 
 private:
     void pollSection();
+    void flush();
     void sectionDone(const ViewWalkOutcome &outcome);
 
     const ViewDefinition &m_view;
@@ -60,4 +66,6 @@ private:
     int m_rowsBefore = 0; // table rows of the sections polled before this one
     ViewPollResult m_result;
     QElapsedTimer m_clock;
+    QElapsedTimer m_flushed; // since the model last showed new values
+    QTimer m_flushTimer;
 };

@@ -2,6 +2,7 @@
 
 #include "CvCatalogues.h"
 #include "CvSNMPRequest.h"
+#include "CvSNMPSession.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -30,6 +31,7 @@ int misfitCode()
 
 ViewWalker::ViewWalker(QObject *parent)
     : QObject(parent)
+    , m_bulk(SessionDefaults().getBulk)
 {
     m_clock.start();
 }
@@ -47,7 +49,7 @@ void ViewWalker::SetTarget(const CvSnmpTarget &target)
 
 void ViewWalker::SetBulkBudget(int values)
 {
-    m_budget = std::max(values, 1);
+    m_budget = std::max(values, 0);
 }
 
 ViewStamp ViewWalker::now() const
@@ -65,18 +67,21 @@ void ViewWalker::Walk(const QList<CvOid> &subtrees, Sink sink)
     m_outOfOrder = false;
     m_requests = 0;
     m_running = true;
-    m_repetitions = std::max(1, m_budget / int(std::max<qsizetype>(subtrees.size(), 1)));
+    m_firstStep = true;
+    m_notice.clear();
     sendWalkStep();
 }
 
 void ViewWalker::sendWalkStep()
 {
-    QList<CvSnmpBinding> bindings;
+    m_asked.clear();
     m_sent.clear();
+    QList<CvOid> columns;
     for (int k = 0; k < m_oids.size(); ++k) {
         if (m_active[k]) {
             m_sent.append(k);
-            bindings.append({m_cursors[k], {}});
+            m_asked.append({m_cursors[k], {}});
+            columns.append(m_oids[k]);
         }
     }
     if (m_sent.isEmpty()) {
@@ -87,7 +92,18 @@ void ViewWalker::sendWalkStep()
             finish(0, QString(), true);
         return;
     }
-    send(UsesBulk() ? CvPduType::GetBulk : CvPduType::GetNext, bindings, m_repetitions);
+    m_exchange.emplace(m_target, m_bulk);
+    const int first = m_firstStep && m_budget > 0 ? std::max(1, m_budget / int(columns.size())) : 0;
+    m_firstStep = false;
+    sendExchange(m_exchange->Start(columns, first));
+}
+
+void ViewWalker::sendExchange(CvWalkExchange::Pdu pdu)
+{
+    if (pdu.type == CvPduType::GetBulk)
+        m_repetitions = pdu.maxRepetitions;
+    m_stepClock.start();
+    send(pdu.type, m_asked, pdu.maxRepetitions);
 }
 
 void ViewWalker::send(CvPduType type, const QList<CvSnmpBinding> &bindings, int repetitions)
@@ -100,10 +116,14 @@ void ViewWalker::send(CvPduType type, const QList<CvSnmpBinding> &bindings, int 
     auto answer = [this, walk](const CvSnmpResponse &r) {
         m_handle = 0;
         ++m_requests;
-        if (walk)
-            onWalkAnswer(r);
-        else
+        if (!walk) {
             onGetAnswer(r);
+        } else if (const auto again = m_exchange->Take(r, m_stepClock.elapsed())) {
+            sendExchange(*again); // the same step: fewer repetitions, or get-next
+        } else {
+            m_notice += m_exchange->Notice();
+            onWalkAnswer(r);
+        }
     };
     const quint64 handle = type == CvPduType::GetBulk
         ? transport.SendBulk(m_target, bindings, 0, repetitions, answer, &immediate)
@@ -125,12 +145,7 @@ bool ViewWalker::answered()
 
 void ViewWalker::onWalkAnswer(const CvSnmpResponse &response)
 {
-    if (response.result == TooBig && UsesBulk() && m_repetitions > 1) {
-        m_repetitions = std::max(1, m_repetitions / 2);
-        sendWalkStep();
-        return;
-    }
-    if (response.result == NoSuchName && !UsesBulk() && response.errorIndex >= 1
+    if (response.result == NoSuchName && !m_exchange->AnsweredByBulk() && response.errorIndex >= 1
         && response.errorIndex <= m_sent.size()) {
         // SNMPv1: the column named has no successor; the others go on.
         m_active[m_sent[response.errorIndex - 1]] = false;
@@ -302,5 +317,6 @@ void ViewWalker::finish(int code, const QString &message, bool complete, bool st
     outcome.code = code;
     outcome.message = message;
     outcome.requests = m_requests;
+    outcome.notice = m_notice;
     emit Finished(outcome);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "CvSnmpTransport.h"
+#include "CvWalkExchange.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 // The moment a value arrived: a steady clock for rates, the wall clock for
 // charts.
@@ -23,12 +25,14 @@ struct ViewWalkOutcome
     int code = 0; // engine code of the failure, 0 when none
     QString message; // the failure as the operator reads it
     int requests = 0;
+    QString notice; // the agent refused get-bulk: said once per agent
 };
 
 // Reads MIB objects for a view straight through the transport: tables with
-// get-bulk (SNMPv2c and v3; the repetitions are halved whenever the agent
-// answers tooBig) or get-next (SNMPv1), all columns side by side, and groups
-// of scalars with get. Values go to the sink as they arrive; nothing waits.
+// the engine's walk exchange (get-bulk under SNMPv2c and v3 unless the
+// switch's setting or the agent says otherwise, with the repetitions it
+// adapts; get-next under SNMPv1), all columns side by side, and groups of
+// scalars with get. Values go to the sink as they arrive; nothing waits.
 class ViewWalker : public QObject
 {
     Q_OBJECT
@@ -43,8 +47,9 @@ public:
 
     void SetTarget(const CvSnmpTarget &target);
     const CvSnmpTarget &Target() const { return m_target; }
-    bool UsesBulk() const { return m_target.version != 0; }
-    // Values per get-bulk request the walk aims at, spread over the columns.
+    bool UsesBulk() const { return CvWalkExchange::UsesBulk(m_target, m_bulk); }
+    // Values the first get-bulk of each walk asks for, spread over the
+    // columns; 0 (the default) leaves it to what the agent took before.
     void SetBulkBudget(int values);
     int Repetitions() const { return m_repetitions; }
 
@@ -68,14 +73,20 @@ private:
     void sendGetChunk();
     void onGetAnswer(const CvSnmpResponse &response);
     void send(CvPduType type, const QList<CvSnmpBinding> &bindings, int repetitions);
+    void sendExchange(CvWalkExchange::Pdu pdu);
     // Tells of the answer; false when a listener stopped the walker.
     bool answered();
     void finish(int code, const QString &message, bool complete, bool stopped = false);
     ViewStamp now() const;
 
     CvSnmpTarget m_target;
-    int m_budget = 40;
-    int m_repetitions = 1;
+    bool m_bulk = true; // the switch's setting, from the session defaults
+    int m_budget = 0;
+    int m_repetitions = 0;
+    std::optional<CvWalkExchange> m_exchange; // of the walk step under way
+    QList<CvSnmpBinding> m_asked; // its bindings
+    bool m_firstStep = false;
+    QString m_notice;
     Sink m_sink;
     QList<CvOid> m_oids; // subtrees or instances
     QList<CvOid> m_cursors; // walk: last OID received per subtree
@@ -88,4 +99,5 @@ private:
     quint64 m_handle = 0;
     int m_requests = 0;
     QElapsedTimer m_clock;
+    QElapsedTimer m_stepClock; // since the walk step's last send
 };

@@ -223,6 +223,8 @@ QString ViewWindow::statusLine(const ViewPollResult &result) const
     // A MIB the agent lacks is said so, not shown as an empty answer.
     for (const QString &title : result.absent)
         parts << QStringLiteral("the agent has no %1").arg(title);
+    if (!result.notice.isEmpty())
+        parts << result.notice;
     return parts.join(QStringLiteral("; "));
 }
 

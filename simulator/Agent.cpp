@@ -444,6 +444,11 @@ int runAgent(Simulation &sim, const AgentOptions &options)
         + std::to_string(options.listen.port);
     netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, ports.c_str());
     add_to_init_list(const_cast<char *>("-smux"));
+    // A get-bulk answer holds what the walk asks for up to the largest
+    // message, unless a limit of bindings is asked for (the library's own
+    // default is 100).
+    netsnmp_ds_set_int(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_MAX_GETBULKRESPONSES,
+        options.bulkLimit > 0 ? options.bulkLimit : -1);
 
     init_agent("trvsim");
 

@@ -28,6 +28,8 @@ struct AgentOptions
     int dropPercent = 0;
     uint64_t seed = 0;
     long silentAfter = -1; // requests answered before going silent; -1: never
+    // Most bindings in one get-bulk answer; 0: as many as fit a message.
+    int bulkLimit = 0;
 };
 
 // Runs until SIGTERM or SIGINT. Prints "ready ADDRESS:PORT" once listening.

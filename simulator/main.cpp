@@ -14,7 +14,7 @@ const char usage[]
     = "usage: trvsim [--listen ADDRESS:PORT] [--stack UNIT:MODEL,...] [--state FILE]\n"
       "              [--delay-ms N] [--drop-percent P] [--seed-random S]\n"
       "              [--silent-after N] [--led-octets N] [--short-vlan VID:N]\n"
-      "              [--counter-base N] [--counter64-base N]\n"
+      "              [--counter-base N] [--counter64-base N] [--bulk-limit N]\n"
       "  --listen        loopback address and UDP port (default 127.0.0.1:16161; port 0\n"
       "                  picks a free one, shown in the ready line)\n"
       "  --stack         units 1 to 12 and their models\n"
@@ -29,6 +29,8 @@ const char usage[]
       "  --counter-base  start the 32-bit traffic counters at N (near 4294967295 they\n"
       "                  wrap soon)\n"
       "  --counter64-base  start the 64-bit traffic counters at N\n"
+      "  --bulk-limit    answer a get-bulk with at most N bindings, as agents that cap\n"
+      "                  their answers do (default: as many as fit the largest message)\n"
       "The data files are read from $TRVSIM_DATA, else trvsim-data beside the program.\n";
 
 bool toNumber(const std::string &text, long long low, long long high, long long &out)
@@ -135,6 +137,8 @@ int main(int argc, char **argv)
             sim.counterBase = static_cast<uint32_t>(n);
         else if (arg == "--counter64-base" && toNumber(value, 0, INT64_MAX, n))
             sim.counter64Base = static_cast<uint64_t>(n);
+        else if (arg == "--bulk-limit" && toNumber(value, 1, 100000, n))
+            agent.bulkLimit = static_cast<int>(n);
         else
             error = "bad option or value: " + arg + " " + value;
         if (error) {

@@ -8,6 +8,7 @@
 #include "CvValueTexts.h"
 #include "CvVarBindings.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -100,6 +101,7 @@ CvSNMPRequest::CvSNMPRequest()
     scope = defaults.scope;
     security = defaults.security;
     timeout = defaults.timeout;
+    bulk = defaults.getBulk;
 }
 
 CvSNMPRequest::~CvSNMPRequest()
@@ -192,6 +194,7 @@ void CvSNMPRequest::notifyIdle()
 void CvSNMPRequest::SetVarList(const CvSNMPVar *table, quint8 kind, qint32 indexCount)
 {
     varList = CvSNMPVarList(table, kind, indexCount);
+    m_bulk = BulkAnswer();
 }
 
 CvSnmpTarget CvSNMPRequest::target(bool write) const
@@ -248,27 +251,28 @@ void CvSNMPRequest::rememberOid(int i, const QString &text, const CvOid &oid)
 }
 
 quint64 CvSNMPRequest::send(const CvSnmpTarget &t, CvPduType type,
-    const QList<CvSnmpBinding> &bindings, CvSnmpCallback callback, bool waiter)
+    const QList<CvSnmpBinding> &bindings, CvSnmpCallback callback, bool waiter, int repetitions)
 {
     int immediate = 0;
     auto handle = std::make_shared<quint64>(0);
     const std::shared_ptr<bool> alive = m_alive;
-    const quint64 h = CvSnmpTransport::instance().Send(
-        t, type, bindings,
-        [this, alive, handle, waiter, callback = std::move(callback)](
-            const CvSnmpResponse &response) {
-            if (!*alive)
-                return;
-            m_pending.remove(*handle);
-            --outstanding;
-            if (!m_destroying || waiter)
-                callback(response);
-            // The completion may have sent the next step, or destroyed the
-            // request.
-            if (*alive && outstanding == 0)
-                notifyIdle();
-        },
-        &immediate);
+    CvSnmpCallback answered = [this, alive, handle, waiter, callback = std::move(callback)](
+                                  const CvSnmpResponse &response) {
+        if (!*alive)
+            return;
+        m_pending.remove(*handle);
+        --outstanding;
+        if (!m_destroying || waiter)
+            callback(response);
+        // The completion may have sent the next step, or destroyed the
+        // request.
+        if (*alive && outstanding == 0)
+            notifyIdle();
+    };
+    CvSnmpTransport &transport = CvSnmpTransport::instance();
+    const quint64 h = type == CvPduType::GetBulk
+        ? transport.SendBulk(t, bindings, 0, repetitions, std::move(answered), &immediate)
+        : transport.Send(t, type, bindings, std::move(answered), &immediate);
     if (immediate != 0)
         RaiseEngine(RequestCode(immediate));
     *handle = h;
@@ -278,7 +282,7 @@ quint64 CvSNMPRequest::send(const CvSnmpTarget &t, CvPduType type,
 }
 
 CvSnmpResponse CvSNMPRequest::wait(
-    const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings)
+    const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings, int repetitions)
 {
     // The answer comes through the event loop, which keeps running, so the
     // windows keep painting while a synchronous call waits.
@@ -292,7 +296,7 @@ CvSnmpResponse CvSNMPRequest::wait(
             *got = response;
             loop->quit();
         },
-        true);
+        true, repetitions);
     // The request may be destroyed or abandon the answer while the loop
     // runs: then only locals are touched.
     const std::shared_ptr<bool> alive = m_alive;
@@ -472,13 +476,39 @@ bool CvSNMPRequest::Get(bool first)
     const CvSNMPVarList before = varList;
     const std::shared_ptr<bool> alive = m_alive; // the request may go while it waits
     try {
+        if (first) {
+            m_bulk = BulkAnswer();
+        } else if (HasBufferedStep()) {
+            const Outcome out = bufferedStep();
+            if (out.error.code != 0)
+                throw CvException(out.error.message, out.error.code);
+            return out.row;
+        } else if (m_bulk.valid) {
+            settleBuffered();
+        }
         for (;;) {
             QList<CvVarBinding> requested;
             const QList<CvSnmpBinding> bindings = readBindings(first, requested);
-            const bool getNext = varList.IsTableKind() || (varList.kind == MVT_SV && nextInstance);
-            const CvSnmpResponse response
-                = wait(target(false), getNext ? CvPduType::GetNext : CvPduType::Get, bindings);
-            const Outcome out = readResponse(response, requested);
+            Outcome out;
+            if (varList.IsTableKind()) {
+                const CvSnmpTarget t = target(false);
+                CvWalkExchange exchange(t, bulk);
+                std::optional<CvWalkExchange::Pdu> pdu = exchange.Start(columnPrefixes(requested));
+                CvSnmpResponse response;
+                while (pdu) {
+                    QElapsedTimer clock;
+                    clock.start();
+                    response = wait(t, pdu->type, bindings, pdu->maxRepetitions);
+                    if (!*alive)
+                        RaiseEngine(MapLibraryResult(CvSnmpResult::SessionClosed));
+                    pdu = exchange.Take(response, clock.elapsed());
+                }
+                out = walkAnswer(exchange, response, requested);
+            } else {
+                const CvPduType type
+                    = varList.kind == MVT_SV && nextInstance ? CvPduType::GetNext : CvPduType::Get;
+                out = readResponse(wait(target(false), type, bindings), requested);
+            }
             if (out.error.code != 0)
                 throw CvException(out.error.message, out.error.code);
             if (!out.again)
@@ -486,8 +516,10 @@ bool CvSNMPRequest::Get(bool first)
             first = false;
         }
     } catch (const CvException &) {
-        if (*alive)
+        if (*alive) {
             varList = before;
+            m_bulk = BulkAnswer();
+        }
         throw;
     }
 }
@@ -496,15 +528,35 @@ void CvSNMPRequest::GetAsync(CvSNMPCompletion completion, QObject *owner, bool f
 {
     if (!running)
         return;
+    // Asked from the completion of a step whose answer holds this one too:
+    // it follows once that completion has returned.
+    if (m_delivering && !first) {
+        m_next = Continuation {std::move(completion), owner, owner != nullptr};
+        return;
+    }
     sendRead(std::move(completion), owner, owner != nullptr, first);
 }
 
 void CvSNMPRequest::sendRead(
     CvSNMPCompletion completion, QPointer<QObject> guard, bool hasOwner, bool first)
 {
+    if (first) {
+        m_bulk = BulkAnswer();
+    } else if (HasBufferedStep()) {
+        queueBufferedStep({std::move(completion), guard, hasOwner});
+        return;
+    } else if (m_bulk.valid) {
+        settleBuffered(); // the columns the answer saw end are not asked again
+    }
     QList<CvVarBinding> requested;
     const QList<CvSnmpBinding> bindings = readBindings(first, requested);
-    const bool getNext = varList.IsTableKind() || (varList.kind == MVT_SV && nextInstance);
+    if (varList.IsTableKind()) {
+        auto exchange = std::make_shared<CvWalkExchange>(target(false), bulk);
+        const CvWalkExchange::Pdu pdu = exchange->Start(columnPrefixes(requested));
+        sendWalkStep(exchange, pdu, bindings, requested, {std::move(completion), guard, hasOwner});
+        return;
+    }
+    const bool getNext = varList.kind == MVT_SV && nextInstance;
     send(target(false), getNext ? CvPduType::GetNext : CvPduType::Get, bindings,
         [this, guard, hasOwner, completion = std::move(completion), requested](
             const CvSnmpResponse &response) {
@@ -517,11 +569,6 @@ void CvSNMPRequest::sendRead(
             const std::vector<VarState> before = readState();
             try {
                 out = readResponse(response, requested);
-                if (out.again && running && (!hasOwner || guard)) {
-                    sendRead(completion, guard, hasOwner, false);
-                    return;
-                }
-                out.error.finished = out.error.finished || out.again;
             } catch (const CvException &e) {
                 restoreReadState(before);
                 out.error = errorOf(e.code(), response);

@@ -4,6 +4,7 @@
 #include "CvSNMPVarList.h"
 #include "CvSnmpTransport.h"
 #include "CvVarBindings.h"
+#include "CvWalkExchange.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -16,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The result handed to the owner of an asynchronous request.
@@ -27,6 +29,10 @@ struct CvSNMPError
     QString agentAddress;
     qint16 agentPort = 0;
     bool finished = false; // no further walk step is to be sent
+    // The answer of this walk step holds the next step too: its row follows
+    // without a request (get-bulk). A window that batches its rows adds
+    // them once a step comes without it.
+    bool rowsFollow = false;
 };
 
 // The completion routine of an asynchronous request; it runs only while
@@ -34,10 +40,18 @@ struct CvSNMPError
 using CvSNMPCompletion = std::function<void(const CvSNMPError &error, CvSNMPVarList &list)>;
 
 // Reads and writes one variable list against the agent: a get of scalars
-// or of one row, a get-next walk over a table (one PDU per row), a set of
-// the writable variables. Synchronous calls wait with the event loop
-// running; asynchronous ones answer through their completion routine.
-// Every failure is a CvException with a catalogued message and code.
+// or of one row, a walk over a table, a set of the writable variables.
+// Synchronous calls wait with the event loop running; asynchronous ones
+// answer through their completion routine. Every failure is a CvException
+// with a catalogued message and code.
+//
+// A walk is a sequence of steps, each one row, read as one get-next of
+// every column from its own last OID would read it. Under SNMPv2c and v3
+// (unless bulk is off) the steps go out as get-bulk requests
+// (CvWalkExchange): each answer is kept, and the steps it answers are
+// taken from it, one per Get or completion, before the next request goes
+// out from every column's own last OID. Under SNMPv1 every step is one
+// get-next.
 class CvSNMPRequest
 {
 public:
@@ -78,6 +92,15 @@ public:
     QString rowFilter;
     bool running = true;
     qint32 outstanding = 0;
+    // Walks use get-bulk under SNMPv2c and v3; copied from the session
+    // defaults.
+    bool bulk = true;
+
+    // The next walk step is answered by the last answer already.
+    bool HasBufferedStep() const;
+    // What the walk found out about the agent that the operator should be
+    // told (it refused get-bulk), once; empty else.
+    QString TakeNotice() { return std::exchange(m_notice, QString()); }
 
     // How long the destructor waits for outstanding answers.
     static constexpr int DestroyWaitMs = 6000;
@@ -122,9 +145,50 @@ private:
         QString lastOid;
         bool columnLeft = false;
     };
+    // Who asked for an asynchronous walk step.
+    struct Continuation
+    {
+        CvSNMPCompletion completion;
+        QPointer<QObject> guard;
+        bool hasOwner = false;
+
+        bool gone() const { return hasOwner && !guard; }
+    };
+    // The last get-bulk answer of a walk, by column: each column's values
+    // and how many of them the walk has taken.
+    struct BulkAnswer
+    {
+        bool valid = false;
+        QList<int> vars; // the variable of each column
+        QList<CvOid> prefixes;
+        QList<QList<CvSnmpBinding>> runs;
+        std::vector<qsizetype> taken;
+        std::vector<int> columnOf; // by variable, -1 for none
+        QString agentAddress;
+        quint16 agentPort = 0;
+    };
     CvSnmpTarget target(bool write) const;
     QList<CvSnmpBinding> readBindings(bool first, QList<CvVarBinding> &requested);
     void sendRead(CvSNMPCompletion completion, QPointer<QObject> guard, bool hasOwner, bool first);
+    // A walk step over the wire: pdu, then whatever the exchange asks for
+    // the same step, then the step's row to whoever asked.
+    void sendWalkStep(std::shared_ptr<CvWalkExchange> exchange, CvWalkExchange::Pdu pdu,
+        const QList<CvSnmpBinding> &bindings, const QList<CvVarBinding> &requested,
+        const Continuation &to);
+    QList<CvOid> columnPrefixes(const QList<CvVarBinding> &requested);
+    // The outcome of a walk step's final answer.
+    Outcome walkAnswer(const CvWalkExchange &exchange, const CvSnmpResponse &response,
+        const QList<CvVarBinding> &requested);
+    // Steps taken from the kept get-bulk answer.
+    void keepBulkAnswer(const CvSnmpResponse &response, const CvWalkExchange &exchange,
+        const QList<CvVarBinding> &requested);
+    void settleBuffered();
+    Outcome bufferedStep();
+    Outcome takeBufferedStep(); // the list as it was when it fails
+    void queueBufferedStep(const Continuation &to);
+    // Hands the outcome to its asker; while it asks for the next step from
+    // its completion and the kept answer holds it, that one follows.
+    void deliverSteps(Outcome out, Continuation to);
     // Variable i's OID text parsed, from the last text parsed or received
     // for it when that is the same: a walk step sends what it received.
     CvOid parsedOid(int i, const QString &text);
@@ -137,9 +201,9 @@ private:
     QList<CvSnmpBinding> buildWriteBindings(
         const QString &indexList, const QStringList *values, QList<int> &sent);
     quint64 send(const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings,
-        CvSnmpCallback callback, bool waiter = false);
-    CvSnmpResponse wait(
-        const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings);
+        CvSnmpCallback callback, bool waiter = false, int repetitions = 0);
+    CvSnmpResponse wait(const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings,
+        int repetitions = 0);
     Outcome readResponse(const CvSnmpResponse &response, const QList<CvVarBinding> &requested);
     Outcome readTableResponse(
         const CvSnmpResponse &response, const QList<CvVarBinding> &requested, Outcome out);
@@ -160,6 +224,11 @@ private:
     std::vector<std::pair<QString, CvOid>> m_parsedOids; // by variable
     std::shared_ptr<bool> m_alive; // false once the destructor has waited
     bool m_destroying = false;
+    BulkAnswer m_bulk;
+    bool m_delivering = false; // a completion runs whose next step is kept
+    std::optional<Continuation> m_next; // asked for from that completion
+    quint64 m_localSteps = 0;
+    QString m_notice;
 };
 
 // The engine code of a transport result, with an unresolvable address as

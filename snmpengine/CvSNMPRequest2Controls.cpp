@@ -79,6 +79,7 @@ bool CvSNMPRequest2Controls::Read()
         throw;
     }
     rowCount = 0;
+    m_notice.clear();
     if (asynchronous) {
         if (!request.running) {
             reading = false;
@@ -97,16 +98,21 @@ bool CvSNMPRequest2Controls::Read()
     // may close meanwhile, so the object is checked after every step.
     try {
         if (request.varList.IsTableKind()) {
-            for (bool row = request.Get(true); row && self; row = self && request.Get(false))
+            for (bool row = request.Get(true); row && self; row = self && request.Get(false)) {
                 rowStep(filter);
+                if (self && !request.HasBufferedStep())
+                    AnswerDone();
+            }
         } else {
             request.Get(true);
             if (self)
                 rowStep(filter);
         }
     } catch (const CvException &) {
-        if (self)
+        if (self) {
             reading = false;
+            showNotice();
+        }
         throw;
     }
     if (!self)
@@ -115,7 +121,20 @@ bool CvSNMPRequest2Controls::Read()
     reading = false;
     if (messageTarget)
         ShowError(MessageOf(EngineCode::Ok));
+    showNotice();
     return true;
+}
+
+// What the walk learnt that the operator should know goes to the message
+// target after the result line, where a status bar keeps it in view; an
+// error line, shown after it, takes its place there.
+void CvSNMPRequest2Controls::showNotice()
+{
+    m_notice += request.TakeNotice();
+    if (m_notice.isEmpty() || !messageTarget)
+        return;
+    lastOperation = 0;
+    ShowError(std::exchange(m_notice, QString()));
 }
 
 void CvSNMPRequest2Controls::startAsyncRead(bool first)
@@ -129,6 +148,7 @@ void CvSNMPRequest2Controls::readStep(const CvSNMPError &error)
     const QPointer<CvSNMPRequest2Controls> self(this);
     if (error.code != 0) {
         reading = false;
+        showNotice();
         ReportReadError(error);
         if (self)
             emit OnReadDone(this, error);
@@ -141,6 +161,8 @@ void CvSNMPRequest2Controls::readStep(const CvSNMPError &error)
             rowStep(m_filter);
             if (!self)
                 return;
+            if (!error.rowsFollow)
+                AnswerDone();
             if (request.running) {
                 startAsyncRead(false);
                 return;
@@ -159,6 +181,7 @@ void CvSNMPRequest2Controls::readStep(const CvSNMPError &error)
         return;
     lastOperation = 0;
     ShowError(MessageOf(EngineCode::Ok));
+    showNotice();
     emit OnReadDone(this, error);
 }
 

@@ -93,6 +93,9 @@ protected:
     virtual void TakeControls() { }
     virtual void ReportReadError(const CvSNMPError &error);
     virtual void ReportWriteError(const CvSNMPError &error);
+    // The rows of one answer have all been added (a get-bulk answer holds
+    // several): a list can show them in one go.
+    virtual void AnswerDone() { }
     virtual void EndRead() { }
     virtual void AfterWrite() { }
     // After a write has been sent, or has failed before it could be, and
@@ -112,6 +115,8 @@ private:
     QString filterText() const;
     void rowStep(const QString &filter);
     void startAsyncRead(bool first);
+    void showNotice();
 
     QString m_filter; // the row filter of the running asynchronous read
+    QString m_notice; // for the operator, after the read's result line
 };

@@ -22,7 +22,7 @@ CvSNMPRequest2Edits::CvSNMPRequest2Edits(QWidget *owner)
 {
     m_rowTimer.setSingleShot(true);
     m_rowTimer.setInterval(RowBatchMs);
-    connect(&m_rowTimer, &QTimer::timeout, this, &CvSNMPRequest2Edits::flushRows);
+    connect(&m_rowTimer, &QTimer::timeout, this, &CvSNMPRequest2Edits::rowTimerFired);
 }
 
 CvSNMPRequest2Edits::~CvSNMPRequest2Edits() = default;
@@ -271,15 +271,29 @@ void CvSNMPRequest2Edits::AddRow()
     for (int i : std::as_const(m_rowColumns))
         texts.append(request.varList.Var(i).value);
     m_pendingRows.push_back(std::make_unique<QTreeWidgetItem>(texts));
-    // The batch timer fires from the event loop, which a synchronous walk
-    // runs while it waits for each next row.
-    if (!m_rowTimer.isActive())
-        m_rowTimer.start();
+}
+
+// The rows of an answer go in together; when the last batch went in less
+// than an interval ago, they wait for the timer and go with the rows of
+// the answers that come meanwhile.
+void CvSNMPRequest2Edits::AnswerDone()
+{
+    if (m_pendingRows.empty() || m_rowTimer.isActive())
+        return;
+    flushRows();
+    m_rowTimer.start();
+}
+
+void CvSNMPRequest2Edits::rowTimerFired()
+{
+    if (m_pendingRows.empty())
+        return;
+    flushRows();
+    m_rowTimer.start();
 }
 
 void CvSNMPRequest2Edits::flushRows()
 {
-    m_rowTimer.stop();
     if (m_pendingRows.empty())
         return;
     QList<QTreeWidgetItem *> items;
@@ -291,7 +305,12 @@ void CvSNMPRequest2Edits::flushRows()
         qDeleteAll(items);
         return;
     }
+    // One insertion and one repaint for the whole batch: the list lays out,
+    // paints and tells assistive tools once.
+    const bool updates = listView->updatesEnabled();
+    listView->setUpdatesEnabled(false);
     listView->addTopLevelItems(items); // the list view owns them now
+    listView->setUpdatesEnabled(updates);
     // Rows below the visible area only lengthen the scroll bar, yet every
     // batch lays out all rows and repaints the view: while the last row is
     // out of sight, batches come less often.
@@ -349,12 +368,14 @@ void CvSNMPRequest2Edits::WriteSent()
 
 void CvSNMPRequest2Edits::ReportReadError(const CvSNMPError &error)
 {
+    m_rowTimer.stop();
     flushRows(); // the rows read before the failure stay shown
     CvSNMPRequest2Controls::ReportReadError(error);
 }
 
 void CvSNMPRequest2Edits::EndRead()
 {
+    m_rowTimer.stop();
     flushRows();
     if (listView && enableOnSelect && request.varList.kind == MVT_FMV)
         setControlsEnabled(false);

@@ -35,11 +35,13 @@ class QTreeWidgetItem;
 // The list view's selection handler is a connection to itemSelectionChanged;
 // the window's own connections made before BindListView run first.
 //
-// Rows read by a walk reach the list view in batches, at most every
-// RowBatchMs and at the end of the read: a QTreeWidget lays out all its rows
-// after every insertion, which row by row would make a long walk quadratic.
-// While the last row added is below the visible area, batches come every
-// RowBatchHiddenMs instead.
+// Rows read by a walk reach the list view in batches: the rows of one
+// answer (a get-bulk answer holds many) in one insertion, and no more than
+// one insertion every RowBatchMs, the rows of answers that come faster
+// waiting for the next one; the rest at the end of the read. A QTreeWidget
+// lays out all its rows after every insertion, which row by row would make
+// a long walk quadratic. While the last row added is below the visible
+// area, batches come every RowBatchHiddenMs instead.
 class CvSNMPRequest2Edits : public CvSNMPRequest2Controls
 {
     Q_OBJECT
@@ -113,6 +115,7 @@ public:
 protected:
     void BeginRead() override;
     void AddRow() override;
+    void AnswerDone() override;
     void TakeControls() override;
     void EndRead() override;
     void ReportReadError(const CvSNMPError &error) override;
@@ -137,6 +140,7 @@ private:
     CvValuePart takeBinding(const Binding &b) const;
     void flushRows();
     void leaveOutUnchosen();
+    void rowTimerFired();
 
     QList<int> m_rowColumns; // the variable of each column, for the read running
     std::vector<std::unique_ptr<QTreeWidgetItem>> m_pendingRows;

@@ -39,6 +39,9 @@ struct CvSNMPSessionDefaults
     CvSNMPScope scope;
     CvSNMPSecurity security;
     quint32 timeout = 0; // per try, centiseconds
+    // Tables are read with get-bulk under SNMPv2c and v3; false keeps the
+    // walk of one get-next per row (the switch's "GetBulk=0").
+    bool getBulk = true;
 };
 
 // The process's defaults; written by start-up, copied by every request.

@@ -2,6 +2,7 @@
 target_sources(snmpengine PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CvBootCounter.cpp ${CMAKE_CURRENT_LIST_DIR}/CvBootCounter.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest.h
+    ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequestWalk.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpDiscovery.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpHosts.cpp
@@ -10,6 +11,7 @@ target_sources(snmpengine PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpSessions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpTransport.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSnmpTransport.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpTransportPrivate.h
+    ${CMAKE_CURRENT_LIST_DIR}/CvWalkExchange.cpp ${CMAKE_CURRENT_LIST_DIR}/CvWalkExchange.h
 )
 target_link_libraries(snmpengine PUBLIC platform Qt6::Network PRIVATE PkgConfig::NETSNMP)
 

@@ -56,6 +56,9 @@ void ApplyConfigFile(
         security.authPassword = pass;
     if (const QString pass = read("PrivPassword"); !pass.isEmpty())
         security.privPassword = pass;
+    // Our own key: "GetBulk=0" reads this switch's tables one get-next per
+    // row, as agents that mishandle get-bulk need.
+    defaults.getBulk = read("GetBulk") != QLatin1String("0");
 }
 
 void ApplyParameters(const QStringList &parameters, const QString &configDirectory,

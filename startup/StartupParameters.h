@@ -17,7 +17,8 @@ struct StartupState
 };
 
 // Applies the configuration file ConfigDirectory + AgentAddress + ".cfg"
-// (section "Program Information") to the defaults when it exists. Throws
+// (section "Program Information") to the defaults when it exists; besides
+// the host's keys, "GetBulk=0" switches get-bulk walks off. Throws
 // CvConvertError for a required integer key that is missing or no integer.
 void ApplyConfigFile(
     const QString &configDirectory, StartupState &state, CvSNMPSessionDefaults &defaults);

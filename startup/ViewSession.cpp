@@ -24,6 +24,7 @@ constexpr const char *PrivPassword = "privPassword";
 constexpr const char *ContextName = "contextName";
 constexpr const char *ContextEngineId = "contextEngineId";
 constexpr const char *Timeout = "timeout";
+constexpr const char *GetBulk = "getBulk";
 
 class Reader
 {
@@ -99,6 +100,7 @@ QByteArray ViewSession::ToJson() const
     o.insert(QLatin1String(ContextName), defaults.scope.contextName);
     o.insert(QLatin1String(ContextEngineId), defaults.scope.contextEngineId);
     o.insert(QLatin1String(Timeout), qint64(defaults.timeout));
+    o.insert(QLatin1String(GetBulk), defaults.getBulk);
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
@@ -134,6 +136,7 @@ std::optional<ViewSession> ViewSession::FromJson(const QByteArray &json, QString
     s.defaults.scope.contextName = r.text(ContextName);
     s.defaults.scope.contextEngineId = r.text(ContextEngineId);
     s.defaults.timeout = quint32(r.integer(Timeout, 1, std::numeric_limits<quint32>::max()));
+    s.defaults.getBulk = o.value(QLatin1String(GetBulk)).toBool(true);
     if (!r.failed().isEmpty()) {
         s.Wipe();
         return refuse(

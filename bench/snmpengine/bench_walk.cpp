@@ -137,6 +137,7 @@ int main(int argc, char **argv)
         defaults.device.address = QStringLiteral("127.0.0.1");
         defaults.device.port = port;
         defaults.security.version = 1; // SNMPv2c, as snmpwalk -v2c
+        defaults.getBulk = false; // one get-next per row, as snmpwalk
 
         CvSNMPRequest2Edits binding(&window);
         binding.SetVarList(fdbTable, MVT_FMV, 2);

@@ -537,15 +537,16 @@ void TstConfigActions::stopAndCloseDuringAWalk()
     form->ShowStopButton();
     form->show();
     QVERIFY(waitFor([&] { return form->activeRequest && form->activeRequest->rowCount >= 2; }));
+    const int shown = form->activeRequest->rowCount;
     QTest::mouseClick(barOf(*form)->stopButton, Qt::LeftButton);
-    // Refresh is accepted at once after Stop; the walk ends after the
-    // reply in flight.
+    // Refresh is accepted at once after Stop; the walk ends with the first
+    // row of the reply in flight.
     QVERIFY(adapterOf(*form)->readComplete);
     QVERIFY(waitFor([&] { return !form->activeRequest->IsBusy(); }, 5000));
     const int rows = form->activeRequest->rowCount;
     QTest::qWait(400);
     QCOMPARE(form->activeRequest->rowCount, rows);
-    QVERIFY(rows < 10);
+    QVERIFY2(rows <= shown + 1, qPrintable(QString("%1 after %2").arg(rows).arg(shown)));
 
     // Closing while the walk runs waits for the reply in flight, then
     // destroys the request: no further step goes out.

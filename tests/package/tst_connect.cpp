@@ -82,6 +82,8 @@ void TstConnect::communitiesOnStandardInput_data()
     QTest::newRow("SNMPv3") << QStringList {"10.9.9.9", "--v3", "admin", "--auth", "sha", "--priv",
         "aes", "--auth-pass", "a/vb c", "--priv-pass", "p q/Ir"}
                             << QByteArray("/Rpublic\n/Wprivate\n");
+    QTest::newRow("get-bulk off") << QStringList {"10.9.9.9", "--no-bulk"}
+                                  << QByteArray("/Rpublic\n/Wprivate\n");
 }
 
 void TstConnect::communitiesOnStandardInput()
@@ -93,6 +95,9 @@ void TstConnect::communitiesOnStandardInput()
     QCOMPARE(
         contents(m_dir.filePath("arguments")), QByteArray("/I10.9.9.9\n--parameters-on-stdin\n"));
     QCOMPARE(contents(m_dir.filePath("input")), input);
+    if (!arguments.contains("--last"))
+        QCOMPARE(contents(config() + "/10.9.9.9.cfg").contains("\nGetBulk=0\n"),
+            arguments.contains("--no-bulk"));
     if (arguments.contains("--v3")) {
         const QByteArray cfg = contents(config() + "/10.9.9.9.cfg");
         QVERIFY2(cfg.contains("\nAuthPassword=a/vb c\n"), cfg.constData());

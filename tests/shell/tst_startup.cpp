@@ -154,28 +154,37 @@ void TstStartup::configFile_data()
     QTest::addColumn<QString>("engine");
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("bulk");
     QTest::newRow("codes shifted by one")
         << v3File << QStringList {"/I10.90.90.90", "/Rx"} << 3 << 3 << 4 << ""
         << ""
-        << "admin";
+        << "admin" << true;
     QTest::newRow("0 keeps the defaults")
         << v1File << QStringList {"/I10.90.90.90", "/Rx"} << 1 << 1 << 1 << ""
         << ""
-        << "";
+        << "" << true;
     QTest::newRow("command line codes unshifted")
         << QByteArray() << QStringList {"/I10.90.90.90", "/v3", "/l2", "/a5", "/p4", "/nbob"} << 2
         << 5 << 4 << ""
         << ""
-        << "bob";
+        << "bob" << true;
     QTest::newRow("the file applies again before each parameter")
         << v3File << QStringList {"/I10.90.90.90", "/l1", "/nbob"} << 3 << 3 << 4 << ""
         << ""
-        << "bob";
+        << "bob" << true;
     QTest::newRow("empty engine id clears /d")
         << (v3File + "ContextEngineID=\r\nContextName=\r\n")
         << QStringList {"/I10.90.90.90", "/d8000", "/cctx", "/Rx"} << 3 << 3 << 4 << ""
         << "ctx"
-        << "admin";
+        << "admin" << true;
+    QTest::newRow("GetBulk=0 walks with get-next")
+        << (v1File + "GetBulk=0\r\n") << QStringList {"/I10.90.90.90", "/Rx"} << 1 << 1 << 1 << ""
+        << ""
+        << "" << false;
+    QTest::newRow("GetBulk=1 keeps get-bulk")
+        << (v1File + "GetBulk=1\r\n") << QStringList {"/I10.90.90.90", "/Rx"} << 1 << 1 << 1 << ""
+        << ""
+        << "" << true;
 }
 
 void TstStartup::configFile()
@@ -188,6 +197,7 @@ void TstStartup::configFile()
     QFETCH(QString, engine);
     QFETCH(QString, context);
     QFETCH(QString, name);
+    QFETCH(bool, bulk);
     if (!file.isEmpty())
         writeConfig("10.90.90.90", file);
     ApplyParameters(params, configDir(), m_state, m_defaults);
@@ -198,6 +208,7 @@ void TstStartup::configFile()
     QCOMPARE(m_defaults.scope.contextEngineId, engine);
     QCOMPARE(m_defaults.scope.contextName, context);
     QCOMPARE(s.securityName, name);
+    QCOMPARE(m_defaults.getBulk, bulk);
     QCOMPARE(m_state.ConfigVersion,
         file.isEmpty()                   ? QString()
             : file.contains("Version=3") ? QString("3")
@@ -442,6 +453,7 @@ void TstStartup::viewSessionTexts()
     s.defaults.scope.contextName = text;
     s.defaults.scope.contextEngineId = text;
     s.defaults.timeout = 4000000000u;
+    s.defaults.getBulk = false;
     const QByteArray json = s.ToJson();
     const auto back = ViewSession::FromJson(json);
     QVERIFY(back);
@@ -449,6 +461,7 @@ void TstStartup::viewSessionTexts()
     QCOMPARE(back->defaults.security.privPassword, text + text);
     QCOMPARE(back->defaults.timeout, 4000000000u);
     QCOMPARE(back->defaults.security.authProtocol, -7);
+    QCOMPARE(back->defaults.getBulk, false);
 }
 
 void TstStartup::viewSessionRefused_data()
