@@ -52,7 +52,7 @@ int MapLibraryResult(int result);
 // one row per request from then on.
 inline constexpr const char *BulkRefusedNotice
     = "The switch does not answer bulk reads: its tables are read one row per request from now "
-      "on, which is slower.";
+      "on, which is slower";
 
 // Entry 0 of the status-line templates for reads, entry 1 for writes.
 QString StatusTemplate(bool write);

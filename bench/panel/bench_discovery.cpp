@@ -103,7 +103,9 @@ int main(int argc, char *argv[])
                 .toUtf8())
         || !writeFile(conf + QStringLiteral("/127.0.0.1.cfg"),
             QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
-                           "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
+                           "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n"
+                           // the scripted agent answers get-next only
+                           "GetBulk=0\n")
                 .arg(agent.port())
                 .toUtf8()))
         return fail(QStringLiteral("cannot write the settings store"));

@@ -278,6 +278,8 @@ void TstDiscovery::refusedUnitWalk()
     agent.setErrorIndex(errorIndex);
     useAgent(agent.port());
     SessionDefaults().security.version = quint8(version);
+    // One refused get-next, not a refused get-bulk asked again row by row.
+    SessionDefaults().getBulk = false;
     FakeMainWindow main;
     DiscoverStack(main);
 
@@ -339,6 +341,8 @@ void TstDiscovery::unitTableOutsideTheStack()
     agent.setUnits(table);
     agent.setFailingWalkAfter(walkFailsAfter);
     useAgent(agent.port());
+    // The scripted agent counts and fails get-next steps, one row each.
+    SessionDefaults().getBulk = false;
     FakeMainWindow main;
     // The panels' LED reads write their own lines there next.
     QString walkLine;
