@@ -1,6 +1,7 @@
 #include "ViewWalker.h"
 
 #include "CvCatalogues.h"
+#include "CvOidOrder.h"
 #include "CvSNMPRequest.h"
 #include "CvSNMPSession.h"
 
@@ -10,17 +11,6 @@
 namespace {
 constexpr int TooBig = 1;
 constexpr int NoSuchName = 2;
-
-bool under(const CvOid &prefix, const CvOid &oid)
-{
-    return oid.size() > prefix.size() && std::equal(prefix.begin(), prefix.end(), oid.begin());
-}
-
-// Lexicographic order of OIDs.
-bool after(const CvOid &a, const CvOid &b)
-{
-    return std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end());
-}
 
 // The code of an answer that does not fit its request: an invalid PDU.
 int misfitCode()
@@ -174,11 +164,11 @@ void ViewWalker::onWalkAnswer(const CvSnmpResponse &response)
         if (!m_active[k])
             continue; // ended earlier in this answer
         const CvSnmpBinding &b = response.bindings[i];
-        if (b.value.isException() || !under(m_oids[k], b.oid)) {
+        if (b.value.isException() || !OidUnder(m_oids[k], b.oid)) {
             m_active[k] = false;
             continue;
         }
-        if (!after(b.oid, m_cursors[k])) {
+        if (!OidAfter(b.oid, m_cursors[k])) {
             m_active[k] = false;
             m_outOfOrder = true;
             continue;
@@ -216,10 +206,10 @@ QString ViewWalker::answerMisfit(const CvSnmpResponse &response) const
         if (b.value.isException())
             continue;
         const CvOid &subtree = m_oids[m_sent[i % n]];
-        const bool inColumn = under(subtree, b.oid);
+        const bool inColumn = OidUnder(subtree, b.oid);
         // Out of order within the column is judged when the values are taken.
-        if ((inColumn && !under(subtree, last[i % n]) && last[i % n] != subtree)
-            || (!inColumn && !after(b.oid, subtree)))
+        if ((inColumn && !OidUnder(subtree, last[i % n]) && last[i % n] != subtree)
+            || (!inColumn && !OidAfter(b.oid, subtree)))
             return QStringLiteral("The agent answered values out of their columns' places: "
                                   "the walk ended early.");
         last[i % n] = b.oid;

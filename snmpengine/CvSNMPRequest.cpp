@@ -83,6 +83,14 @@ bool oidGreater(const QString &a, const QString &b)
     return i < x->size(); // the longer of two with equal leading arcs
 }
 
+// Below prefix + "." in dotted text: a mere text prefix would take column
+// 10 for column 1.
+bool liesInColumn(const QString &prefix, const QString &received)
+{
+    return received.size() > prefix.size() + 1 && received.startsWith(prefix)
+        && received.at(prefix.size()) == QLatin1Char('.');
+}
+
 CvOid parseOidOrThrow(const QString &text)
 {
     const std::optional<CvOid> oid = ParseOid(text);
@@ -399,9 +407,7 @@ CvSNMPRequest::Outcome CvSNMPRequest::endOfView(
 bool CvSNMPRequest::answeredOutOfOrder(
     const QString &prefix, const QString &asked, const QString &received)
 {
-    const bool inColumn = received.size() > prefix.size() + 1 && received.startsWith(prefix)
-        && received.at(prefix.size()) == QLatin1Char('.');
-    return inColumn && !asked.isEmpty() && !oidGreater(received, asked);
+    return liesInColumn(prefix, received) && !asked.isEmpty() && !oidGreater(received, asked);
 }
 
 // Each column answers from its own last OID. The row of the step is the
@@ -733,14 +739,9 @@ bool CvSNMPRequest::IsOutOfScope(
 {
     if (!varList.IsTableKind())
         return false;
-    // In the column: below prefix + "." (a mere text prefix would take
-    // column 10 for column 1), new, and past the OID asked from, so a
-    // misbehaving agent can never keep a walk going.
-    const bool inColumn = received.size() > prefix.size() + 1 && received.startsWith(prefix)
-        && received.at(prefix.size()) == QLatin1Char('.');
-    if (!inColumn || received == lastOid)
-        return true;
-    return !lastOid.isEmpty() && !oidGreater(received, lastOid);
+    // In the column, new, and past the OID asked from, so a misbehaving
+    // agent can never keep a walk going.
+    return !liesInColumn(prefix, received) || answeredOutOfOrder(prefix, lastOid, received);
 }
 
 QString CvSNMPRequest::Substitute(const QString &expression, bool quoteTexts, QChar marker)

@@ -2,6 +2,7 @@
 
 #include "CvCatalogues.h"
 #include "CvException.h"
+#include "CvOidOrder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,25 +17,6 @@
 // smallest index among the columns still in their column, a column that
 // answered a later row keeps its value for that row, a column that left is
 // absent from then on.
-
-namespace {
-
-// An answer in its column that does not come after the OID it answers:
-// the agent's order cannot be trusted, and the walk stops with the rows it
-// has read.
-const int OutOfOrderCode = EngineCode::OutOfOrder;
-
-bool under(const CvOid &prefix, const CvOid &oid)
-{
-    return oid.size() > prefix.size() && std::equal(prefix.begin(), prefix.end(), oid.begin());
-}
-
-bool after(const CvOid &a, const CvOid &b)
-{
-    return std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end());
-}
-
-} // namespace
 
 QList<CvOid> CvSNMPRequest::columnPrefixes(const QList<CvVarBinding> &requested)
 {
@@ -144,7 +126,7 @@ void CvSNMPRequest::settleBuffered()
         if (var.columnLeft || k >= m_bulk.runs.at(c).size())
             continue;
         const CvSnmpBinding &next = m_bulk.runs.at(c).at(k);
-        if (next.value.isException() || !under(m_bulk.prefixes.at(c), next.oid))
+        if (next.value.isException() || !OidUnder(m_bulk.prefixes.at(c), next.oid))
             var.columnLeft = true;
     }
 }
@@ -163,15 +145,9 @@ CvSNMPRequest::Outcome CvSNMPRequest::bufferedStep()
         const int c = b.varIndex < varList.Count() ? m_bulk.columnOf[size_t(b.varIndex)] : -1;
         if (c < 0 || m_bulk.taken[size_t(c)] >= m_bulk.runs.at(c).size())
             RaiseEngine(MapLibraryResult(-11)); // not a column of the answer kept
-        const CvSnmpBinding &next = m_bulk.runs.at(c).at(qsizetype(m_bulk.taken[size_t(c)]));
-        if (!b.oid.isEmpty() && !after(next.oid, parsedOid(b.varIndex, b.oid))) {
-            m_bulk = BulkAnswer();
-            Outcome out;
-            out.error = errorOf(OutOfOrderCode, step);
-            out.error.finished = true;
-            return out;
-        }
-        step.bindings.append(next);
+        // An answer in its column that is not past the OID it answers stops
+        // the walk in readResponse, as a get-next answer would.
+        step.bindings.append(m_bulk.runs.at(c).at(qsizetype(m_bulk.taken[size_t(c)])));
         columns.push_back(c);
     }
     std::vector<QString> asked;

@@ -1,6 +1,7 @@
 #include "CvWalkExchange.h"
 
 #include "CvCatalogues.h"
+#include "CvOidOrder.h"
 
 #include <QHash>
 
@@ -30,11 +31,6 @@ QHash<QString, Agent> &agents()
 QString agentKey(const CvSnmpTarget &t)
 {
     return t.address + QLatin1Char(':') + QString::number(t.port);
-}
-
-bool under(const CvOid &prefix, const CvOid &oid)
-{
-    return oid.size() > prefix.size() && std::equal(prefix.begin(), prefix.end(), oid.begin());
 }
 
 } // namespace
@@ -155,7 +151,7 @@ bool CvWalkExchange::ended(const QList<QList<CvSnmpBinding>> &runs) const
         const CvSnmpBinding &last = runs.at(k).constLast();
         if (last.value.tag() == CvSNMPValue::EndOfMibView)
             return true;
-        if (!last.value.isException() && under(m_columns.at(k), last.oid))
+        if (!last.value.isException() && OidUnder(m_columns.at(k), last.oid))
             all = false;
     }
     return all;
