@@ -22,10 +22,18 @@
 #include <utility>
 
 namespace {
+// The RowStatus item a text names for a variable of either RowStatus list;
+// -1 for any other variable or text.
+int rowStatusItem(const CvSNMPVariable &v, const QString &text)
+{
+    const bool rowStatus
+        = v.options == &Options::RowStatus() || v.options == &Options::RowStatusCapitals();
+    return rowStatus ? v.options->IndexOfText(text) : -1;
+}
+
 bool isNotReadyStatus(const CvSNMPVariable &v)
 {
-    return (v.options == &Options::RowStatus() || v.options == &Options::RowStatusCapitals())
-        && v.options->IndexOfText(v.value) == RowStatusItem::NotReady;
+    return rowStatusItem(v, v.value) == RowStatusItem::NotReady;
 }
 
 void attach(QPushButton *button, QObject *context, std::function<void()> action)
@@ -522,13 +530,11 @@ void TSNMPLayoutAdapter::reportNewRowState(const QTreeWidgetItem *row)
     if (!row || !listView || createColumn < 0 || createColumn >= vars.Count())
         return;
     const CvSNMPVariable &status = vars.Var(createColumn);
-    if (status.options != &Options::RowStatus() && status.options != &Options::RowStatusCapitals())
-        return;
     const QTreeWidgetItem *header = listView->headerItem();
     for (int c = 0; c < listView->columnCount(); ++c) {
         if (header->text(c) != status.label)
             continue;
-        const int state = status.options->IndexOfText(row->text(c).trimmed());
+        const int state = rowStatusItem(status, row->text(c).trimmed());
         if (state == RowStatusItem::NotReady)
             request->ShowError(QStringLiteral("The agent made the row but left it notReady: it is "
                                               "not in use until the columns it needs are set."));
