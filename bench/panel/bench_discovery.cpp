@@ -17,6 +17,7 @@
 #include "CvConvertError.h"
 #include "CvException.h"
 #include "CvSnmpTransport.h"
+#include "ProcessMeasures.h"
 #include "TMainForm.h"
 #include "UnitTableAgent.h"
 
@@ -34,27 +35,10 @@
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
 int fail(const QString &text)
 {
     std::fprintf(stderr, "bench_discovery: %s\n", qPrintable(text));
     return 1;
-}
-
-std::optional<double> residentMb()
-{
-    QFile file(QStringLiteral("/proc/self/status"));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return std::nullopt;
 }
 
 double cpuSeconds()
@@ -63,13 +47,6 @@ double cpuSeconds()
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-void waitMs(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 } // namespace
@@ -111,7 +88,7 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("cannot write the settings store"));
     qputenv("TRV_REGISTRY", store.toLocal8Bit());
 
-    const double rssBefore = residentMb().value_or(0);
+    const double rssBefore = residentMb(QCoreApplication::applicationPid()).value_or(0);
     QElapsedTimer clock;
     clock.start();
     std::unique_ptr<TMainForm> form;
@@ -129,7 +106,7 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents(); // the first paint
     const qint64 shownMs = clock.elapsed();
     const int walkRequests = agent.getNextRequests();
-    const double rssShown = residentMb().value_or(0);
+    const double rssShown = residentMb(QCoreApplication::applicationPid()).value_or(0);
 
     waitMs(1000); // the first LED reads
     const double cpuStart = cpuSeconds();

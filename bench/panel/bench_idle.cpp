@@ -11,6 +11,7 @@
 //   bench_idle [MODULE] [SECONDS]
 //       MODULE default: trv8170ql beside this program; SECONDS default 20.
 
+#include "ProcessMeasures.h"
 #include "SimulatorProcess.h"
 
 #include <QCoreApplication>
@@ -106,12 +107,6 @@ private:
     QHash<quint16, std::shared_ptr<QUdpSocket>> m_up;
 };
 
-bool writeFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
 // User plus system time of a process, in seconds.
 std::optional<double> cpuSeconds(qint64 pid)
 {
@@ -125,24 +120,6 @@ std::optional<double> cpuSeconds(qint64 pid)
         return std::nullopt;
     const double ticks = double(fields.at(11).toULongLong() + fields.at(12).toULongLong());
     return ticks / double(::sysconf(_SC_CLK_TCK));
-}
-
-std::optional<double> residentMb(qint64 pid)
-{
-    QFile file(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    for (const QByteArray &line : file.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return std::nullopt;
-}
-
-void waitMs(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 } // namespace
