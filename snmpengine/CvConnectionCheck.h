@@ -1,0 +1,76 @@
+#pragma once
+
+#include "CvSNMPSession.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+// Tells whether a switch can be reached with the given settings before any
+// window depends on it, and when it cannot, why, in words an operator acts
+// on. The steps: the address resolves; the agent answers one get of
+// sysObjectID, sysName and sysUpTime (SNMPv3: engine discovery and the
+// user's authentication come with it, and a failing authPriv get is tried
+// once more at authNoPriv to tell a privacy fault from an absent agent);
+// the stack's unit table is present.
+
+struct CvConnectionDiagnosis
+{
+    enum class Outcome {
+        Reached, // the agent answered and holds the unit table
+        NotResolved, // the host name does not resolve
+        NoAnswer, // nothing came back within the time-out
+        UnknownUser, // SNMPv3: the agent does not know the user
+        WrongAuthentication, // SNMPv3: wrong pass phrase or protocol
+        WrongPrivacy, // SNMPv3: authenticated, but the agent cannot decrypt
+        NotThisFamily, // the agent answers but holds no unit table
+        Refused, // any other error the agent or the library reported
+        Cancelled,
+    };
+
+    Outcome outcome = Outcome::Cancelled;
+    // The diagnosis in words; empty when the switch was reached.
+    QString diagnosis;
+    // The catalogued text of the request that failed, as a window would
+    // show it ("(SNMPClass) SNMP request timed out!"); empty when none.
+    QString catalogued;
+    // What the agent told about itself, when it answered.
+    QString sysName;
+    QString sysObjectId;
+    QString sysUpTime;
+
+    bool reached() const { return outcome == Outcome::Reached; }
+    // Usable for the standard-MIB windows: the agent answered.
+    bool answered() const
+    {
+        return outcome == Outcome::Reached || outcome == Outcome::NotThisFamily;
+    }
+};
+
+class CvConnectionCheck : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CvConnectionCheck(QObject *parent = nullptr);
+    ~CvConnectionCheck() override;
+
+    // Starts the check of these settings (address, port, version,
+    // communities or SNMPv3 user); each try waits timeoutMs, one try only.
+    // A check already running is cancelled first. The SNMP session must
+    // have been started (StartSession).
+    void start(const CvSNMPSessionDefaults &settings, int timeoutMs = 3000);
+    void cancel();
+    bool isRunning() const;
+
+signals:
+    // The step under way, for a status line ("Resolving 10.1.1.1...").
+    void progress(const QString &step);
+    // Emitted exactly once per start, also after cancel.
+    void finished(const CvConnectionDiagnosis &result);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
