@@ -12,9 +12,11 @@
 // window depends on it, and when it cannot, why, in words an operator acts
 // on. The steps: the address resolves; the agent answers one get of
 // sysObjectID, sysName and sysUpTime (SNMPv3: engine discovery and the
-// user's authentication come with it, and a failing authPriv get is tried
-// once more at authNoPriv to tell a privacy fault from an absent agent);
-// the stack's unit table is present.
+// user's authentication come with it; at authPriv the user is first asked
+// for sysUpTime at authNoPriv, so that a get that then times out or draws
+// a decryption report is told as a privacy fault, not as an absent agent,
+// and every outcome comes within about one time-out); the stack's unit
+// table has a row (one get-next).
 
 struct CvConnectionDiagnosis
 {
