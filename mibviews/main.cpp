@@ -61,6 +61,17 @@ void reportPolls(ViewWindow &window, const ViewDefinition &view)
 
 int main(int argc, char *argv[])
 {
+    // The help needs no display: it is answered before the toolkit starts.
+    {
+        QStringList line;
+        for (int k = 1; k < argc; ++k)
+            line.append(QString::fromLocal8Bit(argv[k]));
+        if (AsksForHelp(line)) {
+            const QString name = QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName();
+            std::fputs(qPrintable(ViewHelp(name)), stdout);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QStringList parameters = QCoreApplication::arguments();
     // The name it was started under, through a link or a copy.
