@@ -89,9 +89,24 @@ ViewLaunch ReadViewLaunch(const QString &program, const QStringList &parameters,
 {
     ViewLaunch launch;
     const QString family = IsViewFamily(program) ? program : QString();
+    // The module's own switches are no parameters of the agent.
+    QStringList line;
+    for (const QString &p : parameters) {
+        if (!p.startsWith(QLatin1String(EndWithSwitch))) {
+            line.append(p);
+            continue;
+        }
+        launch.endWith = ProcessIdentity::FromText(p.mid(qsizetype(qstrlen(EndWithSwitch))));
+        if (!launch.endWith) {
+            launch.error = QStringLiteral("Malformed command line: %1 needs a process id and "
+                                          "start time, as PID:START.")
+                               .arg(QLatin1String(EndWithSwitch));
+            return launch;
+        }
+    }
     QString argument;
     bool named = false;
-    for (const QString &p : parameters) {
+    for (const QString &p : std::as_const(line)) {
         if (p.startsWith(QLatin1String("/T"))) {
             argument = p.mid(2);
             named = true;
@@ -117,7 +132,7 @@ ViewLaunch ReadViewLaunch(const QString &program, const QStringList &parameters,
         return launch;
     }
     launch.error = session ? takeSession(*session, launch.state, defaults)
-                           : takeCommandLine(parameters, configDirectory, launch.state, defaults);
+                           : takeCommandLine(line, configDirectory, launch.state, defaults);
     if (!launch.error.isEmpty()) {
         launch.view = nullptr;
         return launch;

@@ -2,6 +2,7 @@
 
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
+#include "ProcessWatch.h"
 #include "StartupParameters.h"
 #include "ViewCatalogue.h"
 
@@ -17,6 +18,8 @@ struct ViewLaunch
 {
     const ViewDefinition *view = nullptr;
     StartupState state;
+    // The module that started the view, which it ends with.
+    std::optional<ProcessIdentity> endWith;
     QString error; // empty when the launch can be used
 };
 

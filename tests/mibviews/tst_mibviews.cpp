@@ -1,12 +1,13 @@
 // The MIB view programs against trvsim: every view opened from the session
 // the module hands over, the agent the module reaches, rates of counters, a
 // 32-bit wrap, SNMPv1 walks, walks stopped or squeezed by tooBig, and
-// command lines that cannot be used; the programs typed by hand and asked
-// for help.
+// command lines that cannot be used; the programs typed by hand, asked for
+// help, and ending with the module that started them.
 #include "Ber.h"
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
 #include "ExternalView.h"
+#include "ProcessWatch.h"
 #include "RateChart.h"
 #include "SimulatorProcess.h"
 #include "ViewLaunch.h"
@@ -15,6 +16,7 @@
 
 #include <QNetworkDatagram>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QUdpSocket>
 #include <QtTest>
@@ -224,6 +226,8 @@ private slots:
     void handTypedLineReachesItsPort();
     void helpOnTheTerminal_data();
     void helpOnTheTerminal();
+    void viewEndsWithItsModule_data();
+    void viewEndsWithItsModule();
 
 private:
     // The configuration file the module and the program read for 127.0.0.1.
@@ -721,6 +725,9 @@ void TstMibViews::unusableCommandLines_data()
     QTest::newRow("malformed session")
         << "MIB" << QStringList {"/TMIB_Info", "--session-on-stdin"}
         << "Malformed session: the session's \"port\" is missing or not usable.";
+    QTest::newRow("malformed module")
+        << "MIB" << QStringList {"/TMIB_Info", "--session-on-stdin", "--end-with=12x"}
+        << "--end-with= needs a process id and start time";
 }
 
 // The programs as the module starts them: a clear message on standard
@@ -857,6 +864,62 @@ void TstMibViews::helpOnTheTerminal()
     QVERIFY2(!out.contains("/TMIB_Info"), qPrintable(out)); // another family's
     QCOMPARE(err, QString());
     QVERIFY(QDir(work.path()).isEmpty());
+}
+
+void TstMibViews::viewEndsWithItsModule_data()
+{
+    QTest::addColumn<bool>("moduleEndsFirst");
+    QTest::newRow("while the view is open") << false;
+    QTest::newRow("before the view starts") << true;
+}
+
+// A stand-in for the module (a process that only waits) starts nothing
+// itself; the view is told its identity as the module tells its own, and
+// ends when it ends, or does not open when it has ended already.
+void TstMibViews::viewEndsWithItsModule()
+{
+    QFETCH(bool, moduleEndsFirst);
+    QProcess module;
+    module.start("sleep", {"600"});
+    QVERIFY(module.waitForStarted());
+    const std::optional<ProcessIdentity> identity = ProcessIdentity::Of(module.processId());
+    QVERIFY(identity);
+    if (moduleEndsFirst) {
+        module.kill();
+        QVERIFY(module.waitForFinished());
+    }
+
+    CvSNMPSessionDefaults defaults = InitialSessionDefaults();
+    defaults.device.address = "127.0.0.1";
+    defaults.device.port = m_sim->port();
+    defaults.security.version = 1;
+    defaults.security.readCommunity = "kestra";
+    StartupState state;
+    state.AgentAddress = "127.0.0.1";
+    QTemporaryDir work;
+    const QString report = work.filePath("report.txt");
+    QProcess view;
+    prepareView(view, work, report);
+    view.start(qEnvironmentVariable("TRV_BIN_DIR") + "/MIB",
+        {"/TMIB_Info", "--session-on-stdin", "--end-with=" + identity->ToText()});
+    view.write(ViewSession::FromModule(state, defaults).ToJson());
+    view.closeWriteChannel();
+    const auto stop = qScopeGuard([&] {
+        view.kill();
+        view.waitForFinished();
+        module.kill();
+        module.waitForFinished();
+    });
+    if (!moduleEndsFirst) {
+        QVERIFY(firstReport(view, report).startsWith("MIB_Info\t"));
+        QCOMPARE(view.state(), QProcess::Running);
+        module.kill();
+    }
+    QVERIFY(view.waitForFinished(20000));
+    QCOMPARE(view.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(view.exitCode(), 0);
+    if (moduleEndsFirst)
+        QVERIFY(!QFile::exists(report)); // nothing was shown nor read
 }
 
 QTEST_MAIN(TstMibViews)
