@@ -1,8 +1,10 @@
 // The module for an operator who works from the keyboard, with a screen
-// reader: the main window driven by keys alone, from its menu to a port's
-// window, and the names a screen reader finds in the windows.
+// reader or in a dark desktop theme: the main window driven by keys alone,
+// from its menu to a port's window, the names a screen reader finds in the
+// windows, and their fields read in a dark theme.
 
 #include "CvSNMPRequest2Edits.h"
+#include "DarkTheme.h"
 #include "GeneratedWindows.h"
 #include "HandLaidWindows.h"
 #include "MainMenuTable.h"
@@ -18,6 +20,7 @@
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -27,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -186,6 +190,75 @@ QStringList focusAgainstGrids(QWidget *window)
     return wrong;
 }
 
+// How well text stands out in a part of a picture: the colour most of its
+// pixels have is the background, the text is the pixel farthest from it.
+double paintedContrast(const QImage &image, const QRect &part)
+{
+    QHash<QRgb, int> counts;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, ContrastRatio(background, it.key()));
+    return best;
+}
+
+// A field as it paints itself, inside its frame and left of any arrows.
+double paintedContrast(QWidget *field)
+{
+    const QImage image = field->grab().toImage();
+    QRect inside = image.rect().adjusted(4, 4, -4, -4);
+    if (!qobject_cast<QLineEdit *>(field) && !qobject_cast<QPlainTextEdit *>(field))
+        inside.setRight(inside.right() - field->height());
+    return paintedContrast(image, inside);
+}
+
+// The fields of a window an operator reads or types in whose text does not
+// stand out from their background: "class "name" (contrast)"; looked counts
+// the fields looked at. An empty field is given a text to paint, its
+// signals blocked so the window does nothing with it.
+QStringList unreadableFields(QWidget *window, int &looked)
+{
+    QStringList unreadable;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisible() || !w->isEnabled() || w->width() < 24 || w->height() < 12
+            || qobject_cast<QComboBox *>(w->parentWidget())
+            || qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+            continue;
+        const QSignalBlocker quiet(w);
+        if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            if (edit->text().isEmpty())
+                edit->setText(QStringLiteral("HM8"));
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            if (combo->currentText().isEmpty() && combo->count() > 0)
+                combo->setCurrentIndex(0);
+            if (combo->currentText().isEmpty())
+                continue;
+        } else if (auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
+            if (memo->toPlainText().isEmpty())
+                memo->setPlainText(QStringLiteral("HM8"));
+        } else if (!qobject_cast<QAbstractSpinBox *>(w)) {
+            continue;
+        }
+        const double ratio = paintedContrast(w);
+        ++looked;
+        if (ratio < ReadableContrast)
+            unreadable.append(QStringLiteral("%1 \"%2\" (%3)")
+                                  .arg(QLatin1String(w->metaObject()->className()),
+                                      w->objectName().isEmpty() ? nameOf(w) : w->objectName())
+                                  .arg(ratio, 0, 'f', 1));
+    }
+    return unreadable;
+}
+
 } // namespace
 
 class TstOperatorAccess : public QObject
@@ -198,6 +271,8 @@ private slots:
     void keyboardOnly();
     void windowsNameTheirControls_data();
     void windowsNameTheirControls();
+    void fieldsReadableInADarkTheme_data();
+    void fieldsReadableInADarkTheme();
 
 private:
     std::unique_ptr<TMainForm> start();
@@ -406,6 +481,70 @@ void TstOperatorAccess::windowsNameTheirControls()
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     QVERIFY2(order.isEmpty(), qPrintable(order.join(", ")));
     QVERIFY2(grids.isEmpty(), qPrintable(grids.mid(0, 5).join(", ")));
+}
+
+void TstOperatorAccess::fieldsReadableInADarkTheme_data()
+{
+    QTest::addColumn<QStringList>("item");
+    QTest::addColumn<bool>("darkAtOpen");
+    // Hand-laid windows, and generated ones with fields to type in and
+    // read-only values.
+    const QList<QStringList> windows {
+        {"Layer 2 Management", "Port Management", "Port Trunk Table"},
+        {"Layer 2 Management", "Port Management", "Port Mirror Table"},
+        {"VLAN", "802.1Q", "802.1Q VLAN ", "Static Table"},
+        {"Basic Configuration", "Time Management", "Daylight Saving Time"},
+        {"Basic Configuration", "Device Management", "Device Information"},
+        {"Basic Configuration", "Time Management", "Network Time"},
+        {"Bridge", "Spanning Tree", "STP Control "},
+    };
+    for (const QStringList &path : windows) {
+        QTest::addRow("%s, opened dark", qPrintable(path.join(" > "))) << path << true;
+        QTest::addRow("%s, turned dark", qPrintable(path.join(" > "))) << path << false;
+    }
+}
+
+// A dark desktop theme, given before the window opens or while it is open:
+// every field shows its text clearly against its own background.
+void TstOperatorAccess::fieldsReadableInADarkTheme()
+{
+    QFETCH(QStringList, item);
+    QFETCH(bool, darkAtOpen);
+    const QPalette light = QApplication::palette();
+    const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
+    if (darkAtOpen)
+        QApplication::setPalette(DarkPalette());
+    auto form = start();
+    QAction *action = findAction(form->menuWidget(), item);
+    QVERIFY(action && action->isEnabled());
+    bool shown = false;
+    QStringList unreadable;
+    int looked = 0;
+    const auto ready = [](QDialog *window) {
+        if (auto *config = qobject_cast<TConfigForm *>(window))
+            return IsIdle(*config);
+        if (auto *handLaid = qobject_cast<THandLaidForm *>(window))
+            return handLaid->Created() && !handLaid->AnyBusy();
+        return true;
+    };
+    inNextModal<QDialog>(
+        shown,
+        [&](QDialog *window) {
+            if (!darkAtOpen) {
+                // The windows hear of the new palette from the event loop.
+                QApplication::setPalette(DarkPalette());
+                const QColor dark = DarkPalette().color(QPalette::Window);
+                if (!QTest::qWaitFor(
+                        [&] { return window->palette().color(QPalette::Window) == dark; }))
+                    return;
+            }
+            unreadable = unreadableFields(window, looked);
+        },
+        ready);
+    action->trigger();
+    QVERIFY(shown);
+    QVERIFY(looked > 0);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(", ")));
 }
 
 QTEST_MAIN(TstOperatorAccess)
