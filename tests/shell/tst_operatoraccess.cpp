@@ -1,7 +1,8 @@
 // The module for an operator who works from the keyboard, with a screen
 // reader or in a dark desktop theme: the main window driven by keys alone,
-// from its menu to a port's window, the names a screen reader finds in the
-// windows, and their fields read in a dark theme.
+// from its menu to a port's window, the menu's keyboard highlight as it is
+// painted, the names a screen reader finds in the windows, and their fields
+// read in a dark theme.
 
 #include "CvSNMPRequest2Edits.h"
 #include "DarkTheme.h"
@@ -259,6 +260,16 @@ QStringList unreadableFields(QWidget *window, int &looked)
     return unreadable;
 }
 
+// The pixels in which two pictures of the same size differ.
+int differingPixels(const QImage &a, const QImage &b)
+{
+    int n = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    return n;
+}
+
 } // namespace
 
 class TstOperatorAccess : public QObject
@@ -269,6 +280,8 @@ private slots:
     void initTestCase();
     void menuTreeSeenOnce();
     void keyboardOnly();
+    void keyboardHighlightIsPainted_data();
+    void keyboardHighlightIsPainted();
     void windowsNameTheirControls_data();
     void windowsNameTheirControls();
     void fieldsReadableInADarkTheme_data();
@@ -421,6 +434,38 @@ void TstOperatorAccess::keyboardOnly()
     QVERIFY(opened);
     QVERIFY2(title.startsWith("Port Information Table"), qPrintable(title));
     QCOMPARE(instance, QString::number(64 + 3));
+}
+
+void TstOperatorAccess::keyboardHighlightIsPainted_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Alt") << int(Qt::Key_Alt);
+    QTest::newRow("F10") << int(Qt::Key_F10);
+}
+
+// The menu highlighted by the key is seen, not only known to the program:
+// under the toolkit's own style its item paints otherwise than when the
+// bar is left, over much of the item, and as before once Escape leaves.
+void TstOperatorAccess::keyboardHighlightIsPainted()
+{
+    QFETCH(int, key);
+    auto form = start();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto *menu = qobject_cast<WrappingMenuBar *>(form->menuWidget());
+    QVERIFY(menu);
+    QMenuBar *row = menu->Rows().constFirst();
+    const QRect item = row->actionGeometry(row->actions().constFirst());
+    const QImage plain = row->grab(item).toImage();
+    press(form.get(), key);
+    QCOMPARE(highlighted(menu), topMenus.first());
+    const QImage lit = row->grab(item).toImage();
+    press(form.get(), Qt::Key_Escape);
+    QCOMPARE(highlighted(menu), QString());
+    QCOMPARE(differingPixels(row->grab(item).toImage(), plain), 0);
+    const int changed = differingPixels(lit, plain);
+    QVERIFY2(changed >= item.width() * item.height() / 4,
+        qPrintable(
+            QStringLiteral("%1 of %2 pixels").arg(changed).arg(item.width() * item.height())));
 }
 
 void TstOperatorAccess::windowsNameTheirControls_data()
