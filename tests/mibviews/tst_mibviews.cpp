@@ -1,11 +1,13 @@
 // The MIB view programs against trvsim: every view opened from the session
-// the module hands over, the agent the module reaches, rates of counters, a
-// 32-bit wrap, SNMPv1 walks, walks stopped or squeezed by tooBig, and
-// command lines that cannot be used; the programs typed by hand, asked for
-// help, and ending with the module that started them.
+// the module hands over, the agent the module reaches, rates of counters
+// (readable in a dark theme too), a 32-bit wrap, SNMPv1 walks, walks stopped
+// or squeezed by tooBig, and command lines that cannot be used; the programs
+// typed by hand, asked for help, and ending with the module that started
+// them.
 #include "Ber.h"
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
+#include "DarkTheme.h"
 #include "ExternalView.h"
 #include "ProcessWatch.h"
 #include "RateChart.h"
@@ -426,6 +428,20 @@ void TstMibViews::ratesAfterSecondPollAndChart()
     window.Refresh();
     QVERIFY(waitPoll(poller));
     QCOMPARE(window.Chart(0)->PointCount(), 2);
+
+    // The rates stand apart from the values in a dark theme too, readable
+    // on the table's fields.
+    const QPalette light = QApplication::palette();
+    const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
+    QApplication::setPalette(DarkPalette());
+    int rateColumn = -1;
+    for (int c = 0; c < model.columnCount(); ++c)
+        if (model.headerData(c, Qt::Horizontal, Qt::DisplayRole) == "ifInOctets/s")
+            rateColumn = c;
+    const QColor ink
+        = model.data(model.index(busy, rateColumn), Qt::ForegroundRole).value<QBrush>().color();
+    const double ratio = ContrastRatio(ink.rgb(), DarkPalette().color(QPalette::Base).rgb());
+    QVERIFY2(ratio >= ReadableContrast, qPrintable(QString::number(ratio)));
 
     const QString csv = m_dir.filePath("counters.csv");
     QVERIFY(window.SaveCsv(csv));

@@ -25,9 +25,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -286,6 +288,7 @@ private slots:
     void windowsNameTheirControls();
     void fieldsReadableInADarkTheme_data();
     void fieldsReadableInADarkTheme();
+    void aboutPictureReadableInADarkTheme();
 
 private:
     std::unique_ptr<TMainForm> start();
@@ -590,6 +593,28 @@ void TstOperatorAccess::fieldsReadableInADarkTheme()
     QVERIFY(shown);
     QVERIFY(looked > 0);
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(", ")));
+}
+
+// The model's name under the About box's picture is written on the
+// window's background, in its text colour.
+void TstOperatorAccess::aboutPictureReadableInADarkTheme()
+{
+    const QPalette light = QApplication::palette();
+    const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
+    QApplication::setPalette(DarkPalette());
+    TAboutForm about;
+    about.show();
+    auto *picture = about.findChild<QLabel *>("Image2");
+    QVERIFY(picture && picture->isVisible());
+    // The picture as it shows on the window; the name is written below the
+    // drawn switch front.
+    const QPixmap drawn = picture->pixmap();
+    QImage seen(drawn.size(), QImage::Format_ARGB32);
+    seen.fill(about.palette().color(QPalette::Window));
+    QPainter(&seen).drawPixmap(0, 0, drawn);
+    const QRect name(0, seen.height() * 3 / 4, seen.width(), seen.height() / 4);
+    const double ratio = paintedContrast(seen, name);
+    QVERIFY2(ratio >= ReadableContrast, qPrintable(QString::number(ratio)));
 }
 
 QTEST_MAIN(TstOperatorAccess)
