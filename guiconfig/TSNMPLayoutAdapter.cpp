@@ -3,6 +3,7 @@
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvStandardOptions.h"
+#include "FieldColours.h"
 #include "TCtrlBtnPanel.h"
 #include "TSNMPPanel.h"
 
@@ -427,12 +428,12 @@ void TSNMPLayoutAdapter::AddAction(QWidget *)
             request->constraints.Blank(edit);
             edit->setEnabled(true);
             edit->setReadOnly(false);
-            edit->setPalette(QPalette());
+            PaintAsField(edit);
             edit->setFocusPolicy(Qt::StrongFocus);
         } else if (auto *combo = qobject_cast<QComboBox *>(b.control)) {
             combo->setCurrentIndex(-1);
             combo->setEnabled(true);
-            combo->setPalette(QPalette());
+            PaintAsField(combo);
             combo->setFocusPolicy(Qt::StrongFocus);
             const QString choice = i == createColumn ? createValue : b.addChoice;
             if (!choice.isEmpty())

@@ -1,10 +1,11 @@
 #include "TUIGenerator.h"
 
+#include "FieldColours.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
@@ -12,9 +13,7 @@ namespace {
 // A read-only control looks like the button face and is skipped by Tab.
 void markReadOnly(QWidget *control)
 {
-    QPalette p = control->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Button));
-    control->setPalette(p);
+    PaintAsButtonFace(control);
     control->setFocusPolicy(Qt::NoFocus);
 }
 

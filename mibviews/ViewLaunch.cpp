@@ -5,10 +5,46 @@
 
 QString ViewUsage()
 {
-    return QStringLiteral("usage: FAMILY /IADDRESS /RREAD /WWRITE /TFAMILY_VIEW "
-                          "[/t /v /d /m /n /c /l /a /A /p /P ...]\n"
+    return QStringLiteral("usage: FAMILY /IADDRESS /RREAD [/tPORT] [/vVERSION] "
+                          "[/n /l /a /A /p /P /c /d /m ...] /TFAMILY_VIEW\n"
                           "       FAMILY /TFAMILY_VIEW %1 < SESSION")
         .arg(QLatin1String(SessionOnStdinSwitch));
+}
+
+QString ViewHelp(const QString &program)
+{
+    const QString family = IsViewFamily(program) ? program : QStringLiteral("FAMILY");
+    QString views;
+    for (const ViewDefinition *v : AllViews())
+        if (family == QLatin1String("FAMILY") || FamilyOf(*v) == family)
+            views += QStringLiteral("  /T%1  %2\n")
+                         .arg(QLatin1String(v->argument), -24)
+                         .arg(QLatin1String(v->title));
+    return QStringLiteral(
+        "usage: %1 /IADDRESS /RREAD [/tPORT] [/vVERSION] [SNMPv3 switches] /T%2_VIEW\n"
+        "       %1 /T%2_VIEW %3 < SESSION\n"
+        "\n"
+        "Shows one standard MIB view of an SNMP agent and reads it again on request.\n"
+        "Each parameter is a switch directly followed by its value:\n"
+        "  /I  the agent's address or host name\n"
+        "  /R  the read community\n"
+        "  /t  the agent's UDP port (161 unless given), with any version\n"
+        "  /v  the version: 0 SNMPv1 (the default), 1 SNMPv2c, 3 SNMPv3\n"
+        "  /n  /l  /a  /A  /p  /P  /c  /d  /m\n"
+        "      with /v3: user, security level, authentication protocol and pass\n"
+        "      phrase, privacy protocol and pass phrase, context name, context\n"
+        "      engine ID, security model (codes as trv8170ql(1) gives them)\n"
+        "The agent's configuration file ADDRESS.cfg, in the directory the settings\n"
+        "store names, gives what the line leaves out. With %3 the\n"
+        "agent and its credentials come on standard input, as the module hands them.\n"
+        "\n"
+        "Views:\n%4")
+        .arg(program, family, QLatin1String(SessionOnStdinSwitch), views);
+}
+
+bool AsksForHelp(const QStringList &parameters)
+{
+    return parameters.contains(QLatin1String("--help")) || parameters.contains(QLatin1String("-h"));
 }
 
 namespace {
@@ -38,7 +74,7 @@ QString takeCommandLine(const QStringList &parameters, const QString &configDire
     StartupState &state, CvSNMPSessionDefaults &defaults)
 {
     try {
-        ApplyParameters(parameters, configDirectory, state, defaults);
+        ApplyParameters(parameters, configDirectory, state, defaults, PortSwitch::AnyVersion);
     } catch (const CvConvertError &e) {
         return QStringLiteral("Malformed command line: %1.").arg(e.message());
     }
@@ -53,9 +89,24 @@ ViewLaunch ReadViewLaunch(const QString &program, const QStringList &parameters,
 {
     ViewLaunch launch;
     const QString family = IsViewFamily(program) ? program : QString();
+    // The module's own switches are no parameters of the agent.
+    QStringList line;
+    for (const QString &p : parameters) {
+        if (!p.startsWith(QLatin1String(EndWithSwitch))) {
+            line.append(p);
+            continue;
+        }
+        launch.endWith = ProcessIdentity::FromText(p.mid(qsizetype(qstrlen(EndWithSwitch))));
+        if (!launch.endWith) {
+            launch.error = QStringLiteral("Malformed command line: %1 needs a process id and "
+                                          "start time, as PID:START.")
+                               .arg(QLatin1String(EndWithSwitch));
+            return launch;
+        }
+    }
     QString argument;
     bool named = false;
-    for (const QString &p : parameters) {
+    for (const QString &p : std::as_const(line)) {
         if (p.startsWith(QLatin1String("/T"))) {
             argument = p.mid(2);
             named = true;
@@ -81,7 +132,7 @@ ViewLaunch ReadViewLaunch(const QString &program, const QStringList &parameters,
         return launch;
     }
     launch.error = session ? takeSession(*session, launch.state, defaults)
-                           : takeCommandLine(parameters, configDirectory, launch.state, defaults);
+                           : takeCommandLine(line, configDirectory, launch.state, defaults);
     if (!launch.error.isEmpty()) {
         launch.view = nullptr;
         return launch;

@@ -2,6 +2,7 @@
 
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
+#include "ProcessWatch.h"
 #include "StartupParameters.h"
 #include "ViewCatalogue.h"
 
@@ -17,6 +18,8 @@ struct ViewLaunch
 {
     const ViewDefinition *view = nullptr;
     StartupState state;
+    // The module that started the view, which it ends with.
+    std::optional<ProcessIdentity> endWith;
     QString error; // empty when the launch can be used
 };
 
@@ -27,6 +30,8 @@ struct ViewLaunch
 // module's own parser, so that the configuration file and the settings
 // store give the port, version and SNMPv3 parameters the line leaves out:
 // what an operator types ("MIB /I10.0.0.1 /Rpublic /TMIB_IFCounters").
+// Unlike the module's, the line's "/t" counts with any version: an agent
+// on another port is reached over SNMPv1 and v2c as well.
 // With a session (the JSON the module writes to the program's standard
 // input) the defaults are that session exactly, and the line only names
 // the view. Error texts never show a pass phrase or community of a session.
@@ -39,3 +44,8 @@ CvSnmpTarget ViewTarget(const CvSNMPSessionDefaults &defaults);
 
 // The usage text shown with an error.
 QString ViewUsage();
+// What "--help" prints: the usage, the switches and the views the program
+// (its name as started) shows.
+QString ViewHelp(const QString &program);
+// The line asks for the help ("--help" or "-h").
+bool AsksForHelp(const QStringList &parameters);

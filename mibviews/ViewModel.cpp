@@ -1,11 +1,20 @@
 #include "ViewModel.h"
 
 #include <QBrush>
-#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 #include <algorithm>
 
 namespace {
+
+// Rates stand apart from the values in the palette's link colour, which a
+// theme, light or dark, makes readable on its fields.
+QBrush rateBrush()
+{
+    return QGuiApplication::palette().brush(QPalette::Link);
+}
+
 const QList<QPointF> noHistory;
 
 CvOid oidOf(const char *text)
@@ -314,7 +323,7 @@ QVariant ViewModel::tableData(const Row &row, const DisplayColumn &c, int role) 
         if (role == SortRole)
             return cell.rate ? QVariant(*cell.rate) : QVariant();
         if (role == Qt::ForegroundRole)
-            return QBrush(QColor(0x1f, 0x5f, 0xa8));
+            return rateBrush();
         return {};
     }
     if (role == Qt::DisplayRole)
@@ -331,7 +340,7 @@ QVariant ViewModel::scalarData(int k, int column, int role) const
         return QVariant::fromValue(
             (column == ObjectRate ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     if (role == Qt::ForegroundRole && column == ObjectRate)
-        return QBrush(QColor(0x1f, 0x5f, 0xa8));
+        return rateBrush();
     if (role != Qt::DisplayRole && role != SortRole)
         return {};
     switch (column) {

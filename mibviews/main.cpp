@@ -1,8 +1,9 @@
 // The MIB view programs: one executable answering to the six family names
 // the module starts ("MIB", "IFMib", "EthernetLike", "Rmon", "Bridge",
 // "Layer3"). Started by the module, the command line names the view and
-// the session comes on standard input; started by hand, the command line
-// carries the agent as the module's own does.
+// the module's process, the session comes on standard input, and the view
+// ends with the module; started by hand, the command line carries the agent
+// as the module's own does, its port with any version.
 #include "CvException.h"
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
@@ -61,6 +62,17 @@ void reportPolls(ViewWindow &window, const ViewDefinition &view)
 
 int main(int argc, char *argv[])
 {
+    // The help needs no display: it is answered before the toolkit starts.
+    {
+        QStringList line;
+        for (int k = 1; k < argc; ++k)
+            line.append(QString::fromLocal8Bit(argv[k]));
+        if (AsksForHelp(line)) {
+            const QString name = QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName();
+            std::fputs(qPrintable(ViewHelp(name)), stdout);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QStringList parameters = QCoreApplication::arguments();
     // The name it was started under, through a link or a copy.
@@ -80,6 +92,15 @@ int main(int argc, char *argv[])
         WipeBytes(*session);
     if (!launch.view)
         return refuse(program, launch.error);
+    // Started by the module, the view lives as long as the module: it ends
+    // with it, or does not open when the module has gone already.
+    std::optional<ProcessWatch> module;
+    if (launch.endWith) {
+        module.emplace(*launch.endWith);
+        if (!module->WatchedIsRunning())
+            return 0;
+        QObject::connect(&*module, &ProcessWatch::Ended, &app, &QCoreApplication::quit);
+    }
     try {
         StartSession(QString());
     } catch (const CvException &e) {

@@ -1,6 +1,7 @@
 #include "ExternalView.h"
 
 #include "LocalPath.h"
+#include "ProcessWatch.h"
 #include "Registry.h"
 #include "ViewSession.h"
 
@@ -39,7 +40,9 @@ ViewCommand MakeViewCommand(
 {
     ViewCommand command;
     command.family = ViewFamily(view);
-    command.arguments = QStringList {view, QLatin1String(SessionOnStdinSwitch)};
+    // The view ends when the module does: it watches this process.
+    command.arguments = QStringList {view, QLatin1String(SessionOnStdinSwitch),
+        QLatin1String(EndWithSwitch) + ProcessIdentity::Self().ToText()};
     ViewSession session = ViewSession::FromModule(state, defaults);
     command.session = session.ToJson();
     session.Wipe();

@@ -11,6 +11,7 @@
 // view ("/TRmon_History") and nothing secret: the agent and its read
 // credentials, as the module's own requests use them, reach the program as
 // a session on its standard input (a pipe only the two processes share).
+// The line also names the module's process, so that the view ends with it.
 
 // The family of a view argument: from its third character up to its first "_".
 QString ViewFamily(const QString &view);

@@ -16,8 +16,9 @@
 namespace {
 
 // The two pictures are drawn, not shipped: a switch front in the module's
-// colours; the second one carries the primary model's name.
-QPixmap drawPicture(bool withModel)
+// colours; the second one carries the primary model's name, written in the
+// window's text colour on the window's background.
+QPixmap drawPicture(bool withModel, const QColor &text = QColor())
 {
     QPixmap pixmap(96, 96);
     pixmap.fill(Qt::transparent);
@@ -34,7 +35,7 @@ QPixmap drawPicture(bool withModel)
     p.setBrush(QColor(0x3C, 0xC8, 0x50));
     p.drawEllipse(QPointF(86, 32), 2.5, 2.5);
     if (withModel) {
-        p.setPen(QColor(0x1F, 0x4E, 0x8C));
+        p.setPen(text);
         QFont font = p.font();
         font.setPixelSize(11);
         font.setBold(true);
@@ -72,7 +73,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     m_picture1->setObjectName(QStringLiteral("Image1"));
     m_picture1->setPixmap(drawPicture(false));
     m_picture2->setObjectName(QStringLiteral("Image2"));
-    m_picture2->setPixmap(drawPicture(true));
+    m_picture2->setPixmap(drawPicture(true, palette().color(QPalette::WindowText)));
     m_picture2->hide();
     m_moduleName->setObjectName(QStringLiteral("ModuleNameLabel"));
     m_notice->setObjectName(QStringLiteral("NoticeLabel"));
@@ -102,6 +103,13 @@ void TAboutForm::showEvent(QShowEvent *event)
     m_moduleName->setText(QStringLiteral("TRV8170QL Management Module"));
     m_version->setText(VersionLine());
     QDialog::showEvent(event);
+}
+
+void TAboutForm::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        m_picture2->setPixmap(drawPicture(true, palette().color(QPalette::WindowText)));
 }
 
 bool TAboutForm::eventFilter(QObject *watched, QEvent *event)

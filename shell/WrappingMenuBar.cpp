@@ -86,6 +86,19 @@ public:
     }
 
 protected:
+    // The toolkit's own style lights a menu bar item only while it is
+    // pressed, its menu open: an item a pointer rests on, or that the
+    // keyboard highlights, looks like any other. In keyboard mode the
+    // highlighted item is drawn as pressed, so the operator sees where Alt
+    // or F10 went; the style's highlight colours make it readable in any
+    // theme.
+    void initStyleOption(QStyleOptionMenuItem *option, const QAction *action) const override
+    {
+        QMenuBar::initStyleOption(option, action);
+        if (hasFocus() && action == activeAction())
+            option->state |= QStyle::State_Selected | QStyle::State_Sunken;
+    }
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::ShortcutOverride)

@@ -62,7 +62,7 @@ void ApplyConfigFile(
 }
 
 void ApplyParameters(const QStringList &parameters, const QString &configDirectory,
-    StartupState &state, CvSNMPSessionDefaults &defaults)
+    StartupState &state, CvSNMPSessionDefaults &defaults, PortSwitch portSwitch)
 {
     CvSNMPSecurity &security = defaults.security;
     for (const QString &p : parameters) {
@@ -86,7 +86,8 @@ void ApplyParameters(const QStringList &parameters, const QString &configDirecto
             security.version = quint8(StrToInt(valueOf(p, "/v")));
             continue;
         }
-        if (state.ConfigVersion != QLatin1String("3") && security.version != 3)
+        const bool v3 = state.ConfigVersion == QLatin1String("3") || security.version == 3;
+        if (!v3 && !(portSwitch == PortSwitch::AnyVersion && has(p, "/t")))
             continue;
         if (has(p, "/t"))
             defaults.device.port = quint16(StrToInt(valueOf(p, "/t")));

@@ -23,9 +23,16 @@ struct StartupState
 void ApplyConfigFile(
     const QString &configDirectory, StartupState &state, CvSNMPSessionDefaults &defaults);
 
+// Whether "/t" counts whatever the version. The module's own line keeps the
+// port for SNMPv3; a MIB view program typed by hand reaches an agent on any
+// port with any version.
+enum class PortSwitch { SnmpV3Only, AnyVersion };
+
 // The parameter loop: each parameter carries one switch ("/I", "/R", ...)
 // found anywhere in it; the file is applied again before every parameter
-// without "/I"; the last ten switches count only in SNMPv3 mode. Throws
-// CvConvertError for a non-integer value of "/v", "/t", "/m", "/l", "/a", "/p".
+// without "/I"; the last ten switches count only in SNMPv3 mode ("/t" in any
+// mode with PortSwitch::AnyVersion). Throws CvConvertError for a non-integer
+// value of "/v", "/t", "/m", "/l", "/a", "/p".
 void ApplyParameters(const QStringList &parameters, const QString &configDirectory,
-    StartupState &state, CvSNMPSessionDefaults &defaults);
+    StartupState &state, CvSNMPSessionDefaults &defaults,
+    PortSwitch portSwitch = PortSwitch::SnmpV3Only);

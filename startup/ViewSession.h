@@ -34,5 +34,10 @@ struct ViewSession
 // standard input instead of its command line.
 inline constexpr const char *SessionOnStdinSwitch = "--session-on-stdin";
 
+// The switch, followed by a process identity ("PID:START"), with which the
+// module names itself to a view program it starts: the view ends when that
+// process ends.
+inline constexpr const char *EndWithSwitch = "--end-with=";
+
 // Largest session text a view reads.
 inline constexpr qsizetype MaxViewSessionBytes = 64 * 1024;

@@ -3,6 +3,7 @@
 #include "ui_TPortTrunkForm.h"
 
 #include "CvSNMPRequest2Edits.h"
+#include "FieldColours.h"
 #include "ListClicks.h"
 #include "ListViews.h"
 #include "MainWindowState.h"
@@ -85,9 +86,7 @@ void TPortTrunkForm::FormCreate()
 void TPortTrunkForm::newGroupPane()
 {
     ui->ED_Index->setEnabled(true);
-    QPalette palette = ui->ED_Index->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    ui->ED_Index->setPalette(palette);
+    PaintAsField(ui->ED_Index);
     ui->ED_Index->clear();
     ui->ED_Name->clear();
 }
@@ -109,9 +108,7 @@ void TPortTrunkForm::LV_PortTrunkClick()
         return;
     }
     ui->ED_Index->setEnabled(false);
-    QPalette palette = ui->ED_Index->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    ui->ED_Index->setPalette(palette);
+    PaintAsButtonFace(ui->ED_Index);
     bool ok = false;
     const int master = ui->ED_MasterPort->text().toInt(&ok);
     if (ok && master > 0) {

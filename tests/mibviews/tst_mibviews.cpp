@@ -1,10 +1,15 @@
 // The MIB view programs against trvsim: every view opened from the session
-// the module hands over, the agent the module reaches, rates of counters, a 32-bit wrap, SNMPv1
-// walks, walks stopped or squeezed by tooBig, and command lines that cannot be used.
+// the module hands over, the agent the module reaches, rates of counters
+// (readable in a dark theme too), a 32-bit wrap, SNMPv1 walks, walks stopped
+// or squeezed by tooBig, and command lines that cannot be used; the programs
+// typed by hand, asked for help, and ending with the module that started
+// them.
 #include "Ber.h"
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
+#include "DarkTheme.h"
 #include "ExternalView.h"
+#include "ProcessWatch.h"
 #include "RateChart.h"
 #include "SimulatorProcess.h"
 #include "ViewLaunch.h"
@@ -13,6 +18,7 @@
 
 #include <QNetworkDatagram>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QUdpSocket>
 #include <QtTest>
@@ -218,6 +224,12 @@ private slots:
     void failedSectionLeavesTheOthersRead();
     void unusableCommandLines_data();
     void unusableCommandLines();
+    void handTypedLineReachesItsPort_data();
+    void handTypedLineReachesItsPort();
+    void helpOnTheTerminal_data();
+    void helpOnTheTerminal();
+    void viewEndsWithItsModule_data();
+    void viewEndsWithItsModule();
 
 private:
     // The configuration file the module and the program read for 127.0.0.1.
@@ -416,6 +428,20 @@ void TstMibViews::ratesAfterSecondPollAndChart()
     window.Refresh();
     QVERIFY(waitPoll(poller));
     QCOMPARE(window.Chart(0)->PointCount(), 2);
+
+    // The rates stand apart from the values in a dark theme too, readable
+    // on the table's fields.
+    const QPalette light = QApplication::palette();
+    const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
+    QApplication::setPalette(DarkPalette());
+    int rateColumn = -1;
+    for (int c = 0; c < model.columnCount(); ++c)
+        if (model.headerData(c, Qt::Horizontal, Qt::DisplayRole) == "ifInOctets/s")
+            rateColumn = c;
+    const QColor ink
+        = model.data(model.index(busy, rateColumn), Qt::ForegroundRole).value<QBrush>().color();
+    const double ratio = ContrastRatio(ink.rgb(), DarkPalette().color(QPalette::Base).rgb());
+    QVERIFY2(ratio >= ReadableContrast, qPrintable(QString::number(ratio)));
 
     const QString csv = m_dir.filePath("counters.csv");
     QVERIFY(window.SaveCsv(csv));
@@ -715,6 +741,9 @@ void TstMibViews::unusableCommandLines_data()
     QTest::newRow("malformed session")
         << "MIB" << QStringList {"/TMIB_Info", "--session-on-stdin"}
         << "Malformed session: the session's \"port\" is missing or not usable.";
+    QTest::newRow("malformed module")
+        << "MIB" << QStringList {"/TMIB_Info", "--session-on-stdin", "--end-with=12x"}
+        << "--end-with= needs a process id and start time";
 }
 
 // The programs as the module starts them: a clear message on standard
@@ -745,6 +774,168 @@ void TstMibViews::unusableCommandLines()
     QVERIFY2(err.contains(message), qPrintable(err));
     QVERIFY2(!err.contains("vault"), qPrintable(err));
     QVERIFY(QDir(work.path()).isEmpty());
+}
+
+namespace {
+
+// A view program as a test starts it: in a folder of its own, with no
+// settings store of the machine's.
+void prepareView(QProcess &view, const QTemporaryDir &work, const QString &report = {})
+{
+    view.setWorkingDirectory(work.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("TRV_REGISTRY", work.filePath("registry.ini"));
+    if (!report.isEmpty())
+        env.insert("TRV_VIEW_REPORT", report);
+    view.setProcessEnvironment(env);
+}
+
+// The first lines the view reports once it has polled; empty when it has
+// not within 30 s or has ended.
+QByteArray firstReport(QProcess &view, const QString &report)
+{
+    QByteArray shown;
+    QEventLoop loop;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        QFile r(report);
+        if (r.open(QIODevice::ReadOnly))
+            shown = r.readAll();
+        if (!shown.isEmpty() || view.state() == QProcess::NotRunning)
+            loop.quit();
+    });
+    look.start(100);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return shown;
+}
+
+} // namespace
+
+void TstMibViews::handTypedLineReachesItsPort_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QString port = "/t" + QString::number(m_sim->port());
+    QTest::newRow("SNMPv2c") << QStringList {
+        "/I127.0.0.1", "/Rkestra", "/v1", port, "/TMIB_IFTable"};
+    QTest::newRow("SNMPv1, the port first")
+        << QStringList {port, "/I127.0.0.1", "/Rkestra", "/TMIB_IFTable"};
+}
+
+// What an operator types: the agent on a port of its own, without SNMPv3.
+// The view's first poll reads every interface of the stack there.
+void TstMibViews::handTypedLineReachesItsPort()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir work;
+    const QString report = work.filePath("report.txt");
+    QProcess view;
+    prepareView(view, work, report);
+    view.start(qEnvironmentVariable("TRV_BIN_DIR") + "/MIB", arguments);
+    QVERIFY(view.waitForStarted());
+    const QByteArray shown = firstReport(view, report);
+    view.kill();
+    view.waitForFinished();
+    QCOMPARE(shown, QByteArray("MIB_IFTable\tifTable\t100\n"));
+}
+
+void TstMibViews::helpOnTheTerminal_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("aView");
+    QTest::newRow("--help") << "Rmon"
+                            << "--help"
+                            << "/TRmon_History";
+    QTest::newRow("-h among other parameters") << "Layer3"
+                                               << "-h"
+                                               << "/TLayer3_OSPF";
+}
+
+// With no display at all, the usage and the family's views are printed
+// on standard output and the program ends well.
+void TstMibViews::helpOnTheTerminal()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, option);
+    QFETCH(QString, aView);
+    QTemporaryDir work;
+    QProcess p;
+    p.setWorkingDirectory(work.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(display);
+    env.insert("TRV_REGISTRY", work.filePath("registry.ini"));
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("TRV_BIN_DIR") + "/" + program,
+        {"/I127.0.0.1", option, "/TMIB_Nothing"});
+    QVERIFY(p.waitForFinished(20000));
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(p.exitCode() == 0, qPrintable(err));
+    QVERIFY2(out.startsWith("usage: " + program + " /IADDRESS"), qPrintable(out));
+    QVERIFY2(out.contains(aView) && out.contains("/t  the agent's UDP port"), qPrintable(out));
+    QVERIFY2(!out.contains("/TMIB_Info"), qPrintable(out)); // another family's
+    QCOMPARE(err, QString());
+    QVERIFY(QDir(work.path()).isEmpty());
+}
+
+void TstMibViews::viewEndsWithItsModule_data()
+{
+    QTest::addColumn<bool>("moduleEndsFirst");
+    QTest::newRow("while the view is open") << false;
+    QTest::newRow("before the view starts") << true;
+}
+
+// A stand-in for the module (a process that only waits) starts nothing
+// itself; the view is told its identity as the module tells its own, and
+// ends when it ends, or does not open when it has ended already.
+void TstMibViews::viewEndsWithItsModule()
+{
+    QFETCH(bool, moduleEndsFirst);
+    QProcess module;
+    module.start("sleep", {"600"});
+    QVERIFY(module.waitForStarted());
+    const std::optional<ProcessIdentity> identity = ProcessIdentity::Of(module.processId());
+    QVERIFY(identity);
+    if (moduleEndsFirst) {
+        module.kill();
+        QVERIFY(module.waitForFinished());
+    }
+
+    CvSNMPSessionDefaults defaults = InitialSessionDefaults();
+    defaults.device.address = "127.0.0.1";
+    defaults.device.port = m_sim->port();
+    defaults.security.version = 1;
+    defaults.security.readCommunity = "kestra";
+    StartupState state;
+    state.AgentAddress = "127.0.0.1";
+    QTemporaryDir work;
+    const QString report = work.filePath("report.txt");
+    QProcess view;
+    prepareView(view, work, report);
+    view.start(qEnvironmentVariable("TRV_BIN_DIR") + "/MIB",
+        {"/TMIB_Info", "--session-on-stdin", "--end-with=" + identity->ToText()});
+    view.write(ViewSession::FromModule(state, defaults).ToJson());
+    view.closeWriteChannel();
+    const auto stop = qScopeGuard([&] {
+        view.kill();
+        view.waitForFinished();
+        module.kill();
+        module.waitForFinished();
+    });
+    if (!moduleEndsFirst) {
+        QVERIFY(firstReport(view, report).startsWith("MIB_Info\t"));
+        QCOMPARE(view.state(), QProcess::Running);
+        module.kill();
+    }
+    QVERIFY(view.waitForFinished(20000));
+    QCOMPARE(view.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(view.exitCode(), 0);
+    if (moduleEndsFirst)
+        QVERIFY(!QFile::exists(report)); // nothing was shown nor read
 }
 
 QTEST_MAIN(TstMibViews)

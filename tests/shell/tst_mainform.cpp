@@ -3,6 +3,7 @@
 #include "HandLaidWindows.h"
 #include "NetSnmpAgent.h"
 #include "PortButton.h"
+#include "ProcessWatch.h"
 #include "SimulatorProcess.h"
 #include "TAboutForm.h"
 #include "TConfigForm.h"
@@ -960,7 +961,10 @@ void TstMainForm::viewFromTheMenuSeesNoSecretOnAnyCommandLine()
     QVERIFY(view > 0);
     const QList<QByteArray> arguments = after.value(view).split('\0');
     QCOMPARE(arguments.value(0), qEnvironmentVariable("TRV_BIN_DIR").toLocal8Bit() + "/MIB");
-    QCOMPARE(arguments.mid(1), QList<QByteArray>({"/TMIB_IFCounters", "--session-on-stdin", ""}));
+    // The view is told the module's process, to end with it.
+    QCOMPARE(arguments.mid(1),
+        QList<QByteArray>({"/TMIB_IFCounters", "--session-on-stdin",
+            "--end-with=" + ProcessIdentity::Self().ToText().toLatin1(), ""}));
     // Nor does its environment hold one.
     QFile environment(QString("/proc/%1/environ").arg(view));
     QVERIFY(environment.open(QIODevice::ReadOnly));

@@ -1,8 +1,11 @@
 // The module for an operator who works from the keyboard, with a screen
-// reader: the main window driven by keys alone, from its menu to a port's
-// window, and the names a screen reader finds in the windows.
+// reader or in a dark desktop theme: the main window driven by keys alone,
+// from its menu to a port's window, the menu's keyboard highlight as it is
+// painted, the names a screen reader finds in the windows, and their fields
+// read in a dark theme.
 
 #include "CvSNMPRequest2Edits.h"
+#include "DarkTheme.h"
 #include "GeneratedWindows.h"
 #include "HandLaidWindows.h"
 #include "MainMenuTable.h"
@@ -18,15 +21,19 @@
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -186,6 +193,85 @@ QStringList focusAgainstGrids(QWidget *window)
     return wrong;
 }
 
+// How well text stands out in a part of a picture: the colour most of its
+// pixels have is the background, the text is the pixel farthest from it.
+double paintedContrast(const QImage &image, const QRect &part)
+{
+    QHash<QRgb, int> counts;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb background = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, ContrastRatio(background, it.key()));
+    return best;
+}
+
+// A field as it paints itself, inside its frame and left of any arrows.
+double paintedContrast(QWidget *field)
+{
+    const QImage image = field->grab().toImage();
+    QRect inside = image.rect().adjusted(4, 4, -4, -4);
+    if (!qobject_cast<QLineEdit *>(field) && !qobject_cast<QPlainTextEdit *>(field))
+        inside.setRight(inside.right() - field->height());
+    return paintedContrast(image, inside);
+}
+
+// The fields of a window an operator reads or types in whose text does not
+// stand out from their background: "class "name" (contrast)"; looked counts
+// the fields looked at. An empty field is given a text to paint, its
+// signals blocked so the window does nothing with it.
+QStringList unreadableFields(QWidget *window, int &looked)
+{
+    QStringList unreadable;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisible() || !w->isEnabled() || w->width() < 24 || w->height() < 12
+            || qobject_cast<QComboBox *>(w->parentWidget())
+            || qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+            continue;
+        const QSignalBlocker quiet(w);
+        if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            if (edit->text().isEmpty())
+                edit->setText(QStringLiteral("HM8"));
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            if (combo->currentText().isEmpty() && combo->count() > 0)
+                combo->setCurrentIndex(0);
+            if (combo->currentText().isEmpty())
+                continue;
+        } else if (auto *memo = qobject_cast<QPlainTextEdit *>(w)) {
+            if (memo->toPlainText().isEmpty())
+                memo->setPlainText(QStringLiteral("HM8"));
+        } else if (!qobject_cast<QAbstractSpinBox *>(w)) {
+            continue;
+        }
+        const double ratio = paintedContrast(w);
+        ++looked;
+        if (ratio < ReadableContrast)
+            unreadable.append(QStringLiteral("%1 \"%2\" (%3)")
+                                  .arg(QLatin1String(w->metaObject()->className()),
+                                      w->objectName().isEmpty() ? nameOf(w) : w->objectName())
+                                  .arg(ratio, 0, 'f', 1));
+    }
+    return unreadable;
+}
+
+// The pixels in which two pictures of the same size differ.
+int differingPixels(const QImage &a, const QImage &b)
+{
+    int n = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    return n;
+}
+
 } // namespace
 
 class TstOperatorAccess : public QObject
@@ -196,8 +282,13 @@ private slots:
     void initTestCase();
     void menuTreeSeenOnce();
     void keyboardOnly();
+    void keyboardHighlightIsPainted_data();
+    void keyboardHighlightIsPainted();
     void windowsNameTheirControls_data();
     void windowsNameTheirControls();
+    void fieldsReadableInADarkTheme_data();
+    void fieldsReadableInADarkTheme();
+    void aboutPictureReadableInADarkTheme();
 
 private:
     std::unique_ptr<TMainForm> start();
@@ -348,6 +439,38 @@ void TstOperatorAccess::keyboardOnly()
     QCOMPARE(instance, QString::number(64 + 3));
 }
 
+void TstOperatorAccess::keyboardHighlightIsPainted_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Alt") << int(Qt::Key_Alt);
+    QTest::newRow("F10") << int(Qt::Key_F10);
+}
+
+// The menu highlighted by the key is seen, not only known to the program:
+// under the toolkit's own style its item paints otherwise than when the
+// bar is left, over much of the item, and as before once Escape leaves.
+void TstOperatorAccess::keyboardHighlightIsPainted()
+{
+    QFETCH(int, key);
+    auto form = start();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto *menu = qobject_cast<WrappingMenuBar *>(form->menuWidget());
+    QVERIFY(menu);
+    QMenuBar *row = menu->Rows().constFirst();
+    const QRect item = row->actionGeometry(row->actions().constFirst());
+    const QImage plain = row->grab(item).toImage();
+    press(form.get(), key);
+    QCOMPARE(highlighted(menu), topMenus.first());
+    const QImage lit = row->grab(item).toImage();
+    press(form.get(), Qt::Key_Escape);
+    QCOMPARE(highlighted(menu), QString());
+    QCOMPARE(differingPixels(row->grab(item).toImage(), plain), 0);
+    const int changed = differingPixels(lit, plain);
+    QVERIFY2(changed >= item.width() * item.height() / 4,
+        qPrintable(
+            QStringLiteral("%1 of %2 pixels").arg(changed).arg(item.width() * item.height())));
+}
+
 void TstOperatorAccess::windowsNameTheirControls_data()
 {
     QTest::addColumn<QStringList>("item");
@@ -406,6 +529,92 @@ void TstOperatorAccess::windowsNameTheirControls()
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     QVERIFY2(order.isEmpty(), qPrintable(order.join(", ")));
     QVERIFY2(grids.isEmpty(), qPrintable(grids.mid(0, 5).join(", ")));
+}
+
+void TstOperatorAccess::fieldsReadableInADarkTheme_data()
+{
+    QTest::addColumn<QStringList>("item");
+    QTest::addColumn<bool>("darkAtOpen");
+    // Hand-laid windows, and generated ones with fields to type in and
+    // read-only values.
+    const QList<QStringList> windows {
+        {"Layer 2 Management", "Port Management", "Port Trunk Table"},
+        {"Layer 2 Management", "Port Management", "Port Mirror Table"},
+        {"VLAN", "802.1Q", "802.1Q VLAN ", "Static Table"},
+        {"Basic Configuration", "Time Management", "Daylight Saving Time"},
+        {"Basic Configuration", "Device Management", "Device Information"},
+        {"Basic Configuration", "Time Management", "Network Time"},
+        {"Bridge", "Spanning Tree", "STP Control "},
+    };
+    for (const QStringList &path : windows) {
+        QTest::addRow("%s, opened dark", qPrintable(path.join(" > "))) << path << true;
+        QTest::addRow("%s, turned dark", qPrintable(path.join(" > "))) << path << false;
+    }
+}
+
+// A dark desktop theme, given before the window opens or while it is open:
+// every field shows its text clearly against its own background.
+void TstOperatorAccess::fieldsReadableInADarkTheme()
+{
+    QFETCH(QStringList, item);
+    QFETCH(bool, darkAtOpen);
+    const QPalette light = QApplication::palette();
+    const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
+    if (darkAtOpen)
+        QApplication::setPalette(DarkPalette());
+    auto form = start();
+    QAction *action = findAction(form->menuWidget(), item);
+    QVERIFY(action && action->isEnabled());
+    bool shown = false;
+    QStringList unreadable;
+    int looked = 0;
+    const auto ready = [](QDialog *window) {
+        if (auto *config = qobject_cast<TConfigForm *>(window))
+            return IsIdle(*config);
+        if (auto *handLaid = qobject_cast<THandLaidForm *>(window))
+            return handLaid->Created() && !handLaid->AnyBusy();
+        return true;
+    };
+    inNextModal<QDialog>(
+        shown,
+        [&](QDialog *window) {
+            if (!darkAtOpen) {
+                // The windows hear of the new palette from the event loop.
+                QApplication::setPalette(DarkPalette());
+                const QColor dark = DarkPalette().color(QPalette::Window);
+                if (!QTest::qWaitFor(
+                        [&] { return window->palette().color(QPalette::Window) == dark; }))
+                    return;
+            }
+            unreadable = unreadableFields(window, looked);
+        },
+        ready);
+    action->trigger();
+    QVERIFY(shown);
+    QVERIFY(looked > 0);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(", ")));
+}
+
+// The model's name under the About box's picture is written on the
+// window's background, in its text colour.
+void TstOperatorAccess::aboutPictureReadableInADarkTheme()
+{
+    const QPalette light = QApplication::palette();
+    const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
+    QApplication::setPalette(DarkPalette());
+    TAboutForm about;
+    about.show();
+    auto *picture = about.findChild<QLabel *>("Image2");
+    QVERIFY(picture && picture->isVisible());
+    // The picture as it shows on the window; the name is written below the
+    // drawn switch front.
+    const QPixmap drawn = picture->pixmap();
+    QImage seen(drawn.size(), QImage::Format_ARGB32);
+    seen.fill(about.palette().color(QPalette::Window));
+    QPainter(&seen).drawPixmap(0, 0, drawn);
+    const QRect name(0, seen.height() * 3 / 4, seen.width(), seen.height() / 4);
+    const double ratio = paintedContrast(seen, name);
+    QVERIFY2(ratio >= ReadableContrast, qPrintable(QString::number(ratio)));
 }
 
 QTEST_MAIN(TstOperatorAccess)

@@ -1,6 +1,7 @@
 #include "CvConvertError.h"
 #include "ExternalView.h"
 #include "ModuleDirectories.h"
+#include "ProcessWatch.h"
 #include "SecretInput.h"
 #include "StartupParameters.h"
 #include "ViewSession.h"
@@ -302,7 +303,8 @@ void TstStartup::viewCommand_data()
     QTest::newRow("no underscore") << "/TNothing" << QByteArray() << "";
 }
 
-// The view's command line names the view and nothing secret; its session is
+// The view's command line names the view, and the module's process to end
+// with, and nothing secret; its session is
 // the module's own, less the write community (and the read community in
 // SNMPv3, which needs none).
 void TstStartup::viewCommand()
@@ -315,7 +317,9 @@ void TstStartup::viewCommand()
     ApplyParameters({"/I10.1.1.1", "/Rpub lic", "/Wpriv"}, configDir(), m_state, m_defaults);
     const ViewCommand command = MakeViewCommand(view, m_state, m_defaults);
     QCOMPARE(command.family, family);
-    QCOMPARE(command.arguments, QStringList({view, "--session-on-stdin"}));
+    QCOMPARE(command.arguments,
+        QStringList(
+            {view, "--session-on-stdin", "--end-with=" + ProcessIdentity::Self().ToText()}));
     const auto session = ViewSession::FromJson(command.session);
     QVERIFY(session);
     QCOMPARE(session->agentAddress, QString("10.1.1.1"));
