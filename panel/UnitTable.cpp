@@ -1,9 +1,10 @@
 #include "UnitTable.h"
 
 #include "CvOptionList.h"
+#include "CvUnitTableOid.h"
 
 namespace {
-#define UNIT_ENTRY(column) "1.3.6.1.4.1." QT_STRINGIFY(TRV_PEN) ".12.11.1.9.4.1." #column
+#define UNIT_ENTRY(column) CV_UNIT_TABLE_ENTRY "." #column
 
 const CvIntOption unitStates[] = {{1, "exist"}, {0, "not-exist"}, {0, nullptr}};
 const CvIntOption unitModes[] = {{3, "stand-alone"}, {4, "master"}, {5, "slave"}, {0, nullptr}};

@@ -2,6 +2,7 @@
 
 #include "CvSNMPSession.h"
 
+#include <QMetaType>
 #include <QObject>
 #include <QString>
 
@@ -47,6 +48,7 @@ struct CvConnectionDiagnosis
         return outcome == Outcome::Reached || outcome == Outcome::NotThisFamily;
     }
 };
+Q_DECLARE_METATYPE(CvConnectionDiagnosis)
 
 class CvConnectionCheck : public QObject
 {
@@ -59,15 +61,21 @@ public:
     // Starts the check of these settings (address, port, version,
     // communities or SNMPv3 user); each try waits timeoutMs, one try only.
     // A check already running is cancelled first. The SNMP session must
-    // have been started (StartSession).
+    // have been started (StartSession). A host name is looked up for at
+    // least 5 s, whatever timeoutMs. Nothing is emitted before start
+    // returns but progress().
     void start(const CvSNMPSessionDefaults &settings, int timeoutMs = 3000);
+    // Ends a running check at once: finished() with Cancelled is emitted
+    // before cancel returns. Nothing when none runs.
     void cancel();
     bool isRunning() const;
 
 signals:
     // The step under way, for a status line ("Resolving 10.1.1.1...").
     void progress(const QString &step);
-    // Emitted exactly once per start, also after cancel.
+    // Emitted exactly once per start, also after cancel; not when the
+    // check is destroyed while it runs. A receiver may start the check
+    // again or delete it.
     void finished(const CvConnectionDiagnosis &result);
 
 private:
