@@ -142,11 +142,10 @@ CvSNMPSessionDefaults CheckSettings(const SwitchProfile &profile, const SwitchSe
     CvSNMPSecurity &s = d.security;
     s.version = profile.version;
     s.securityModel = 3;
-    if (profile.version != 3) {
-        s.readCommunity = secrets.readCommunity;
-        s.writeCommunity = secrets.writeCommunity;
+    s.readCommunity = secrets.readCommunity;
+    s.writeCommunity = secrets.writeCommunity;
+    if (profile.version != 3)
         return d;
-    }
     s.securityLevel = profile.securityLevel;
     s.securityName = profile.user;
     if (profile.securityLevel >= 2) {
@@ -189,12 +188,13 @@ QByteArray ConfigFileContents(const SwitchProfile &profile)
 
 QByteArray ParameterInput(const SwitchProfile &profile, const SwitchSecrets &secrets)
 {
+    // The module applies the file only before a parameter other than /I:
+    // /R and /W come always, so it is read also when no pass phrase follows.
     QByteArray input;
-    if (profile.version != 3) {
-        appendLine(input, "/R", secrets.readCommunity);
-        appendLine(input, "/W", secrets.writeCommunity);
+    appendLine(input, "/R", secrets.readCommunity);
+    appendLine(input, "/W", secrets.writeCommunity);
+    if (profile.version != 3)
         return input;
-    }
     // The file says SNMPv3 before each line, so the module takes them; the
     // file's empty pass phrases leave them in place.
     if (profile.securityLevel >= 2)

@@ -67,8 +67,8 @@ QString ConfigFileName(const SwitchProfile &profile);
 QByteArray ConfigFileContents(const SwitchProfile &profile);
 
 // The secrets as the module's parameters, one a line, for its standard
-// input: /R and /W under SNMPv1 and v2c, /A and /P under SNMPv3 as the
-// level needs them.
+// input: /R and /W (empty under SNMPv3), then under SNMPv3 /A and /P as
+// the level needs them.
 QByteArray ParameterInput(const SwitchProfile &profile, const SwitchSecrets &secrets);
 
 // A short line for the list of recent switches.

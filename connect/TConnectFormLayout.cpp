@@ -45,6 +45,8 @@ QComboBox *TConnectForm::protocolCombo(const char *name, int which)
     combo->setObjectName(QLatin1String(name));
     for (const ProtocolChoice &p : which == 0 ? AuthProtocols() : PrivProtocols())
         combo->addItem(QLatin1String(p.name), p.code);
+    // HMAC-SHA and AES-128 first: what agents commonly offer.
+    combo->setCurrentIndex(combo->findData(which == 0 ? 3 : 4));
     return combo;
 }
 
@@ -108,7 +110,7 @@ void TConnectForm::buildLayout()
     row("Security &level", "Security level", m_level);
     row("Au&thentication protocol", "Authentication protocol", m_authProtocol);
     row("Authentication pass p&hrase", "Authentication pass phrase", m_authPass);
-    row("Pri&vacy protocol", "Privacy protocol", m_privProtocol);
+    row("Privac&y protocol", "Privacy protocol", m_privProtocol);
     row("Privacy pass phra&se", "Privacy pass phrase", m_privPass);
     row("Conte&xt", "Context", m_context);
     m_form->addRow(m_getBulk);
