@@ -2,6 +2,7 @@
 
 #include "CommandFinder.h"
 #include "CvCatalogues.h"
+#include "CvConnectionCheck.h"
 #include "CvException.h"
 #include "CvOptionList.h"
 #include "CvSNMPRequest2Edits.h"
@@ -101,6 +102,8 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent)
 
     // 9. The stack.
     DiscoverStack(*this);
+    if (m_panelWindows.isEmpty())
+        checkConnection();
 }
 
 TMainForm::~TMainForm()
@@ -340,6 +343,41 @@ void TMainForm::ReadRmonState()
         for (QAction *action : std::as_const(m_rmonViewActions))
             action->setEnabled(state == QLatin1String("enabled"));
     }
+}
+
+// Discovery opened no panel: the connection check tells the operator why
+// (no answer, credentials refused, or an agent of another family). Its
+// diagnosis goes into the empty panel area; the status line keeps the
+// catalogued text of the read that failed.
+void TMainForm::checkConnection()
+{
+    auto *check = new CvConnectionCheck(this);
+    connect(check, &CvConnectionCheck::finished, this,
+        [this, check](const CvConnectionDiagnosis &result) {
+            check->deleteLater();
+            if (!result.diagnosis.isEmpty() && !m_closing)
+                showDiagnosis(result.diagnosis);
+        });
+    const CvSNMPSessionDefaults &defaults = SessionDefaults();
+    check->start(defaults, int(std::max<quint32>(defaults.timeout, 1) * 10));
+}
+
+void TMainForm::showDiagnosis(const QString &text)
+{
+    if (!m_diagnosisLabel) {
+        m_diagnosisLabel = new QLabel(m_panelParent);
+        m_diagnosisLabel->setObjectName(QStringLiteral("ConnectionDiagnosis"));
+        m_diagnosisLabel->setAccessibleName(QStringLiteral("Connection diagnosis"));
+        m_diagnosisLabel->setWordWrap(true);
+        m_diagnosisLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    // Below the unit list, across the panel area.
+    constexpr int margin = 8;
+    constexpr int top = 40;
+    const int width = m_panelParent->width() - 2 * margin;
+    m_diagnosisLabel->setText(text);
+    m_diagnosisLabel->setGeometry(margin, top, width, m_diagnosisLabel->heightForWidth(width));
+    m_diagnosisLabel->show();
 }
 
 void TMainForm::ShowExternalView(const QString &view)

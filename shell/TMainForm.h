@@ -83,6 +83,8 @@ private:
     QAction *addCommand(QMenu *menu, const MenuEntry &entry);
     void showHelp();
     void showAbout();
+    void checkConnection();
+    void showDiagnosis(const QString &text);
     void endTraffic();
     int innerHeight(int clientHeight) const;
     void fitToScreen();
@@ -103,6 +105,7 @@ private:
     WrappingMenuBar *m_menu = nullptr;
     QLabel *m_statusPanel = nullptr;
     QLabel *m_notePanel = nullptr;
+    QLabel *m_diagnosisLabel = nullptr; // why no panel opened, when none did
     QScrollArea *m_scrollBox = nullptr;
     QWidget *m_panelParent = nullptr;
     QLabel *m_rmonStateLabel = nullptr;

@@ -274,7 +274,12 @@ void CvConnectionCheck::Private::firstRequest()
         send(Step::User, CvPduType::Get, {{oidOf(sysUpTimeOid), {}}}, authOnly);
         return;
     }
-    if (!announce(QStringLiteral("Asking %1 for its system name").arg(where())))
+    // Under SNMPv3 the get finds the agent's engine and authenticates the
+    // user on its way.
+    const QString asking = target.version == 3
+        ? QStringLiteral("Checking the SNMPv3 user %1 at %2").arg(userName(), where())
+        : QStringLiteral("Asking %1 for its system name").arg(where());
+    if (!announce(asking))
         return;
     send(Step::System, CvPduType::Get,
         {{oidOf(sysObjectIdOid), {}}, {oidOf(sysNameOid), {}}, {oidOf(sysUpTimeOid), {}}}, target);

@@ -12,9 +12,11 @@
 // window depends on it, and when it cannot, why, in words an operator acts
 // on. The steps: the address resolves; the agent answers one get of
 // sysObjectID, sysName and sysUpTime (SNMPv3: engine discovery and the
-// user's authentication come with it, and a failing authPriv get is tried
-// once more at authNoPriv to tell a privacy fault from an absent agent);
-// the stack's unit table is present.
+// user's authentication come with it; at authPriv the user is first asked
+// for sysUpTime at authNoPriv, so that a get that then times out or draws
+// a decryption report is told as a privacy fault, not as an absent agent,
+// and every outcome comes within about one time-out); the stack's unit
+// table has a row (one get-next).
 
 struct CvConnectionDiagnosis
 {
@@ -60,10 +62,11 @@ public:
 
     // Starts the check of these settings (address, port, version,
     // communities or SNMPv3 user); each try waits timeoutMs, one try only.
-    // A check already running is cancelled first. The SNMP session must
-    // have been started (StartSession). A host name is looked up for at
-    // least 5 s, whatever timeoutMs. Nothing is emitted before start
-    // returns but progress().
+    // A check already running is cancelled first (its finished() comes
+    // inside this call). The SNMP session must have been started
+    // (StartSession). A host name is looked up for at least 5 s, whatever
+    // timeoutMs. Of this start, only progress() is emitted before start
+    // returns.
     void start(const CvSNMPSessionDefaults &settings, int timeoutMs = 3000);
     // Ends a running check at once: finished() with Cancelled is emitted
     // before cancel returns. Nothing when none runs.
@@ -71,7 +74,8 @@ public:
     bool isRunning() const;
 
 signals:
-    // The step under way, for a status line ("Resolving 10.1.1.1...").
+    // The step under way, for a status line ("Looking up sw1.example",
+    // "Asking 10.1.1.1 port 161 for its system name").
     void progress(const QString &step);
     // Emitted exactly once per start, also after cancel; not when the
     // check is destroyed while it runs. A receiver may start the check

@@ -1,6 +1,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "GeneratedWindows.h"
 #include "HandLaidWindows.h"
+#include "NetSnmpAgent.h"
 #include "PortButton.h"
 #include "SimulatorProcess.h"
 #include "TAboutForm.h"
@@ -406,6 +407,8 @@ private slots:
     void tallStackScrollsOnTheScreen();
     void closeDuringTheRmonRead();
     void exitFromASilentStackEndsInTime();
+    void diagnosisBesideTheStatusLine_data();
+    void diagnosisBesideTheStatusLine();
     void aboutShowsLongVersion();
     void noParameters();
     void everyMenuItemEnabled();
@@ -731,6 +734,51 @@ void TstMainForm::exitFromASilentStackEndsInTime()
     const qint64 elapsed = clock.elapsed();
     QVERIFY2(elapsed < CvSNMPRequest::DestroyWaitMs + 2000,
         qPrintable(QString("closing took %1 ms").arg(elapsed)));
+}
+
+void TstMainForm::diagnosisBesideTheStatusLine_data()
+{
+    QTest::addColumn<QString>("agent");
+    QTest::addColumn<QString>("community");
+    QTest::addColumn<QString>("diagnosis"); // %1 stands for the agent's port
+    QTest::newRow("silent agent")
+        << "sim"
+        << "wrongcommunity"
+        << "No answer from 127.0.0.1 port %1 in 1 s: the address or port may be wrong, an "
+           "SNMPv1/v2c agent ignores a wrong community without answering, or a firewall drops "
+           "SNMP";
+    QTest::newRow("agent of another family")
+        << "snmpd"
+        << "kestra"
+        << "This agent is not a stack of this switch family: only the standard-MIB windows apply";
+}
+
+// No panel opened: the main window says why, and the status line keeps
+// the text of the read that failed.
+void TstMainForm::diagnosisBesideTheStatusLine()
+{
+    QFETCH(QString, agent);
+    QFETCH(QString, community);
+    QFETCH(QString, diagnosis);
+    std::unique_ptr<NetSnmpAgent> snmpd;
+    quint16 port = m_sim->port();
+    if (agent == "snmpd") {
+        snmpd = std::make_unique<NetSnmpAgent>("kestra", "marlowe");
+        QVERIFY2(snmpd->isReady(), qPrintable(snmpd->errorText()));
+        port = snmpd->port();
+    }
+    QVERIFY(writeConfig(port));
+    const auto restore = qScopeGuard([this] { writeConfig(m_sim->port()); });
+    TMainForm form({"/I127.0.0.1", "/R" + community, "/Wmarlowe"});
+    form.show();
+    QVERIFY(form.PanelWindows().isEmpty());
+    const QString statusLine = form.StatusPanel()->text();
+    QVERIFY(!statusLine.isEmpty());
+    QLabel *shown = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (shown = form.findChild<QLabel *>("ConnectionDiagnosis")) && shown->isVisible(), 15000);
+    QCOMPARE(shown->text(), diagnosis.contains("%1") ? diagnosis.arg(port) : diagnosis);
+    QCOMPARE(form.StatusPanel()->text(), statusLine);
 }
 
 void TstMainForm::aboutShowsLongVersion()
