@@ -1,18 +1,22 @@
 # The installed layout and the Debian package (cmake --build build --target
 # package), prefix /usr:
 #   bin/trv8170ql                 link to the module in the program directory
-#   bin/trv8170ql-connect         writes a switch's configuration file, starts the module
+#   bin/trv8170ql-connect         the connect window, or for a switch named on its
+#                                 command line: writes its configuration file,
+#                                 checks that it answers, starts the module
 #   bin/trvsim                    the switch simulator, its data in share/trvsim
-#   lib/trv8170ql/                the module, mibviews under its six family
-#                                 names, the help file (a link)
+#   lib/trv8170ql/                the module, the connect program
+#                                 trv8170ql-connect-window, mibviews under its
+#                                 six family names, the help file (a link)
 #   share/trv8170ql/TRV8170Q.HLP  the help file, named by the settings store
 #   share/trv8170ql/errmsg/       the built-in message catalogues as files
 #                                 (those whose messages are one line each)
 #   /etc/trv8170ql/registry.ini   the default settings store, a conffile
 #   share/applications, share/icons/hicolor/scalable/apps: desktop entry, icon
 #   share/man/man1, share/doc/trv8170ql: manual pages, copyright, changelog
-if(NOT TARGET trv8170ql OR NOT TARGET mibviews OR NOT TARGET trvsim)
-    message(STATUS "package: needs the module, the view programs and the simulator")
+if(NOT TARGET trv8170ql OR NOT TARGET mibviews OR NOT TARGET trvsim
+   OR NOT TARGET trv8170ql-connect-window)
+    message(STATUS "package: needs the module, the connect program, the view programs and the simulator")
     return()
 endif()
 
@@ -59,7 +63,7 @@ add_custom_target(catalogue_files ALL DEPENDS ${stage}/errmsg.stamp)
 # The wrapper works from the build tree too: it starts the module beside it.
 configure_file(${src}/trv8170ql-connect ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/trv8170ql-connect COPYONLY)
 
-install(TARGETS trv8170ql mibviews RUNTIME DESTINATION ${TRV_PROGRAM_SUBDIR})
+install(TARGETS trv8170ql trv8170ql-connect-window mibviews RUNTIME DESTINATION ${TRV_PROGRAM_SUBDIR})
 install(FILES ${family_links} ${stage}/trv8170ql.hlp DESTINATION ${TRV_PROGRAM_SUBDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/shell/trv8170ql.hlp DESTINATION share/trv8170ql
         RENAME TRV8170Q.HLP)
@@ -84,8 +88,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[management module for TRV-8170QL switch 
 Shows the front panel of every unit of a TRV-8170QL switch stack with live
 port LEDs and offers the windows that read and write the switch's settings
 over SNMP v1, v2c and v3, and the standard MIB views with rates and charts.
-trv8170ql-connect writes a switch's configuration file and starts the module;
-the switch simulator trvsim stands in for a stack.]=])
+trv8170ql-connect opens a window that names a switch, checks that its agent
+answers, remembers it (secrets only in the desktop keyring, when asked) and
+starts the module; the switch simulator trvsim stands in for a stack.]=])
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -117,13 +117,14 @@ void TstPackage::initTestCase()
 
 void TstPackage::layout()
 {
-    // Programs: the module and the view programs in the private program
-    // directory, only the three commands in the system's.
+    // Programs: the module, the connect program and the view programs in the
+    // private program directory, only the three commands in the system's.
     const QString programs = inRoot("usr/lib/trv8170ql/");
     QCOMPARE(QDir(inRoot("usr/bin")).entryList(QDir::Files | QDir::System),
         QStringList({"trv8170ql", "trv8170ql-connect", "trvsim"}));
     for (const char *program : {"usr/bin/trv8170ql", "usr/bin/trv8170ql-connect", "usr/bin/trvsim",
-             "usr/lib/trv8170ql/trv8170ql", "usr/lib/trv8170ql/mibviews"}) {
+             "usr/lib/trv8170ql/trv8170ql", "usr/lib/trv8170ql/trv8170ql-connect-window",
+             "usr/lib/trv8170ql/mibviews"}) {
         const QFileInfo info(inRoot(program));
         QVERIFY2(info.isFile() && info.isExecutable(), program);
     }
@@ -187,7 +188,8 @@ void TstPackage::layout()
 
     // Dependencies from the libraries the programs link.
     const QString depends = run("dpkg-deb", {"-f", m_deb, "Depends"}).output;
-    for (const char *runtime : {"libqt6widgets6", "libqt6charts6", "libqt6network6", "libsnmp"})
+    for (const char *runtime :
+        {"libqt6widgets6", "libqt6charts6", "libqt6network6", "libsnmp", "libqt6keychain"})
         QVERIFY2(depends.contains(QLatin1String(runtime)), qPrintable(depends));
 }
 
@@ -286,12 +288,13 @@ void TstPackage::moduleShowsLiveLedsThroughWrapper()
     QVERIFY2(watch.leds().size() >= 2,
         qPrintable(QString("%1 LED strings of unit 1").arg(watch.leds().size())));
 
-    // The switch's file is for the operator only. The module read the
-    // settings store of the root it was unpacked in: one of the system's
-    // would have been created for the help path key.
+    // The switch's file is for the operator only and holds no pass phrase.
+    // The module read the settings store of the root it was unpacked in:
+    // one of the system's would have been created for the help path key.
     const QString cfg = home + "/.config/trv8170ql/127.0.0.1.cfg";
     QCOMPARE(QFileInfo(cfg).permissions() & (QFile::ReadOther | QFile::ReadGroup),
         QFileDevice::Permissions());
+    QVERIFY(!fileContents(cfg).contains("authpass123"));
     QCOMPARE(QFileInfo::exists("/etc/trv8170ql/registry.ini"), hostStoreBefore);
 }
 
