@@ -58,8 +58,9 @@ private slots:
 private:
     // Runs the wrapper; its exit code, standard output and error in output.
     // env: variables set for it, an empty value unsets one.
-    int connect(
-        const QStringList &arguments, QString *output = nullptr, const Environment &env = {});
+    // typed: what standard input holds (nothing by default, no terminal).
+    int connect(const QStringList &arguments, QString *output = nullptr,
+        const Environment &env = {}, const QByteArray &typed = {});
     QString config() const { return m_dir.filePath("config/trv8170ql"); }
     QByteArray recorded(const char *name) const { return contents(m_dir.filePath(name)); }
     QTemporaryDir m_dir;
@@ -82,7 +83,8 @@ void TstConnect::initTestCase()
         QVERIFY(QFile::setPermissions(f, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
-int TstConnect::connect(const QStringList &arguments, QString *output, const Environment &env)
+int TstConnect::connect(
+    const QStringList &arguments, QString *output, const Environment &env, const QByteArray &typed)
 {
     for (const char *name :
         {"arguments", "input", "window", "check-arguments", "check-input", "check-cfg"})
@@ -99,7 +101,12 @@ int TstConnect::connect(const QStringList &arguments, QString *output, const Env
             environment.insert(it.key(), it.value());
     }
     p.setProcessEnvironment(environment);
-    p.setStandardInputFile(QProcess::nullDevice());
+    const QString typedFile = m_dir.filePath("typed");
+    QFile f(typedFile);
+    if (!f.open(QIODevice::WriteOnly) || f.write(typed) != typed.size())
+        return -1;
+    f.close();
+    p.setStandardInputFile(typedFile);
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(m_dir.filePath("trv8170ql-connect"), arguments);
     if (!p.waitForFinished(20000))
@@ -116,23 +123,28 @@ void TstConnect::secretsOnStandardInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("typed");
     QTest::newRow("communities") << QStringList {"10.9.9.9", "--read", "ro/Rx", "--write", "rw/Wy"}
-                                 << QByteArray("/Rro/Rx\n/Wrw/Wy\n");
+                                 << QByteArray("/Rro/Rx\n/Wrw/Wy\n") << QByteArray();
+    // No file keeps the communities: the last switch's are asked for again.
     QTest::newRow("the last switch again")
-        << QStringList {"--last"} << QByteArray("/Rro/Rx\n/Wrw/Wy\n");
+        << QStringList {"--last"} << QByteArray("/Rro2/Rx\n/Wrw2/Wy\n")
+        << QByteArray("ro2/Rx\nrw2/Wy\n");
     QTest::newRow("SNMPv3") << QStringList {"10.9.9.9", "--v3", "admin", "--auth", "sha", "--priv",
         "aes", "--auth-pass", "a/Pb c/ad", "--priv-pass", "p q/pr"}
-                            << QByteArray("/Rpublic\n/Wprivate\n/Aa/Pb c/ad\n/Pp q/pr\n");
+                            << QByteArray("/Rpublic\n/Wprivate\n/Aa/Pb c/ad\n/Pp q/pr\n")
+                            << QByteArray();
     QTest::newRow("get-bulk off") << QStringList {"10.9.9.9", "--no-bulk"}
-                                  << QByteArray("/Rpublic\n/Wprivate\n");
+                                  << QByteArray("/Rpublic\n/Wprivate\n") << QByteArray();
 }
 
 void TstConnect::secretsOnStandardInput()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, input);
+    QFETCH(QByteArray, typed);
     QString err;
-    QCOMPARE(connect(arguments, &err), 0);
+    QCOMPARE(connect(arguments, &err, {}, typed), 0);
     QCOMPARE(recorded("arguments"), QByteArray("/I10.9.9.9\n--parameters-on-stdin\n"));
     QCOMPARE(recorded("input"), input);
     QCOMPARE(
@@ -141,6 +153,8 @@ void TstConnect::secretsOnStandardInput()
     const QByteArray cfg = contents(config() + "/10.9.9.9.cfg");
     QCOMPARE(recorded("check-cfg"), cfg);
     QVERIFY2(!cfg.contains("Password"), cfg.constData());
+    // The last switch is named, never its secrets.
+    QCOMPARE(contents(config() + "/last"), QByteArray("10.9.9.9\n"));
     if (!arguments.contains("--last"))
         QCOMPARE(cfg.contains("\nGetBulk=0\n"), arguments.contains("--no-bulk"));
     if (arguments.contains("--v3")) {
