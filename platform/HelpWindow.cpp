@@ -48,6 +48,15 @@ QWidget *ownerFor(QWidget *asker)
     return window;
 }
 
+// "vlans.html#static" for a page of the help folder.
+QString pageOf(const QUrl &source)
+{
+    QString page = QFileInfo(source.toLocalFile()).fileName();
+    if (source.hasFragment())
+        page += QLatin1Char('#') + source.fragment();
+    return page;
+}
+
 bool isBelow(const QWidget *w, const QWidget *owner)
 {
     for (const QWidget *x = w; x; x = x->parentWidget())
@@ -92,6 +101,7 @@ HelpWindow::HelpWindow(QWidget *owner)
     m_forward->setEnabled(false);
 
     auto *searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    searchLabel->setObjectName(QStringLiteral("HelpSearchLabel"));
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("HelpSearch"));
     m_search->setAccessibleName(QStringLiteral("Search the help"));
@@ -133,11 +143,11 @@ HelpWindow::HelpWindow(QWidget *owner)
     splitter->addWidget(side);
     splitter->addWidget(m_browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 600});
+    splitter->setSizes({260, 600});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(splitter, 1);
-    resize(840, 600);
+    resize(880, 600);
     setTabOrder(m_search, m_results);
     setTabOrder(m_results, m_contents);
     setTabOrder(m_contents, m_browser);
@@ -216,11 +226,7 @@ void HelpWindow::SetPagesDirectory(const QString &directory)
 
 QString HelpWindow::CurrentPage() const
 {
-    const QUrl source = m_browser->source();
-    QString page = QFileInfo(source.toLocalFile()).fileName();
-    if (source.hasFragment())
-        page += QLatin1Char('#') + source.fragment();
-    return page;
+    return pageOf(m_browser->source());
 }
 
 void HelpWindow::OpenPage(const QString &page)
@@ -299,9 +305,10 @@ void HelpWindow::openMatch(int row)
         m_browser->setTextCursor(found);
 }
 
-void HelpWindow::followSource()
+// Called as the browser moves to source, before source() tells it.
+void HelpWindow::followSource(const QUrl &source)
 {
-    const QString page = CurrentPage();
+    const QString page = pageOf(source);
     const QString file = page.section(QLatin1Char('#'), 0, 0);
     QTreeWidgetItem *best = nullptr;
     for (int k = 0; k < m_contents->topLevelItemCount() && !best; ++k) {
@@ -313,8 +320,9 @@ void HelpWindow::followSource()
             if (top->child(c)->data(0, PageRole).toString() == page)
                 best = top->child(c);
     }
-    const QSignalBlocker quiet(m_contents);
     m_contents->setCurrentItem(best);
+    if (best && best->parent())
+        best->parent()->setExpanded(true);
 }
 
 void HelpWindow::moveTo(QWidget *owner)

@@ -11,6 +11,7 @@ class QTextBrowser;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUrl;
 
 // The help viewer: the pages of the help folder beside the program, with
 // their links, back and forward, a contents list and a search over the
@@ -46,7 +47,8 @@ private:
     void fillContents();
     void search(const QString &typed);
     void openMatch(int row);
-    void followSource();
+    // Marks the page shown in the contents list.
+    void followSource(const QUrl &source);
     // Moves the window under another owner, keeping its place and history.
     void moveTo(QWidget *owner);
 

@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
 
@@ -234,9 +235,15 @@ void TstHelp::windowFollowsLinksAndHistory()
     QTest::keyClick(browser, Qt::Key_Return);
     QCOMPARE(help->CurrentPage(), QString("vlans.html#port-grid"));
     QVERIFY(browser->verticalScrollBar()->value() > 0);
+    // The contents list marks the section shown, its page opened.
+    auto *contentsList = help->findChild<QTreeWidget *>("HelpContents");
+    QVERIFY(contentsList && contentsList->currentItem());
+    QCOMPARE(contentsList->currentItem()->text(0), QString("The port grid"));
+    QVERIFY(contentsList->currentItem()->parent()->isExpanded());
     QVERIFY(back->isEnabled());
     back->click();
     QCOMPARE(help->CurrentPage(), QString("mirroring.html"));
+    QCOMPARE(contentsList->currentItem()->text(0), QString("Port mirroring"));
     QVERIFY(forward->isEnabled());
     forward->click();
     QCOMPARE(help->CurrentPage(), QString("vlans.html#port-grid"));
