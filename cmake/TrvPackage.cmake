@@ -7,8 +7,10 @@
 #   bin/trvsim                    the switch simulator, its data in share/trvsim
 #   lib/trv8170ql/                the module, the connect program
 #                                 trv8170ql-connect-window, mibviews under its
-#                                 six family names, the help file (a link)
+#                                 six family names, the help file and the help
+#                                 pages (links)
 #   share/trv8170ql/TRV8170Q.HLP  the help file, named by the settings store
+#   share/trv8170ql/help/         the help pages
 #   share/trv8170ql/errmsg/       the built-in message catalogues as files
 #                                 (those whose messages are one line each)
 #   /etc/trv8170ql/registry.ini   the default settings store, a conffile
@@ -29,6 +31,7 @@ file(MAKE_DIRECTORY ${stage})
 # wherever it is unpacked.
 file(CREATE_LINK ../${TRV_PROGRAM_SUBDIR}/trv8170ql ${stage}/trv8170ql SYMBOLIC)
 file(CREATE_LINK ../../share/trv8170ql/TRV8170Q.HLP ${stage}/trv8170ql.hlp SYMBOLIC)
+file(CREATE_LINK ../../share/trv8170ql/help ${stage}/help SYMBOLIC)
 set(family_links)
 foreach(family ${TRV_FAMILIES})
     file(CREATE_LINK mibviews ${stage}/${family} SYMBOLIC)
@@ -64,9 +67,11 @@ add_custom_target(catalogue_files ALL DEPENDS ${stage}/errmsg.stamp)
 configure_file(${src}/trv8170ql-connect ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/trv8170ql-connect COPYONLY)
 
 install(TARGETS trv8170ql trv8170ql-connect-window mibviews RUNTIME DESTINATION ${TRV_PROGRAM_SUBDIR})
-install(FILES ${family_links} ${stage}/trv8170ql.hlp DESTINATION ${TRV_PROGRAM_SUBDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/shell/trv8170ql.hlp DESTINATION share/trv8170ql
+install(FILES ${family_links} ${stage}/trv8170ql.hlp ${stage}/help DESTINATION ${TRV_PROGRAM_SUBDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/docs/trv8170ql.hlp DESTINATION share/trv8170ql
         RENAME TRV8170Q.HLP)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/help/ DESTINATION share/trv8170ql/help
+        FILES_MATCHING PATTERN "*.html")
 install(DIRECTORY ${stage}/errmsg DESTINATION share/trv8170ql)
 install(TARGETS trvsim RUNTIME DESTINATION bin)
 install(FILES ${stage}/trv8170ql DESTINATION bin)

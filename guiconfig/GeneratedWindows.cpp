@@ -2,6 +2,7 @@
 
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
+#include "HelpTopics.h"
 #include "MainWindowState.h"
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
@@ -99,6 +100,8 @@ std::unique_ptr<TConfigForm> BuildGeneratedWindow(
     if (main)
         main->SetWindowTitle(QString::fromUtf8(d.title));
     auto form = std::make_unique<TConfigForm>(main ? main->MainWindow() : nullptr);
+    // F1 finds the window's help page by its menu path.
+    form->setProperty(Help::MenuPathProperty, QString::fromUtf8(d.menuPath));
     auto *request = new CvSNMPRequest2Edits(form.get());
     request->SetVarList(d.variables, d.listKind, d.indexCount);
     if (!instance.isEmpty())

@@ -7,6 +7,7 @@
 #include "CvException.h"
 #include "CvSNMPSession.h"
 #include "CvSnmpTransport.h"
+#include "HelpKey.h"
 #include "ModuleDirectories.h"
 #include "ViewLaunch.h"
 #include "ViewSession.h"
@@ -74,6 +75,7 @@ int main(int argc, char *argv[])
         }
     }
     QApplication app(argc, argv);
+    InstallHelpKey();
     QStringList parameters = QCoreApplication::arguments();
     // The name it was started under, through a link or a copy.
     const QString program = QFileInfo(parameters.takeFirst()).completeBaseName();

@@ -9,6 +9,7 @@
 #include "CvSNMPRequest2Leds.h"
 #include "CvSNMPSession.h"
 #include "ExternalView.h"
+#include "HelpWindow.h"
 #include "ModuleDirectories.h"
 #include "PortButton.h"
 #include "StackDiscovery.h"
@@ -22,7 +23,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
-#include <QDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,9 +34,7 @@
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTextBrowser>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -451,30 +449,10 @@ void TMainForm::releaseBinding(std::unique_ptr<CvSNMPRequest2Edits> &binding, bo
     busy->deleteLater();
 }
 
+// The help viewer at its contents.
 void TMainForm::showHelp()
 {
-    if (!m_helpWindow) {
-        auto *window = new QDialog(this);
-        window->setObjectName(QStringLiteral("HelpWindow"));
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setWindowTitle(QStringLiteral("TRV-8170QL Management Module Help"));
-        auto *browser = new QTextBrowser(window);
-        browser->setObjectName(QStringLiteral("HelpBrowser"));
-        browser->setOpenExternalLinks(false);
-        const QString file
-            = QCoreApplication::applicationDirPath() + QStringLiteral("/trv8170ql.hlp");
-        browser->setSearchPaths({QCoreApplication::applicationDirPath()});
-        browser->setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
-        if (browser->toPlainText().isEmpty())
-            browser->setPlainText(QStringLiteral("The help file %1 cannot be opened.").arg(file));
-        auto *layout = new QVBoxLayout(window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(browser);
-        window->resize(640, 520);
-        m_helpWindow = window;
-    }
-    m_helpWindow->show();
-    m_helpWindow->raise();
+    HelpWindow::Show(this);
 }
 
 void TMainForm::showAbout()

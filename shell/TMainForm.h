@@ -113,8 +113,6 @@ private:
     QMenu *m_portInfoPopupMenu = nullptr;
     QList<QPixmap> m_badges;
     QList<QAction *> m_rmonViewActions;
-    QPointer<QWidget> m_helpWindow;
-
     std::unique_ptr<CvSNMPRequest2Edits> m_unitListBinding;
     std::unique_ptr<CvSNMPRequest2Edits> m_rmonStateBinding;
     QList<QAbstractButton *> m_portButtons;

@@ -2,6 +2,7 @@
 #include "CvConvertError.h"
 #include "CvException.h"
 #include "CvSnmpTransport.h"
+#include "HelpKey.h"
 #include "ModuleWindows.h"
 #include "SecretInput.h"
 #include "TMainForm.h"
@@ -13,6 +14,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    InstallHelpKey();
     // Menu commands are looked up when the menu is built.
     RegisterModuleWindows();
     QStringList parameters = QCoreApplication::arguments();

@@ -135,16 +135,23 @@ void TstPackage::layout()
             QFileInfo(programs + "mibviews").canonicalFilePath());
 
     // The help file beside the module, the same file the settings store
-    // names, whose directory is the module's.
-    const QByteArray help = fileContents(QStringLiteral(TRV_SOURCE_DIR "/shell/trv8170ql.hlp"));
+    // names, whose directory is the module's; the help pages beside both.
+    const QByteArray help = fileContents(QStringLiteral(TRV_SOURCE_DIR "/docs/trv8170ql.hlp"));
     QVERIFY(!help.isEmpty());
     QCOMPARE(fileContents(programs + "trv8170ql.hlp"), help);
+    const QDir pages(QStringLiteral(TRV_SOURCE_DIR "/docs/help"));
+    const QStringList pageFiles = pages.entryList({QStringLiteral("*.html")}, QDir::Files);
+    QVERIFY(pageFiles.contains(QStringLiteral("index.html")));
+    QCOMPARE(QDir(programs + "help").entryList({QStringLiteral("*.html")}, QDir::Files), pageFiles);
+    for (const QString &page : pageFiles)
+        QCOMPARE(fileContents(programs + "help/" + page), fileContents(pages.filePath(page)));
     const QString store = inRoot("etc/trv8170ql/registry.ini");
     const CvIniDocument doc = CvIniDocument::ReadFile(store);
     const auto helpPath = doc.Value(QStringLiteral("\\SOFTWARE\\Corvane\\Modules\\HelpPath"),
         QStringLiteral("1.3.6.1.4.1.%1.10.59.8").arg(TRV_PEN));
     QVERIFY(helpPath.has_value());
     QCOMPARE(fileContents(inRoot(*helpPath)), help);
+    QVERIFY(QFileInfo(QFileInfo(inRoot(*helpPath)).dir().filePath("help/index.html")).isFile());
     QVERIFY(doc.Value(QStringLiteral("\\SOFTWARE\\Corvane\\Vantrel5.1\\MibFile"), "Path"));
 
     // The module directory that gives holds the message catalogues, each
