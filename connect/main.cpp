@@ -1,6 +1,7 @@
 // The connect program: the window that names a switch and starts the
 // module for it, or with --check the check alone for trv8170ql-connect.
 #include "CheckMode.h"
+#include "HelpKey.h"
 #include "KeyringSecretStore.h"
 #include "ModuleDirectories.h"
 #include "ModuleLauncher.h"
@@ -37,6 +38,8 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     LoadCatalogues(ReadModuleDirectories(false).ModuleDirectory);
+    // F1 opens the page on connecting, as in the module's windows.
+    InstallHelpKey();
     KeyringSecretStore keyring;
     ExecModuleLauncher launcher;
     TConnectForm form(keyring, launcher);
