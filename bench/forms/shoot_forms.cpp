@@ -21,6 +21,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -31,6 +32,21 @@
 #include <functional>
 
 namespace {
+// A row chosen as the operator chooses it: the window's click handler runs
+// and enables Set and Delete for it.
+void clickRow(QTreeWidget *list, QTreeWidgetItem *row)
+{
+    list->scrollToItem(row);
+    const QRect rect = list->visualItemRect(row);
+    const QPointF at(std::min(rect.center().x(), list->viewport()->width() / 2), rect.center().y());
+    const QPointF global = list->viewport()->mapToGlobal(at);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, global, Qt::LeftButton,
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+}
+
 bool idle(const THandLaidForm &window)
 {
     return window.Created() && !window.AnyBusy();
@@ -143,7 +159,7 @@ int main(int argc, char *argv[])
     WaitFor([&] { return idle(window); }, 15000);
     auto *list = window.findChild<QTreeWidget *>("LV_dot1qVlanStaticEntry");
     if (list->topLevelItemCount() > 1)
-        list->setCurrentItem(list->topLevelItem(1));
+        clickRow(list, list->topLevelItem(1));
     WaitFor([] { return false; }, 300);
     const QString file = QDir(QString::fromLocal8Bit(argv[2])).filePath("vlan-static-table.png");
     const bool ok = window.grab().save(file, "PNG");
