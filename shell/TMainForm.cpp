@@ -368,13 +368,18 @@ void TMainForm::showDiagnosis(const QString &text)
         m_diagnosisLabel->setAccessibleName(QStringLiteral("Connection diagnosis"));
         m_diagnosisLabel->setWordWrap(true);
         m_diagnosisLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // It takes the place of the panels, over the unit list and the RMON
+        // label, which keep their data as they do under the panels.
+        m_diagnosisLabel->setAutoFillBackground(true);
+        m_diagnosisLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_diagnosisLabel->setContentsMargins(8, 8, 8, 8);
     }
-    // Below the unit list, across the panel area.
-    constexpr int margin = 8;
-    constexpr int top = 40;
-    const int width = m_panelParent->width() - 2 * margin;
+    constexpr int coveredHeight = 64; // the unit list and the RMON label
+    const int width = m_panelParent->width();
     m_diagnosisLabel->setText(text);
-    m_diagnosisLabel->setGeometry(margin, top, width, m_diagnosisLabel->heightForWidth(width));
+    m_diagnosisLabel->setGeometry(
+        0, 0, width, std::max(coveredHeight, m_diagnosisLabel->heightForWidth(width)));
+    m_diagnosisLabel->raise();
     m_diagnosisLabel->show();
 }
 
