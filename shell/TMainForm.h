@@ -82,6 +82,7 @@ private:
     void buildMenu();
     QAction *addCommand(QMenu *menu, const MenuEntry &entry);
     void showHelp();
+    void showJournal();
     void showAbout();
     void endTraffic();
     int innerHeight(int clientHeight) const;
@@ -111,6 +112,7 @@ private:
     QList<QPixmap> m_badges;
     QList<QAction *> m_rmonViewActions;
     QPointer<QWidget> m_helpWindow;
+    QAction *m_journalAction = nullptr; // Ctrl+J, no menu item
 
     std::unique_ptr<CvSNMPRequest2Edits> m_unitListBinding;
     std::unique_ptr<CvSNMPRequest2Edits> m_rmonStateBinding;
