@@ -92,6 +92,18 @@ void TConfigForm::ConfigureTable(CvSNMPRequest2Edits *request, const CvBindingLi
     } else {
         bar->HideDelete();
     }
+    // The change journal knows a row made or removed here by these values,
+    // and undoes the one with the other.
+    CvSNMPRequest::RowLifecycle life;
+    if (!createValue.isNull()) {
+        life.createColumn = createColumn;
+        life.createTexts = {createValue};
+    }
+    if (!deleteValue.isNull()) {
+        life.removeColumn = deleteColumn;
+        life.removeText = deleteValue;
+    }
+    request->request.rowLifecycle = life;
     bar->setButton->setText(bar->setButton->icon().isNull() ? QStringLiteral("Edit") : QString());
     activeRequest = request;
 }

@@ -101,11 +101,21 @@ void CommandFinder::Open()
     m_edit->setFocus(Qt::ShortcutFocusReason);
 }
 
+void CommandFinder::AddCommand(QAction *action)
+{
+    m_extra.append(action);
+}
+
 void CommandFinder::collect()
 {
     m_commands.clear();
     if (m_menuRoot)
         collectFrom(m_menuRoot->actions(), {}, m_commands);
+    QList<QAction *> extra;
+    for (const QPointer<QAction> &action : std::as_const(m_extra))
+        if (action)
+            extra.append(action);
+    collectFrom(extra, {}, m_commands);
 }
 
 QList<CommandFinder::Command> CommandFinder::Matches(const QString &text) const

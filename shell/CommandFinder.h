@@ -18,7 +18,8 @@ class QListWidget;
 // chosen command's own menu action, as a click on the item would, and
 // Escape closes. A disabled command is listed greyed and refused, as its
 // menu item is. The finder reads the menu tree each time it opens and
-// changes nothing in it.
+// changes nothing in it; the window's commands without a menu item (the
+// change journal) follow the menu's.
 class CommandFinder : public QFrame
 {
     Q_OBJECT
@@ -34,6 +35,10 @@ public:
         QStringList words; // of the path, lower case
         QStringList captionWords; // of the command's own caption
     };
+
+    // A command of the window that has no menu item, listed under its
+    // caption after the menu's.
+    void AddCommand(QAction *action);
 
     void Open();
     // The commands that match text, best first; every command for no text.
@@ -51,6 +56,7 @@ private:
     QPointer<QWidget> m_menuRoot;
     QLineEdit *m_edit = nullptr;
     QListWidget *m_list = nullptr;
-    QList<Command> m_commands; // in menu order
+    QList<QPointer<QAction>> m_extra; // commands without a menu item
+    QList<Command> m_commands; // in menu order, then the others
     QList<Command> m_shown; // the rows of the list
 };

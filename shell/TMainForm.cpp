@@ -10,10 +10,12 @@
 #include "CvSNMPSession.h"
 #include "ExternalView.h"
 #include "HelpWindow.h"
+#include "JournalCountLabel.h"
 #include "ModuleDirectories.h"
 #include "PortButton.h"
 #include "StackDiscovery.h"
 #include "TAboutForm.h"
+#include "TChangeJournalForm.h"
 #include "UnitBadges.h"
 #include "ViewSession.h"
 #include "WindowCommands.h"
@@ -67,7 +69,8 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent)
     // 1. The window from its layout, every start-up text empty.
     createComponents();
     buildMenu();
-    new CommandFinder(this, m_menu);
+    auto *finder = new CommandFinder(this, m_menu);
+    finder->AddCommand(m_journalAction);
     MainWindowState::setInstance(this);
 
     // 2. The display scale.
@@ -134,7 +137,18 @@ void TMainForm::createComponents()
     m_notePanel->setAccessibleName(QStringLiteral("Stack notes"));
     m_notePanel->hide();
     bar->addPermanentWidget(m_notePanel);
+    // The count of changes of the session, beside the described panels; a
+    // click opens the change journal, as Ctrl+J does.
+    auto *changes = new JournalCountLabel(bar);
+    changes->setObjectName(QStringLiteral("ChangeCountPanel"));
+    bar->addPermanentWidget(changes);
+    connect(changes, &JournalCountLabel::activated, this, &TMainForm::showJournal);
     setStatusBar(bar);
+    m_journalAction = new QAction(QStringLiteral("Change Journal"), this);
+    m_journalAction->setObjectName(QStringLiteral("ChangeJournalAction"));
+    m_journalAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    addAction(m_journalAction);
+    connect(m_journalAction, &QAction::triggered, this, &TMainForm::showJournal);
 
     m_scrollBox = new QScrollArea(this);
     m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
@@ -458,6 +472,11 @@ void TMainForm::releaseBinding(std::unique_ptr<CvSNMPRequest2Edits> &binding, bo
 void TMainForm::showHelp()
 {
     HelpWindow::Show(this);
+}
+
+void TMainForm::showJournal()
+{
+    TChangeJournalForm::Open(this);
 }
 
 void TMainForm::showAbout()

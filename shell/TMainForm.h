@@ -82,6 +82,7 @@ private:
     void buildMenu();
     QAction *addCommand(QMenu *menu, const MenuEntry &entry);
     void showHelp();
+    void showJournal();
     void showAbout();
     void checkConnection();
     void showDiagnosis(const QString &text);
@@ -113,6 +114,8 @@ private:
     QMenu *m_portInfoPopupMenu = nullptr;
     QList<QPixmap> m_badges;
     QList<QAction *> m_rmonViewActions;
+    QAction *m_journalAction = nullptr; // Ctrl+J, no menu item
+
     std::unique_ptr<CvSNMPRequest2Edits> m_unitListBinding;
     std::unique_ptr<CvSNMPRequest2Edits> m_rmonStateBinding;
     QList<QAbstractButton *> m_portButtons;

@@ -183,8 +183,12 @@ bool CvSNMPRequest::WaitIdle(QDeadlineTimer deadline)
 void CvSNMPRequest::Abandon()
 {
     CvSnmpTransport &transport = CvSnmpTransport::instance();
-    for (quint64 handle : std::exchange(m_pending, {}))
+    for (quint64 handle : std::exchange(m_pending, {})) {
         transport.Cancel(handle);
+        if (const auto ticket = m_setTickets.constFind(handle); ticket != m_setTickets.cend())
+            CvChangeJournal::Instance().Unanswered(*ticket);
+    }
+    m_setTickets.clear();
     outstanding = 0;
     for (const QPointer<QEventLoop> &loop : std::exchange(m_callWaits, {}))
         if (loop)
@@ -203,6 +207,17 @@ void CvSNMPRequest::SetVarList(const CvSNMPVar *table, quint8 kind, qint32 index
 {
     varList = CvSNMPVarList(table, kind, indexCount);
     m_bulk = BulkAnswer();
+    m_lastRead.clear();
+    m_walkComplete = false;
+}
+
+void CvSNMPRequest::startWalk()
+{
+    m_bulk = BulkAnswer();
+    if (!varList.IsTableKind())
+        return;
+    m_lastRead.clear();
+    m_walkComplete = false;
 }
 
 CvSnmpTarget CvSNMPRequest::target(bool write) const
@@ -270,6 +285,7 @@ quint64 CvSNMPRequest::send(const CvSnmpTarget &t, CvPduType type,
             return;
         m_pending.remove(*handle);
         --outstanding;
+        settleRecorded(*handle, response);
         if (!m_destroying || waiter)
             callback(response);
         // The completion may have sent the next step, or destroyed the
@@ -372,6 +388,7 @@ CvSNMPRequest::Outcome CvSNMPRequest::readResponse(
         CvSNMPVariable &var = varList.Var(i);
         var.lastOid = OidToText(binding.oid);
         rememberOid(i, var.lastOid, binding.oid);
+        rememberRead(i, var.lastOid, binding.value);
     }
     for (int i = 0; i < varList.Count(); ++i)
         ComputeDerived(i, true);
@@ -449,8 +466,10 @@ CvSNMPRequest::Outcome CvSNMPRequest::readTableResponse(
     for (int i = 0; i < varList.Count(); ++i)
         if (varList.IsReadable(i))
             varList.Var(i).value = QStringLiteral("(NOTDONE)");
-    if (inColumn.empty())
+    if (inColumn.empty()) {
+        m_walkComplete = true;
         return out; // every column has left: the end of the walk
+    }
     for (const Answer &a : inColumn) {
         if (a.suffix != rowSuffix)
             continue;
@@ -459,6 +478,7 @@ CvSNMPRequest::Outcome CvSNMPRequest::readTableResponse(
         StoreValue(i, binding.value);
         varList.Var(i).lastOid = a.received;
         rememberOid(i, a.received, binding.oid);
+        rememberRead(i, a.received, binding.value);
     }
     QString remaining = rowSuffix;
     for (int k = 0; k < varList.indexCount && k < varList.Count(); ++k) {
@@ -483,7 +503,7 @@ bool CvSNMPRequest::Get(bool first)
     const std::shared_ptr<bool> alive = m_alive; // the request may go while it waits
     try {
         if (first) {
-            m_bulk = BulkAnswer();
+            startWalk();
         } else if (HasBufferedStep()) {
             const Outcome out = bufferedStep();
             if (out.error.code != 0)
@@ -547,7 +567,7 @@ void CvSNMPRequest::sendRead(
     CvSNMPCompletion completion, QPointer<QObject> guard, bool hasOwner, bool first)
 {
     if (first) {
-        m_bulk = BulkAnswer();
+        startWalk();
     } else if (HasBufferedStep()) {
         queueBufferedStep({std::move(completion), guard, hasOwner});
         return;
@@ -605,24 +625,24 @@ void CvSNMPRequest::restoreReadState(const std::vector<VarState> &state)
     }
 }
 
-QList<CvSnmpBinding> CvSNMPRequest::writeBindings(
-    const QString &indexList, const QStringList *values, QList<int> &sent)
+CvSNMPRequest::WritePlan CvSNMPRequest::writeBindings(
+    const QString &indexList, const QStringList *values)
 {
     // Exclusions, new values and derived values hold for this write only:
     // the list is restored before the request goes out, or on an error.
     const CvSNMPVarList before = varList;
     try {
-        QList<CvSnmpBinding> bindings = buildWriteBindings(indexList, values, sent);
+        WritePlan plan = buildWriteBindings(indexList, values);
         varList = before;
-        return bindings;
+        return plan;
     } catch (const CvException &) {
         varList = before;
         throw;
     }
 }
 
-QList<CvSnmpBinding> CvSNMPRequest::buildWriteBindings(
-    const QString &indexList, const QStringList *values, QList<int> &sent)
+CvSNMPRequest::WritePlan CvSNMPRequest::buildWriteBindings(
+    const QString &indexList, const QStringList *values)
 {
     if (varList.kind > MVT_UMV)
         RaiseEngine(EngineCode::BadListKind);
@@ -649,13 +669,13 @@ QList<CvSnmpBinding> CvSNMPRequest::buildWriteBindings(
     for (int i = 0; i < varList.Count(); ++i)
         ComputeDerived(i, false);
     const QList<CvVarBinding> selected = SelectBindings(varList, CvPduPurpose::Write);
-    QList<CvSnmpBinding> bindings;
-    sent.clear();
+    WritePlan plan;
     for (const CvVarBinding &b : selected) {
-        bindings.append({parseOidOrThrow(b.oid), b.value});
-        sent.append(b.varIndex);
+        plan.bindings.append({parseOidOrThrow(b.oid), b.value});
+        plan.sent.append(b.varIndex);
     }
-    return bindings;
+    plan.objects = journalObjects(selected);
+    return plan;
 }
 
 void CvSNMPRequest::storeWritten(const CvSnmpResponse &response, const QList<int> &sent)
@@ -668,15 +688,14 @@ bool CvSNMPRequest::Set(bool readBack, const QString &indexList, const QStringLi
 {
     if (!running)
         return false;
-    QList<int> sent;
-    const QList<CvSnmpBinding> bindings = writeBindings(indexList, values, sent);
-    const CvSnmpResponse response = wait(target(true), CvPduType::Set, bindings);
+    const WritePlan plan = writeBindings(indexList, values);
+    const CvSnmpResponse response = waitRecorded(plan.bindings, plan.objects);
     const int code = RequestCode(response.result);
     if (code != 0)
-        throw CvException(writeErrorOf(code, response, sent).message, code);
+        throw CvException(writeErrorOf(code, response, plan.sent).message, code);
     if (!readBack)
         return false;
-    storeWritten(response, sent);
+    storeWritten(response, plan.sent);
     return varList.IsTableKind();
 }
 
@@ -685,28 +704,36 @@ void CvSNMPRequest::SetAsync(CvSNMPCompletion completion, QObject *owner, bool p
 {
     if (!running)
         return;
-    QList<int> sent;
-    const QList<CvSnmpBinding> bindings = writeBindings(indexList, values, sent);
+    WritePlan plan = writeBindings(indexList, values);
     const QPointer<QObject> guard(owner);
     const bool hasOwner = owner != nullptr;
-    send(target(true), CvPduType::Set, bindings,
-        [this, guard, hasOwner, processBindings, sent, completion = std::move(completion)](
-            const CvSnmpResponse &response) {
-            if (response.result == CvSnmpResult::SessionClosed)
-                return;
-            CvSNMPError error = writeErrorOf(RequestCode(response.result), response, sent);
-            error.finished = true;
-            if (error.code == 0 && processBindings) {
-                try {
-                    storeWritten(response, sent);
-                } catch (const CvException &e) {
-                    error.code = e.code();
-                    error.message = e.message();
+    CvChangeJournal &journal = CvChangeJournal::Instance();
+    const CvChangeJournal::Ticket ticket = journal.Sending(journalTarget(), plan.objects);
+    quint64 handle = 0;
+    try {
+        handle = send(target(true), CvPduType::Set, plan.bindings,
+            [this, guard, hasOwner, processBindings, sent = plan.sent,
+                completion = std::move(completion)](const CvSnmpResponse &response) {
+                if (response.result == CvSnmpResult::SessionClosed)
+                    return;
+                CvSNMPError error = writeErrorOf(RequestCode(response.result), response, sent);
+                error.finished = true;
+                if (error.code == 0 && processBindings) {
+                    try {
+                        storeWritten(response, sent);
+                    } catch (const CvException &e) {
+                        error.code = e.code();
+                        error.message = e.message();
+                    }
                 }
-            }
-            if (completion && (!hasOwner || guard))
-                completion(error, varList);
-        });
+                if (completion && (!hasOwner || guard))
+                    completion(error, varList);
+            });
+    } catch (const CvException &e) {
+        journal.NotSent(ticket, e.code());
+        throw;
+    }
+    m_setTickets.insert(handle, ticket);
 }
 
 bool CvSNMPRequest::RowPasses(const QString &filter)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CvChangeJournal.h"
 #include "CvSNMPSession.h"
 #include "CvSNMPVarList.h"
 #include "CvSnmpTransport.h"
@@ -8,6 +9,7 @@
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -52,6 +54,10 @@ using CvSNMPCompletion = std::function<void(const CvSNMPError &error, CvSNMPVarL
 // taken from it, one per Get or completion, before the next request goes
 // out from every column's own last OID. Under SNMPv1 every step is one
 // get-next.
+//
+// Every set is recorded in the session's change journal (CvChangeJournal)
+// as it goes out, with the values this request last read for its objects,
+// and completed when its answer comes, however the request ends.
 class CvSNMPRequest
 {
 public:
@@ -70,6 +76,15 @@ public:
     void SetAsync(CvSNMPCompletion completion, QObject *owner, bool processBindings,
         const QString &indexList = QString(), const QStringList *values = nullptr);
     bool RowPasses(const QString &filter);
+
+    // Objects read and written one by one, outside the variable list,
+    // through the request's target (an undo from the change journal).
+    // Synchronous. GetObjects gives an exception value (noSuchObject) for an
+    // object the agent does not hold; both throw CvException as Get and Set
+    // do. SetObjects sends the objects' sent values in one request, which
+    // the journal records with the objects as given.
+    QList<CvSNMPValue> GetObjects(const QList<CvOid> &oids);
+    void SetObjects(const QList<CvJournalObject> &objects);
 
     // The eight operations on variable i of the list.
     virtual QString Substitute(const QString &expression, bool quoteTexts, QChar marker);
@@ -95,6 +110,22 @@ public:
     // Walks use get-bulk under SNMPv2c and v3; copied from the session
     // defaults.
     bool bulk = true;
+
+    // How the window shows a variable's values in words, by variable
+    // position (a port list as unit:port ranges): the change journal keeps
+    // the variable's changes in those words.
+    QHash<int, std::function<QString(const CvSNMPValue &)>> valueWords;
+    // The column through which rows of the table are made and removed, with
+    // its display texts that do so. Unset: a column whose option list reads
+    // as RowStatus (createAndGo, destroy) or as valid and invalid is taken.
+    struct RowLifecycle
+    {
+        int createColumn = -1;
+        QStringList createTexts;
+        int removeColumn = -1;
+        QString removeText; // empty: rows are not removed
+    };
+    std::optional<RowLifecycle> rowLifecycle;
 
     // The next walk step is answered by the last answer already.
     bool HasBufferedStep() const;
@@ -168,6 +199,8 @@ private:
         quint16 agentPort = 0;
     };
     CvSnmpTarget target(bool write) const;
+    // A walk from the first row: what the last one kept is forgotten.
+    void startWalk();
     QList<CvSnmpBinding> readBindings(bool first, QList<CvVarBinding> &requested);
     void sendRead(CvSNMPCompletion completion, QPointer<QObject> guard, bool hasOwner, bool first);
     // A walk step over the wire: pdu, then whatever the exchange asks for
@@ -196,10 +229,29 @@ private:
     // What a read changes in the variables, in list order.
     std::vector<VarState> readState() const;
     void restoreReadState(const std::vector<VarState> &state);
-    QList<CvSnmpBinding> writeBindings(
-        const QString &indexList, const QStringList *values, QList<int> &sent);
-    QList<CvSnmpBinding> buildWriteBindings(
-        const QString &indexList, const QStringList *values, QList<int> &sent);
+    // A set request as it goes out, with what the journal records of it.
+    struct WritePlan
+    {
+        QList<CvSnmpBinding> bindings;
+        QList<int> sent; // the variable of each binding
+        QList<CvJournalObject> objects;
+    };
+    WritePlan writeBindings(const QString &indexList, const QStringList *values);
+    WritePlan buildWriteBindings(const QString &indexList, const QStringList *values);
+    // The journal's view of the bindings the list holds for this write.
+    QList<CvJournalObject> journalObjects(const QList<CvVarBinding> &selected);
+    QString instanceWords() const;
+    std::optional<CvSNMPValue> lastRead(int i, const QString &oid) const;
+    void rememberRead(int i, const QString &oid, const CvSNMPValue &value);
+    std::shared_ptr<const CvValueForm> formOf(int i) const;
+    RowLifecycle lifecycle() const;
+    QList<CvJournalColumn> rowColumns(const QString &rowSuffix, int statusColumn) const;
+    CvJournalTarget journalTarget() const;
+    // Sends a recorded set and waits for its answer; the journal learns
+    // the outcome, whichever way it ends.
+    CvSnmpResponse waitRecorded(
+        const QList<CvSnmpBinding> &bindings, const QList<CvJournalObject> &objects);
+    void settleRecorded(quint64 handle, const CvSnmpResponse &response);
     quint64 send(const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings,
         CvSnmpCallback callback, bool waiter = false, int repetitions = 0);
     CvSnmpResponse wait(const CvSnmpTarget &t, CvPduType type, const QList<CvSnmpBinding> &bindings,
@@ -229,6 +281,11 @@ private:
     std::optional<Continuation> m_next; // asked for from that completion
     quint64 m_localSteps = 0;
     QString m_notice;
+    // The values of the writable variables as last read, by OID text: the
+    // journal's values before a set. A table's are those of its last walk.
+    QHash<QString, CvSNMPValue> m_lastRead;
+    bool m_walkComplete = false; // the last walk read every column to its end
+    QHash<quint64, CvChangeJournal::Ticket> m_setTickets; // asynchronous sets sent
 };
 
 // The engine code of a transport result, with an unresolvable address as

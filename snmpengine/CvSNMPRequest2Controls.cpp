@@ -199,6 +199,9 @@ void CvSNMPRequest2Controls::failRead(const CvException &e)
 void CvSNMPRequest2Controls::Write(
     bool rereadAfter, bool takeControls, const QString &indexList, const QStringList *values)
 {
+    // A write the window makes is one operator action under its title,
+    // unless the window opened a wider one (several writes of one click).
+    const CvOperatorAction action(owner ? owner->window()->windowTitle() : QString());
     lastOperation = 1;
     rereadAfterWrite = rereadAfter;
     BeforeWrite();

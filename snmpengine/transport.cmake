@@ -3,6 +3,7 @@ target_sources(snmpengine PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CvBootCounter.cpp ${CMAKE_CURRENT_LIST_DIR}/CvBootCounter.h
     ${CMAKE_CURRENT_LIST_DIR}/CvConnectionCheck.cpp ${CMAKE_CURRENT_LIST_DIR}/CvConnectionCheck.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest.h
+    ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequestJournal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequestWalk.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpDiscovery.cpp

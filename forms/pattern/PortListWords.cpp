@@ -175,17 +175,28 @@ QString PortListInWords(const QByteArray &octets, const PortShown &shown)
     return runs.join(QStringLiteral(", "));
 }
 
+QString PortListInWords(const CvSNMPValue &value)
+{
+    const QString words = PortListInWords(value.octets().value_or(QByteArray()), PortShown());
+    return words.isEmpty() ? QStringLiteral("no ports") : words;
+}
+
 void ShowPortListsInWords(const QList<QPointer<CvSNMPRequest2Controls>> &requests)
 {
     for (const QPointer<CvSNMPRequest2Controls> &request : requests) {
         auto *edits = qobject_cast<CvSNMPRequest2Edits *>(request.data());
-        if (!edits || !edits->listView)
+        if (!edits)
             continue;
         QList<PortListColumns::Column> columns;
-        for (const CvSNMPRequest2Edits::Binding &b : edits->bindings)
-            if (boundToGrid(b))
-                columns.append({edits->request.varList.Var(b.varIndex).label, b.controls});
-        if (!columns.isEmpty())
+        for (const CvSNMPRequest2Edits::Binding &b : edits->bindings) {
+            if (!boundToGrid(b))
+                continue;
+            columns.append({edits->request.varList.Var(b.varIndex).label, b.controls});
+            // The change journal shows what a write did to the list the same way.
+            edits->request.valueWords.insert(
+                b.varIndex, [](const CvSNMPValue &value) { return PortListInWords(value); });
+        }
+        if (!columns.isEmpty() && edits->listView)
             new PortListColumns(edits->listView, std::move(columns));
     }
 }

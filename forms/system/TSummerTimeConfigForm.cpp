@@ -2,6 +2,7 @@
 
 #include "ui_TSummerTimeConfigForm.h"
 
+#include "CvChangeJournal.h"
 #include "CvException.h"
 #include "CvSNMPRequest2Edits.h"
 #include "SummerTimeDates.h"
@@ -243,6 +244,8 @@ void TSummerTimeConfigForm::SetBtnClick()
     // An offset the list does not hold stays as read.
     if (ui->OffSetTimeComboBox->currentIndex() >= 0)
         ui->Edit1->setText(ui->OffSetTimeComboBox->currentText());
+    // The state and the dates are one change in the journal.
+    const CvOperatorAction action(windowTitle());
     // Each write waits for its answer: a window closed meanwhile sends no more.
     if (!Run(m_status, [this] { m_status->Write(true, true); }) || Closed())
         return;
