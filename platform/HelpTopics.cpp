@@ -11,6 +11,8 @@ const HelpTopic HelpTopicTable[] = {
     {"CommandFinder", "finder.html"},
     {"ViewWindow", "views.html"},
     {"Connect to a Switch", "start.html#connect-window"},
+    {"TChangeJournalForm", "journal.html"},
+    {"TUndoDialog", "journal.html#undo"},
     // Generated windows, by menu path
     {"Port menu", "panel.html#port-menu"},
     {"Basic Configuration", "menus.html#basic"},
