@@ -120,13 +120,6 @@ QString CvRestoreStep::Bindings() const
 QList<CvRestoreStep> PlanRestore(const CvSnapshotComparison &comparison,
     const CvRestoreSelection &selection, const CvRestoreGuard &guard)
 {
-    // The saved values of each row, for the rows a restore makes again.
-    QHash<QString, QList<const CvSnapshotValue *>> savedRows;
-    for (const CvSnapshotDifference &d : comparison.differences)
-        if (d.saved)
-            savedRows[QString::number(d.saved->tableOrder) + QLatin1Char('|') + d.saved->instance]
-                .append(&*d.saved);
-
     QList<CvRestoreStep> steps;
     const auto add = [&](CvRestoreStep step, const CvSnapshotValue &at,
                          const QList<const CvSnapshotValue *> &values) {
@@ -164,8 +157,9 @@ QList<CvRestoreStep> PlanRestore(const CvSnapshotComparison &comparison,
             // valid), with the saved columns in the same request.
             step.phase = CvRestoreStep::Phase::Create;
             step.text = where + QStringLiteral("create the row");
-            const QList<const CvSnapshotValue *> row
-                = savedRows.value(QString::number(v.tableOrder) + QLatin1Char('|') + v.instance);
+            QList<const CvSnapshotValue *> row;
+            for (const CvSnapshotValue &w : d.rowValues)
+                row.append(&w);
             CvSnapshotValue status = v;
             status.oid = statusOid;
             status.syntax = SyntaxInteger;

@@ -154,6 +154,9 @@ CvSnapshotComparison CompareSnapshots(const CvSnapshot &saved, const CvSnapshot 
                     continue;
             }
             d.wholeRow = true;
+            for (const CvSnapshotValue &w : (a ? saved : now).values)
+                if (w.tableOrder == v.tableOrder && w.instance == v.instance)
+                    d.rowValues.append(w);
         }
         out.differences.append(std::move(d));
     }

@@ -24,6 +24,8 @@ struct CvSnapshotDifference
     // A whole row that one side holds and the other does not: the
     // difference of its status column, standing for the row.
     bool wholeRow = false;
+    // For a whole row: every value of it that side holds.
+    QList<CvSnapshotValue> rowValues;
 
     const CvSnapshotValue &Any() const { return saved ? *saved : *now; }
     QString Window() const { return Any().menuPath.isEmpty() ? Any().oid : Any().menuPath; }
