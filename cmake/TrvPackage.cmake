@@ -4,6 +4,8 @@
 #   bin/trv8170ql-connect         the connect window, or for a switch named on its
 #                                 command line: writes its configuration file,
 #                                 checks that it answers, starts the module
+#   bin/trv8170ql-config          link to the saved-settings program (save, diff,
+#                                 restore) in the program directory
 #   bin/trvsim                    the switch simulator, its data in share/trvsim
 #   lib/trv8170ql/                the module, the connect program
 #                                 trv8170ql-connect-window, mibviews under its
@@ -17,7 +19,7 @@
 #   share/applications, share/icons/hicolor/scalable/apps: desktop entry, icon
 #   share/man/man1, share/doc/trv8170ql: manual pages, copyright, changelog
 if(NOT TARGET trv8170ql OR NOT TARGET mibviews OR NOT TARGET trvsim
-   OR NOT TARGET trv8170ql-connect-window)
+   OR NOT TARGET trv8170ql-connect-window OR NOT TARGET trv8170ql-config)
     message(STATUS "package: needs the module, the connect program, the view programs and the simulator")
     return()
 endif()
@@ -30,6 +32,7 @@ file(MAKE_DIRECTORY ${stage})
 # Links are made here and installed as links; relative, so the tree works
 # wherever it is unpacked.
 file(CREATE_LINK ../${TRV_PROGRAM_SUBDIR}/trv8170ql ${stage}/trv8170ql SYMBOLIC)
+file(CREATE_LINK ../${TRV_PROGRAM_SUBDIR}/trv8170ql-config ${stage}/trv8170ql-config SYMBOLIC)
 file(CREATE_LINK ../../share/trv8170ql/TRV8170Q.HLP ${stage}/trv8170ql.hlp SYMBOLIC)
 file(CREATE_LINK ../../share/trv8170ql/help ${stage}/help SYMBOLIC)
 set(family_links)
@@ -41,7 +44,7 @@ configure_file(${src}/registry.ini.in ${stage}/registry.ini @ONLY)
 file(WRITE ${stage}/conffiles "/etc/trv8170ql/registry.ini\n")
 # Compressed without a time stamp, so the package is the same on every build.
 set(manuals)
-foreach(text changelog man/trv8170ql.1 man/trv8170ql-connect.1 man/trvsim.1)
+foreach(text changelog man/trv8170ql.1 man/trv8170ql-connect.1 man/trv8170ql-config.1 man/trvsim.1)
     get_filename_component(name ${text} NAME)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${src}/${text})
     execute_process(COMMAND gzip -n -9 -c ${src}/${text} OUTPUT_FILE ${stage}/${name}.gz
@@ -66,7 +69,8 @@ add_custom_target(catalogue_files ALL DEPENDS ${stage}/errmsg.stamp)
 # The wrapper works from the build tree too: it starts the module beside it.
 configure_file(${src}/trv8170ql-connect ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/trv8170ql-connect COPYONLY)
 
-install(TARGETS trv8170ql trv8170ql-connect-window mibviews RUNTIME DESTINATION ${TRV_PROGRAM_SUBDIR})
+install(TARGETS trv8170ql trv8170ql-connect-window trv8170ql-config mibviews
+        RUNTIME DESTINATION ${TRV_PROGRAM_SUBDIR})
 install(FILES ${family_links} ${stage}/trv8170ql.hlp ${stage}/help DESTINATION ${TRV_PROGRAM_SUBDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/docs/trv8170ql.hlp DESTINATION share/trv8170ql
         RENAME TRV8170Q.HLP)
@@ -74,7 +78,7 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/help/ DESTINATION share/trv8170ql/hel
         FILES_MATCHING PATTERN "*.html")
 install(DIRECTORY ${stage}/errmsg DESTINATION share/trv8170ql)
 install(TARGETS trvsim RUNTIME DESTINATION bin)
-install(FILES ${stage}/trv8170ql DESTINATION bin)
+install(FILES ${stage}/trv8170ql ${stage}/trv8170ql-config DESTINATION bin)
 install(PROGRAMS ${src}/trv8170ql-connect DESTINATION bin)
 file(GLOB trvsim_data CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/simulator/data/*.sim)
 install(FILES ${trvsim_data} DESTINATION share/trvsim)

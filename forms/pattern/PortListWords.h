@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PortListText.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPointer>
@@ -9,16 +11,6 @@
 
 class CvSNMPRequest2Controls;
 class CvSNMPValue;
-
-// Whether port p of unit u is one the window shows.
-using PortShown = std::function<bool(int unit, int port)>;
-
-// A port list in words: the ports it holds as unit:port ranges in port
-// order ("1:1-10, 1:25, 2:3-4"). A run of ports the window does not show is
-// listed too, marked "(not shown)". Empty for a list without ports.
-QString PortListInWords(const QByteArray &octets, const PortShown &shown);
-// A port list value in words, every port as shown; "no ports" for none.
-QString PortListInWords(const CvSNMPValue &value);
 
 // Gives every list view of the requests whose column shows a port list
 // bound to a stack port grid tooltips that read the list in words, and

@@ -2,11 +2,6 @@
 
 #include "CvSNMPVar.h"
 
-#include <QString>
-
-class QLineEdit;
-class TStackingPortUitForm;
-
 // The variable tables of the port-group windows (the switch's layer-2 MIB
 // and its 802.3ad MIB), null-terminated.
 
@@ -50,12 +45,3 @@ constexpr int PortOf(int logical)
     return (logical - 1) % 64 + 1;
 }
 } // namespace LogicalPort
-
-// Unit and port edits take digits only (Backspace and editing keys work,
-// pasted text that is not a number is refused), with a beep for what is
-// refused.
-void AcceptDigitsOnly(QLineEdit *edit, int maxLength);
-
-// The logical port of the unit and port typed when the grid shows that port
-// (its unit is present and the port within the unit's shown count), else 0.
-int ShownPort(const TStackingPortUitForm &grid, const QString &unit, const QString &port);

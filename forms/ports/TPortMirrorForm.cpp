@@ -4,6 +4,7 @@
 
 #include "CvSNMPRequest2Edits.h"
 #include "MainWindowState.h"
+#include "PortEdits.h"
 #include "PortGrids.h"
 #include "PortVariables.h"
 #include "TStackingPortUitForm.h"

@@ -7,6 +7,7 @@
 #include "ListClicks.h"
 #include "ListViews.h"
 #include "MainWindowState.h"
+#include "PortEdits.h"
 #include "PortGrids.h"
 #include "PortVariables.h"
 #include "SelectiveWrite.h"

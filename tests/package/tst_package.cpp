@@ -118,18 +118,21 @@ void TstPackage::initTestCase()
 void TstPackage::layout()
 {
     // Programs: the module, the connect program and the view programs in the
-    // private program directory, only the three commands in the system's.
+    // private program directory, only the four commands in the system's.
     const QString programs = inRoot("usr/lib/trv8170ql/");
     QCOMPARE(QDir(inRoot("usr/bin")).entryList(QDir::Files | QDir::System),
-        QStringList({"trv8170ql", "trv8170ql-connect", "trvsim"}));
+        QStringList({"trv8170ql", "trv8170ql-config", "trv8170ql-connect", "trvsim"}));
     for (const char *program : {"usr/bin/trv8170ql", "usr/bin/trv8170ql-connect", "usr/bin/trvsim",
-             "usr/lib/trv8170ql/trv8170ql", "usr/lib/trv8170ql/trv8170ql-connect-window",
+             "usr/bin/trv8170ql-config", "usr/lib/trv8170ql/trv8170ql",
+             "usr/lib/trv8170ql/trv8170ql-connect-window", "usr/lib/trv8170ql/trv8170ql-config",
              "usr/lib/trv8170ql/mibviews"}) {
         const QFileInfo info(inRoot(program));
         QVERIFY2(info.isFile() && info.isExecutable(), program);
     }
     QCOMPARE(QFileInfo(inRoot("usr/bin/trv8170ql")).canonicalFilePath(),
         QFileInfo(programs + "trv8170ql").canonicalFilePath());
+    QCOMPARE(QFileInfo(inRoot("usr/bin/trv8170ql-config")).canonicalFilePath(),
+        QFileInfo(programs + "trv8170ql-config").canonicalFilePath());
     for (const char *family : {"MIB", "IFMib", "EthernetLike", "Rmon", "Bridge", "Layer3"})
         QCOMPARE(QFileInfo(programs + family).canonicalFilePath(),
             QFileInfo(programs + "mibviews").canonicalFilePath());

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "CvChangeJournal.h"
+#include "CvSnapshotCompare.h"
+
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <functional>
+
+// Which differences the operator ticked to restore.
+struct CvRestoreSelection
+{
+    bool all = true; // every difference; the sets below are not consulted
+    QSet<QString> windows; // menu paths
+    QSet<QString> oids; // single values (a row: its status column's OID)
+    // Rows the switch holds and the file does not are removed only when
+    // ticked; "all" ticks them.
+    bool removeRows = true;
+
+    bool Takes(const CvSnapshotDifference &d) const;
+};
+
+// What the session reaches the switch through, which a restore changes
+// only with a confirmation of its own.
+struct CvRestoreGuard
+{
+    QStringList communities; // this session's read and write communities
+    QString securityName; // this session's SNMPv3 user
+};
+
+// One set request of a restore.
+struct CvRestoreStep
+{
+    enum class Phase {
+        Create, // rows made, with their columns
+        Join, // ports added to port lists
+        Value, // other values
+        Pvid, // a port's VLAN, once the VLAN holds the port
+        Leave, // ports removed from port lists
+        Remove, // rows removed
+    };
+    Phase phase = Phase::Value;
+    QString window;
+    QString text; // "VLAN ID 30: set Untagged Ports to 1:1-12"
+    QList<CvJournalObject> objects;
+    // Non-empty: why the step needs a confirmation of its own ("it changes
+    // the community this session uses").
+    QString access;
+    // Where it sorts within its phase.
+    int tableOrder = 0;
+    QString instance;
+    int column = 0;
+
+    // "set 1.3.6.1....=value; ..." as the dry run prints it.
+    QString Bindings() const;
+};
+
+// The ordered sets that make the switch hold the saved values again, for
+// the differences selected. Creation before columns, joins before leaves,
+// a port's VLAN after its joins, removals last.
+QList<CvRestoreStep> PlanRestore(const CvSnapshotComparison &comparison,
+    const CvRestoreSelection &selection, const CvRestoreGuard &guard);
+
+// The outcome of running a plan.
+struct CvRestoreResult
+{
+    int done = 0; // steps the agent took
+    int failed = -1; // the step that failed, -1 for none
+    QString error;
+};
+
+// Sends the steps in order through the session defaults, all of them one
+// entry of the change journal ("Saved Settings"), each step one request;
+// the first that fails stops the rest. report is told of each step as its
+// answer comes (index, error text or empty).
+CvRestoreResult RunRestore(const QList<CvRestoreStep> &steps,
+    const std::function<void(int step, const QString &error)> &report = {});
+
+inline constexpr const char *RestoreJournalWindow = "Saved Settings";

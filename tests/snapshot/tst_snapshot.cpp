@@ -1,0 +1,217 @@
+// trv8170ql-config against the simulator: a save, changes in several
+// windows made with Net-SNMP's snmpset, the comparison naming exactly those
+// in words, the restore's order and its result, and a failed step that
+// stops the rest.
+
+#include "SimulatorProcess.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString Pen = QStringLiteral("1.3.6.1.4.1.32473");
+const QString AgingTime = Pen + QStringLiteral(".11.59.8.2.1.2.5.0");
+const QString Vlan1Untagged = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.4.1");
+const QString RuleStatus = Pen + QStringLiteral(".12.9.2.1.1.15.1.2");
+const QString TrunkState = Pen + QStringLiteral(".11.59.8.2.9.3.1.7.1");
+
+struct Run
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class TstSnapshot : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void saveChangeCompareRestore();
+    void comparingFilesAndExitCodes();
+    void failedStepStopsTheRest();
+
+private:
+    Run config(QStringList arguments);
+    void snmpset(const QStringList &bindings);
+    QString save(const QString &name);
+    static QStringList withoutTime(const QString &path);
+
+    std::unique_ptr<SimulatorProcess> m_sim;
+    QTemporaryDir m_dir;
+};
+
+void TstSnapshot::init()
+{
+    m_sim = std::make_unique<SimulatorProcess>();
+    QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+}
+
+Run TstSnapshot::config(QStringList arguments)
+{
+    // The simulator's session, unless the command names another or compares
+    // two files.
+    const bool twoFiles
+        = arguments.first() == QLatin1String("diff") && QFile::exists(arguments.last());
+    if (!twoFiles && !arguments.contains(QLatin1String("--port")))
+        arguments << QStringLiteral("--port") << QString::number(m_sim->port())
+                  << QStringLiteral("--read") << QStringLiteral("kestra")
+                  << QStringLiteral("--write") << QStringLiteral("marlowe");
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("TRV_BIN_DIR") + QStringLiteral("/trv8170ql-config"), arguments);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(120000))
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+        QString::fromUtf8(p.readAllStandardError())};
+}
+
+void TstSnapshot::snmpset(const QStringList &bindings)
+{
+    QProcess p;
+    p.start(QStringLiteral("snmpset"),
+        QStringList {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("marlowe"),
+            QStringLiteral("127.0.0.1:%1").arg(m_sim->port())}
+            + bindings);
+    QVERIFY(p.waitForFinished(10000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+}
+
+QString TstSnapshot::save(const QString &name)
+{
+    const QString path = m_dir.filePath(name);
+    const Run r = config({QStringLiteral("save"), m_sim->address(), QStringLiteral("-o"), path});
+    if (r.code != 0)
+        qWarning() << r.err;
+    return r.code == 0 ? path : QString();
+}
+
+QStringList TstSnapshot::withoutTime(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    lines.removeIf([](const QString &l) { return l.startsWith(QLatin1String("# time: ")); });
+    return lines;
+}
+
+void TstSnapshot::saveChangeCompareRestore()
+{
+    const QString first = save(QStringLiteral("first.txt"));
+    QVERIFY(!first.isEmpty());
+    QVERIFY(withoutTime(first).size() > 100);
+
+    // A scalar, a VLAN's port list (port 1:14 leaves VLAN 1's untagged
+    // ports), a new access rule and a trunk deleted.
+    QByteArray untagged = QByteArray::fromHex("FFFFFFFFFFFFC000FFFFFF0000000000FFFFFFC0");
+    untagged.resize(96, '\0');
+    untagged[1] = char(0xFB);
+    snmpset({AgingTime, QStringLiteral("i"), QStringLiteral("400"), Vlan1Untagged,
+        QStringLiteral("x"), QString::fromLatin1(untagged.toHex())});
+    snmpset({RuleStatus, QStringLiteral("i"), QStringLiteral("4")});
+    snmpset({TrunkState, QStringLiteral("i"), QStringLiteral("6")});
+
+    const Run diff = config({QStringLiteral("diff"), first, m_sim->address()});
+    QCOMPARE(diff.code, 1);
+    QCOMPARE(diff.out.trimmed().split(QLatin1Char('\n')),
+        QStringList({QStringLiteral("Basic Configuration > Device Management > Layer2 Control"),
+            QStringLiteral("  MAC Address Aging Time[10-1000000] 400, was 300"),
+            QStringLiteral("VLAN > 802.1Q > 802.1Q VLAN > Static Table"),
+            QStringLiteral("  VLAN ID 1: Untagged Ports 1:14 removed"),
+            QStringLiteral("Layer 2 Management > Port Management > Port Trunk Table"),
+            QStringLiteral("  row 'Index 1' removed"),
+            QStringLiteral(
+                "Layer 2 Management > Access Control Information > Ethernet Information Rule"),
+            QStringLiteral("  row 'Mask ID 1, Access ID 2' added")}));
+
+    // The order: the trunk made first, with its saved columns; the port
+    // joins before the other value; the new rule removed last.
+    const Run plan
+        = config({QStringLiteral("restore"), first, m_sim->address(), QStringLiteral("--dry-run")});
+    QCOMPARE(plan.code, 0);
+    QStringList steps = plan.out.split(QLatin1Char('\n'));
+    steps.removeIf([](const QString &l) { return !l.front().isDigit(); });
+    QCOMPARE(steps.size(), 4);
+    QVERIFY2(steps.at(0).contains(QLatin1String("Port Trunk Table, Index 1: create the row")),
+        qPrintable(steps.at(0)));
+    QVERIFY2(plan.out.contains(TrunkState + QStringLiteral("=createAndGo, ") + Pen
+                 + QStringLiteral(".11.59.8.2.9.3.1.2.1=uplink")),
+        qPrintable(plan.out));
+    QVERIFY(steps.at(1).contains(QLatin1String("add ports to Untagged Ports")));
+    QVERIFY(steps.at(2).contains(QLatin1String("MAC Address Aging Time")));
+    QVERIFY(steps.at(3).contains(QLatin1String("Access ID 2: remove the row")));
+    // A dry run sends nothing.
+    QCOMPARE(config({QStringLiteral("diff"), first, m_sim->address()}).out, diff.out);
+
+    const Run restore
+        = config({QStringLiteral("restore"), first, m_sim->address(), QStringLiteral("--yes")});
+    QVERIFY2(restore.code == 0, qPrintable(restore.out + restore.err));
+    QVERIFY(!restore.out.contains(QLatin1String("Still different")));
+    const Run again = config({QStringLiteral("diff"), first, m_sim->address()});
+    QCOMPARE(again.code, 0);
+    QCOMPARE(again.out, QString());
+
+    const QString second = save(QStringLiteral("second.txt"));
+    QCOMPARE(withoutTime(second), withoutTime(first));
+}
+
+void TstSnapshot::comparingFilesAndExitCodes()
+{
+    const QString first = save(QStringLiteral("a.txt"));
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(config({QStringLiteral("diff"), first, first}).code, 0);
+    snmpset({AgingTime, QStringLiteral("i"), QStringLiteral("500")});
+    const QString second = save(QStringLiteral("b.txt"));
+    const Run files = config({QStringLiteral("diff"), first, second});
+    QCOMPARE(files.code, 1);
+    QVERIFY2(files.out.contains(QLatin1String("MAC Address Aging Time[10-1000000] 500, was 300")),
+        qPrintable(files.out));
+    QCOMPARE(config({QStringLiteral("diff"), m_dir.filePath(QStringLiteral("none.txt")),
+                        m_sim->address()})
+                 .code,
+        2);
+    QCOMPARE(config({QStringLiteral("diff"), first, QStringLiteral("127.0.0.1"),
+                        QStringLiteral("--port"), QString::number(SimulatorProcess::silentPort()),
+                        QStringLiteral("--read"), QStringLiteral("kestra")})
+                 .code,
+        2);
+}
+
+void TstSnapshot::failedStepStopsTheRest()
+{
+    const QString first = save(QStringLiteral("c.txt"));
+    QVERIFY(!first.isEmpty());
+    snmpset({AgingTime, QStringLiteral("i"), QStringLiteral("400")});
+    snmpset({RuleStatus, QStringLiteral("i"), QStringLiteral("4")});
+    // The file asks for an aging time the agent refuses: that step fails,
+    // and the rule after it is not removed.
+    QFile f(first);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(f.readAll());
+    f.close();
+    text.replace(
+        AgingTime + QStringLiteral(" integer 300"), AgingTime + QStringLiteral(" integer 5"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text.toUtf8());
+    f.close();
+    const Run restore
+        = config({QStringLiteral("restore"), first, m_sim->address(), QStringLiteral("--yes")});
+    QCOMPARE(restore.code, 2);
+    QVERIFY2(restore.out.contains(QLatin1String("FAILED: Basic Configuration")),
+        qPrintable(restore.out));
+    QVERIFY(!restore.out.contains(QLatin1String("done: Layer 2 Management > Access Control")));
+    QVERIFY(restore.out.contains(QLatin1String("row 'Mask ID 1, Access ID 2' added")));
+}
+
+QTEST_GUILESS_MAIN(TstSnapshot)
+#include "tst_snapshot.moc"
