@@ -489,6 +489,18 @@ void TstJournal::savedJournalMatchesAndNothingElseIsWritten()
         auto *list = journal.findChild<QTreeWidget *>("JournalList");
         const QList<QStringList> rows = shownRows(list);
         QVERIFY(!rows.isEmpty());
+        // The filter keeps the changes holding its text, in any column.
+        auto *filter = journal.findChild<QLineEdit *>("FilterEdit");
+        QTest::keyClicks(filter, "jumbo frame");
+        const QList<QStringList> jumboRows = shownRows(list);
+        QVERIFY(!jumboRows.isEmpty());
+        for (const QStringList &row : jumboRows)
+            QCOMPARE(row.at(2), QString("Jumbo Frame State"));
+        filter->clear();
+        QTest::keyClicks(filter, "no such change");
+        QVERIFY(shownRows(list).isEmpty());
+        filter->clear();
+        QCOMPARE(shownRows(list), rows);
 
         QApplication::clipboard()->clear();
         QTest::keySequence(list, QKeySequence::Copy);
