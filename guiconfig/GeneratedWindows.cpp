@@ -143,16 +143,6 @@ void OpenGeneratedWindow(
             main->ReadRmonState();
 }
 
-QString PopupPortInstance()
-{
-    MainWindowState *main = MainWindowState::instance();
-    QMenu *menu = main ? main->PortInfoPopupMenu() : nullptr;
-    QObject *button = menu ? menu->property("PopupComponent").value<QObject *>() : nullptr;
-    if (!button)
-        return QString();
-    return QString::number(button->property("tag").toInt());
-}
-
 QList<int> PortMenuPorts()
 {
     MainWindowState *main = MainWindowState::instance();

@@ -23,14 +23,11 @@ std::unique_ptr<TConfigForm> BuildGeneratedWindow(
 void OpenGeneratedWindow(const CvFormDescriptor &descriptor, const QString &instance = QString(),
     const QStringList &selectRows = {});
 
-// The port number the front panels' port menu was last opened on, as the
-// instance of the port windows; empty when there is none.
-QString PopupPortInstance();
-
-// The ports the port menu acts on: all ports pressed when it was opened on
-// one of several pressed ports, else the port it was opened on; empty when
-// it names none. Several ports open the table window of the port window's
-// variables with their rows selected.
+// The ports the front panels' port menu acts on: all ports pressed when it
+// was opened on one of several pressed ports, else the port it was opened
+// on (the instance of the port windows); empty when it names none. Several
+// ports open the table window of the port window's variables with their
+// rows selected.
 QList<int> PortMenuPorts();
 
 // Registers every descriptor's menu command under its menu path.

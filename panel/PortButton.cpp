@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPointer>
 
+#include <algorithm>
+
 PortButton::PortButton(QWidget *parent, const QRect &geometry, bool upperRow)
     : QToolButton(parent)
 {
