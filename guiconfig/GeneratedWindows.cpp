@@ -7,9 +7,11 @@
 #include "TConfigForm.h"
 #include "TCtrlBtnPanel.h"
 #include "TPanelContainer.h"
+#include "TSNMPLayoutAdapter.h"
 #include "TSNMPPanel.h"
 #include "WindowCommands.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -123,7 +125,8 @@ std::unique_ptr<TConfigForm> BuildGeneratedWindow(
     return form;
 }
 
-void OpenGeneratedWindow(const CvFormDescriptor &d, const QString &instance)
+void OpenGeneratedWindow(
+    const CvFormDescriptor &d, const QString &instance, const QStringList &selectRows)
 {
     std::unique_ptr<TConfigForm> form;
     try {
@@ -133,6 +136,8 @@ void OpenGeneratedWindow(const CvFormDescriptor &d, const QString &instance)
         QMessageBox::warning(nullptr, caption, e.message());
         return;
     }
+    if (!selectRows.isEmpty() && form->tablePanel)
+        form->tablePanel->container->adapter->SelectRowsAfterRead(selectRows);
     form->exec();
     form.reset();
     // Closing the RMON switch tells the main window to look at it again.
@@ -141,15 +146,33 @@ void OpenGeneratedWindow(const CvFormDescriptor &d, const QString &instance)
             main->ReadRmonState();
 }
 
-QString PopupPortInstance()
+QList<int> PortMenuPorts()
 {
     MainWindowState *main = MainWindowState::instance();
     QMenu *menu = main ? main->PortInfoPopupMenu() : nullptr;
-    QObject *button = menu ? menu->property("PopupComponent").value<QObject *>() : nullptr;
-    if (!button)
-        return QString();
-    return QString::number(button->property("tag").toInt());
+    auto *popup = qobject_cast<QAbstractButton *>(
+        menu ? menu->property("PopupComponent").value<QObject *>() : nullptr);
+    if (!popup)
+        return {};
+    QList<int> pressed;
+    for (const QAbstractButton *button : std::as_const(main->PortButtons()))
+        if (button->isChecked())
+            pressed.append(button->property("tag").toInt());
+    if (popup->isChecked() && pressed.size() > 1)
+        return pressed;
+    return {popup->property("tag").toInt()};
 }
+
+namespace {
+// The table window showing every row of a one-row window's variables.
+const CvFormDescriptor *tableOf(const CvFormDescriptor &row)
+{
+    for (const CvFormDescriptor *d : AllFormDescriptors())
+        if (d->variables == row.variables && (d->listKind == MVT_FMV || d->listKind == MVT_UMV))
+            return d;
+    return nullptr;
+}
+} // namespace
 
 void RegisterGeneratedWindows()
 {
@@ -157,9 +180,16 @@ void RegisterGeneratedWindows()
         const QString key = QString::fromUtf8(d->menuPath);
         if (key.startsWith(QLatin1String("Port menu > ")))
             WindowCommands::Register(key, [d] {
-                const QString port = PopupPortInstance();
-                if (!port.isEmpty())
-                    OpenGeneratedWindow(*d, port);
+                const QList<int> ports = PortMenuPorts();
+                const CvFormDescriptor *table = tableOf(*d);
+                if (ports.size() > 1 && table) {
+                    QStringList rows;
+                    for (int port : ports)
+                        rows.append(QString::number(port));
+                    OpenGeneratedWindow(*table, QString(), rows);
+                } else if (!ports.isEmpty()) {
+                    OpenGeneratedWindow(*d, QString::number(ports.first()));
+                }
             });
         else
             WindowCommands::Register(key, [d] { OpenGeneratedWindow(*d); });

@@ -2,7 +2,9 @@
 
 #include "CvFormDescriptor.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -16,11 +18,17 @@ std::unique_ptr<TConfigForm> BuildGeneratedWindow(
     const CvFormDescriptor &descriptor, const QString &instance = QString());
 
 // The menu command: builds the window, shows it modally and destroys it.
-void OpenGeneratedWindow(const CvFormDescriptor &descriptor, const QString &instance = QString());
+// A table window selects the rows of selectRows (their index texts) once
+// it has read them.
+void OpenGeneratedWindow(const CvFormDescriptor &descriptor, const QString &instance = QString(),
+    const QStringList &selectRows = {});
 
-// The port number the front panels' port menu was last opened on, as the
-// instance of the port windows; empty when there is none.
-QString PopupPortInstance();
+// The ports the front panels' port menu acts on: all ports pressed when it
+// was opened on one of several pressed ports, else the port it was opened
+// on (the instance of the port windows); empty when it names none. Several
+// ports open the table window of the port window's variables with their
+// rows selected.
+QList<int> PortMenuPorts();
 
 // Registers every descriptor's menu command under its menu path.
 void RegisterGeneratedWindows();

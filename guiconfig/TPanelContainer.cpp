@@ -54,8 +54,12 @@ TPanelListViewContainer::TPanelListViewContainer(
     editBox->hide();
 
     request->BindListView(listView, true);
+    // Ctrl and Shift click and Ctrl+A select several rows, which Edit and
+    // Delete then act on together.
+    listView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     listView->setMouseTracking(true);
     listView->viewport()->installEventFilter(this);
+    listView->installEventFilter(this);
     connect(listView, &QTreeWidget::itemDoubleClicked, this, [this] { listDoubleClick(); });
     QAbstractItemModel *model = listView->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &TPanelListViewContainer::listChange);
@@ -71,6 +75,7 @@ TPanelListViewContainer::~TPanelListViewContainer()
 {
     listView->model()->disconnect(this);
     listView->viewport()->removeEventFilter(this);
+    listView->removeEventFilter(this);
 }
 
 void TPanelListViewContainer::FillEditBox()
@@ -83,6 +88,12 @@ void TPanelListViewContainer::FillEditBox()
 
 bool TPanelListViewContainer::eventFilter(QObject *watched, QEvent *event)
 {
+    // A key that selects rows (Ctrl+A, Shift and an arrow) is the
+    // operator's choice as a click is.
+    if (watched == listView && event->type() == QEvent::KeyRelease) {
+        listClick();
+        return false;
+    }
     if (watched == listView->viewport()) {
         // Errors in the handlers are ignored: they must never end the window.
         try {

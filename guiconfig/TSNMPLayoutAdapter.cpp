@@ -12,11 +12,13 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
+#include <QItemSelection>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QSplitter>
 #include <QTreeWidget>
 
@@ -242,8 +244,20 @@ void TSNMPLayoutAdapter::WriteChecked()
     m_checkNewRow = m_adding && createColumn >= 0 && createColumn < int(bindings.size())
         && bindings[createColumn].includeBox && bindings[createColumn].includeBox->isChecked()
         && textOf(bindings[createColumn].control).trimmed() == createValue;
+    // The edit dialog of several rows writes the ticked fields to each.
+    const QList<QTreeWidgetItem *> rows
+        = m_adding ? QList<QTreeWidgetItem *>() : request->SelectedRows();
     try {
-        request->Write(false, true);
+        if (rows.size() > 1) {
+            const QPointer<CvSNMPRequest2Edits> alive(request);
+            request->WriteRows(rows, true);
+            if (!alive)
+                return;
+            writeComplete = true;
+            m_rowsToSelect = rowKeys(rows);
+        } else {
+            request->Write(false, true);
+        }
         restoreFlags(saved);
         queueReadAfterWrite();
         if (deleteColumn != -1)
@@ -381,8 +395,11 @@ void TSNMPLayoutAdapter::EditAction(QWidget *)
         // notReady is a state an agent reports, never one it can be put in:
         // sent back, the agent refuses the whole write.
         const bool notReady = read && isNotReadyStatus(*read);
+        // A value the selected rows do not share is shown as none, and
+        // written only when the operator gives one and ticks it.
+        const bool differs = rowSelected && request->SelectedRowsDiffer(i);
         if (b.includeBox)
-            b.includeBox->setChecked(!readOnly && !absent && !notReady);
+            b.includeBox->setChecked(!readOnly && !absent && !notReady && !differs);
         if (!readOnly)
             ++writable;
         if (b.control)
@@ -456,21 +473,36 @@ void TSNMPLayoutAdapter::AddAction(QWidget *)
 }
 
 // Writes the delete value into the status variable of the selected row;
-// the index variables address the row and nothing else is sent.
+// the index variables address the row and nothing else is sent. Several
+// rows selected are deleted one by one once the operator has said yes.
 void TSNMPLayoutAdapter::DeleteAction(QWidget *)
 {
     request->request.running = true;
     CvSNMPVarList &vars = request->request.varList;
     if (deleteColumn < 0 || deleteColumn >= vars.Count())
         return;
+    const QList<QTreeWidgetItem *> rows = request->SelectedRows();
+    if (rows.size() > 1) {
+        const QPointer<CvSNMPRequest2Edits> alive(request);
+        if (!ConfirmDeleteRows(listView ? listView->window() : nullptr, int(rows.size())) || !alive)
+            return;
+    }
     const QList<qint32> saved = saveFlags();
     try {
         for (int i = indexCount; i < int(bindings.size()) && i < vars.Count(); ++i)
             vars.Var(i).access |= AccessInvalid;
         vars.Var(deleteColumn).access = saved[deleteColumn];
-        request->TakeControls(-1);
-        vars.Var(deleteColumn).value = deleteValue;
-        request->Write(false, false);
+        if (rows.size() > 1) {
+            const QPointer<CvSNMPRequest2Edits> alive(request);
+            request->WriteRows(
+                rows, false, [&vars, this] { vars.Var(deleteColumn).value = deleteValue; });
+            if (!alive)
+                return;
+        } else {
+            request->TakeControls(-1);
+            vars.Var(deleteColumn).value = deleteValue;
+            request->Write(false, false);
+        }
         restoreFlags(saved);
         queueReadAfterWrite();
     } catch (const CvException &e) {
@@ -552,12 +584,69 @@ void TSNMPLayoutAdapter::WriteDone()
     readAfterWrite();
 }
 
+void TSNMPLayoutAdapter::SelectRowsAfterRead(const QStringList &keys)
+{
+    m_rowsToSelect = keys;
+    m_enableRowButtons = true;
+}
+
+// The index of a row as ReselectRow compares it: the caption, then the
+// texts of the other index columns.
+QString TSNMPLayoutAdapter::rowKey(const QTreeWidgetItem *item) const
+{
+    QString key = item->text(0);
+    for (int c = 1; c < indexCount; ++c)
+        key += item->text(c);
+    return key;
+}
+
+QStringList TSNMPLayoutAdapter::rowKeys(const QList<QTreeWidgetItem *> &rows) const
+{
+    QStringList keys;
+    for (const QTreeWidgetItem *row : rows)
+        keys.append(rowKey(row));
+    return keys;
+}
+
+// Selects the rows of the keys in one go (one selection change, whatever
+// their number); the first becomes the current row and comes into sight.
+QTreeWidgetItem *TSNMPLayoutAdapter::selectRows(const QStringList &wanted)
+{
+    const QSet<QString> keys(wanted.cbegin(), wanted.cend());
+    QItemSelection selection;
+    QTreeWidgetItem *first = nullptr;
+    QAbstractItemModel *model = listView->model();
+    for (int r = 0; r < listView->topLevelItemCount(); ++r) {
+        QTreeWidgetItem *item = listView->topLevelItem(r);
+        if (!keys.contains(rowKey(item)))
+            continue;
+        selection.select(model->index(r, 0), model->index(r, model->columnCount() - 1));
+        if (!first)
+            first = item;
+    }
+    if (!first)
+        return nullptr;
+    listView->setCurrentItem(first, 0, QItemSelectionModel::NoUpdate);
+    listView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    listView->scrollToItem(first);
+    return first;
+}
+
 // After a read, the row whose index stands in the bound controls is
-// selected again, so the operator keeps the row last edited or added.
+// selected again, so the operator keeps the row last edited or added; the
+// rows written together are selected together again.
 QTreeWidgetItem *TSNMPLayoutAdapter::ReselectRow()
 {
     if (!listView || listView->topLevelItemCount() == 0)
         return nullptr;
+    if (!m_rowsToSelect.isEmpty()) {
+        QTreeWidgetItem *first = selectRows(std::exchange(m_rowsToSelect, {}));
+        if (std::exchange(m_enableRowButtons, false) && first)
+            for (QPushButton *button : {setButton.data(), deleteButton.data()})
+                if (button && !button->isHidden())
+                    button->setEnabled(true);
+        return first;
+    }
     QString key;
     int taken = 0;
     for (const CvBoundControl &b : bindings) {
@@ -570,10 +659,7 @@ QTreeWidgetItem *TSNMPLayoutAdapter::ReselectRow()
     }
     for (int r = 0; r < listView->topLevelItemCount(); ++r) {
         QTreeWidgetItem *item = listView->topLevelItem(r);
-        QString rowKey = item->text(0);
-        for (int c = 1; c < indexCount; ++c)
-            rowKey += item->text(c);
-        if (rowKey == key) {
+        if (rowKey(item) == key) {
             listView->setCurrentItem(item);
             item->setSelected(true);
             return item;

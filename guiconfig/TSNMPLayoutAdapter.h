@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class CvSNMPRequest2Edits;
 class QDialog;
@@ -62,6 +63,11 @@ public:
     void ReadDone();
     void WriteDone();
 
+    // The next read selects the rows of these keys (the texts of a row's
+    // index columns joined) and enables Edit and Delete as a click on them
+    // does: a window opened for rows chosen elsewhere.
+    void SelectRowsAfterRead(const QStringList &keys);
+
     qint32 deleteColumn = -1;
     qint32 createColumn = -1;
     QString createValue; // null: no rows are created
@@ -89,6 +95,9 @@ private:
     void WriteChecked();
     void CloseIfDestroyed();
     QTreeWidgetItem *ReselectRow();
+    QString rowKey(const QTreeWidgetItem *item) const;
+    QStringList rowKeys(const QList<QTreeWidgetItem *> &rows) const;
+    QTreeWidgetItem *selectRows(const QStringList &wanted);
     void reportNewRowState(const QTreeWidgetItem *row);
     void queueReadAfterWrite();
     void readAfterWrite();
@@ -111,4 +120,6 @@ private:
     bool m_readAfterWrite = false;
     bool m_adding = false; // the Add dialog is open
     bool m_checkNewRow = false; // the last write made a row
+    QStringList m_rowsToSelect; // by the next read: the rows written together
+    bool m_enableRowButtons = false; // and Edit and Delete with them
 };

@@ -1,10 +1,16 @@
 #include "PortButton.h"
 
+#include "MainWindowState.h"
 #include "PanelArt.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+
+#include <algorithm>
 
 PortButton::PortButton(QWidget *parent, const QRect &geometry, bool upperRow)
     : QToolButton(parent)
@@ -35,6 +41,51 @@ void PortButton::paintEvent(QPaintEvent *)
         painter.setPen(QPen(QColor(255, 214, 0), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+// The button emits clicked inside the release; the modifiers are known
+// for that time only.
+void PortButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointer<PortButton> self(this);
+    m_clickModifiers = event->modifiers();
+    QToolButton::mouseReleaseEvent(event);
+    if (self)
+        m_clickModifiers = {};
+}
+
+void PortButton::keyReleaseEvent(QKeyEvent *event)
+{
+    const QPointer<PortButton> self(this);
+    m_clickModifiers = event->modifiers();
+    QToolButton::keyReleaseEvent(event);
+    if (self)
+        m_clickModifiers = {};
+}
+
+namespace {
+// The port a range of Shift+click starts from: the last port clicked
+// without Shift. One stack per program.
+QPointer<QAbstractButton> rangeStart;
+} // namespace
+
+void PortButtonClicked(MainWindowState &main, QAbstractButton *button)
+{
+    const auto *port = qobject_cast<const PortButton *>(button);
+    const Qt::KeyboardModifiers keys = port ? port->ClickModifiers() : Qt::KeyboardModifiers();
+    const QList<QAbstractButton *> &buttons = main.PortButtons();
+    const qsizetype from = buttons.indexOf(rangeStart.data());
+    const qsizetype to = buttons.indexOf(button);
+    if (keys & Qt::ShiftModifier && from >= 0 && to >= 0) {
+        for (qsizetype k = 0; k < buttons.size(); ++k)
+            buttons.at(k)->setChecked(k >= std::min(from, to) && k <= std::max(from, to));
+        return;
+    }
+    rangeStart = button;
+    // The click has pressed or released the button already.
+    if (keys & (Qt::ControlModifier | Qt::ShiftModifier))
+        return;
+    main.PortButtonClick(button);
 }
 
 int PortNumberOf(const QAbstractButton *button)

@@ -2,6 +2,7 @@
 
 #include <QToolButton>
 
+class MainWindowState;
 class QMenu;
 
 // A port button of a front panel: a checkable tool button that shows the
@@ -14,9 +15,24 @@ class PortButton : public QToolButton
 public:
     PortButton(QWidget *parent, const QRect &geometry, bool upperRow);
 
+    // The modifier keys held for the click being handled (a mouse click or
+    // Space); none for a click the program makes.
+    Qt::KeyboardModifiers ClickModifiers() const { return m_clickModifiers; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    Qt::KeyboardModifiers m_clickModifiers;
 };
+
+// A click on a port button: a plain click presses that port alone (the
+// main window's PortButtonClick); with Ctrl the port joins the ports
+// pressed or leaves them; with Shift the ports from the one last clicked
+// to this one, in stack order, are pressed and the others released.
+void PortButtonClicked(MainWindowState &main, QAbstractButton *button);
 
 // The dynamic property that numbers a port button.
 inline constexpr char PortTagProperty[] = "tag";

@@ -163,7 +163,7 @@ void DiscoverStack(MainWindowState &main)
                 AttachPortMenu(button, main.PortInfoPopupMenu());
         for (QAbstractButton *button : std::as_const(main.PortButtons()))
             QObject::connect(button, &QAbstractButton::clicked, button,
-                [&main, button] { main.PortButtonClick(button); });
+                [&main, button] { PortButtonClicked(main, button); });
 
         main.ReadRmonState();
     } catch (const CvException &e) {

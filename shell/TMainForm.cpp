@@ -9,6 +9,7 @@
 #include "CvSNMPRequest2Leds.h"
 #include "CvSNMPSession.h"
 #include "ExternalView.h"
+#include "GeneratedWindows.h"
 #include "HelpWindow.h"
 #include "JournalCountLabel.h"
 #include "ModuleDirectories.h"
@@ -177,11 +178,15 @@ void TMainForm::createComponents()
         QAction *action = m_portInfoPopupMenu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(caption).remove(QLatin1Char(' ')));
         const QString target = QStringLiteral("Port menu > ") + QString::fromLatin1(caption);
-        connect(action, &QAction::triggered, this, [this, target] {
+        // Port Configuration on one of several ports pressed is for all of
+        // them: they stay pressed.
+        const bool forPressed = QLatin1String(caption) == QLatin1String("Port Configuration");
+        connect(action, &QAction::triggered, this, [this, target, forPressed] {
             // The port the menu was opened on is the one pressed, as a
             // click on it would leave it.
             if (QAbstractButton *port = PopupComponent(m_portInfoPopupMenu))
-                PortButtonClick(port);
+                if (!forPressed || PortMenuPorts().size() < 2)
+                    PortButtonClick(port);
             if (const WindowCommands::Command command = WindowCommands::Find(target))
                 command();
         });

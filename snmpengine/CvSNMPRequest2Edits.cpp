@@ -193,20 +193,36 @@ void CvSNMPRequest2Edits::makeColumns()
     }
 }
 
+// The columns as the rows were read: a write may have masked variables
+// since, and masked variables count as hidden columns, which would shift
+// every column after them onto the wrong variable.
+QList<int> CvSNMPRequest2Edits::rowColumns() const
+{
+    return m_rowColumns.isEmpty() ? columnVariables() : m_rowColumns;
+}
+
 void CvSNMPRequest2Edits::takeSelectedRow()
 {
+    if (m_writeRow) {
+        loadRow(*m_writeRow);
+        return;
+    }
     if (!listView)
         return;
-    const QList<QTreeWidgetItem *> selected = listView->selectedItems();
+    const QList<QTreeWidgetItem *> selected = SelectedRows();
     if (selected.isEmpty())
         return;
-    const QTreeWidgetItem *item = selected.first();
-    // The columns as the rows were read: a write may have masked variables
-    // since, and masked variables count as hidden columns, which would
-    // shift every column after them onto the wrong variable.
-    const QList<int> vars = m_rowColumns.isEmpty() ? columnVariables() : m_rowColumns;
+    QStringList texts;
+    for (int c = 0; c < selected.first()->columnCount(); ++c)
+        texts.append(selected.first()->text(c));
+    loadRow(texts);
+}
+
+void CvSNMPRequest2Edits::loadRow(const QStringList &texts)
+{
+    const QList<int> vars = rowColumns();
     for (int c = 0; c < vars.size(); ++c)
-        request.varList.Var(vars.at(c)).value = item->text(c);
+        request.varList.Var(vars.at(c)).value = texts.value(c);
 }
 
 void CvSNMPRequest2Edits::setControlsEnabled(bool enabled)
@@ -221,7 +237,7 @@ void CvSNMPRequest2Edits::ShowSelectedRow()
 {
     if (!listView)
         return;
-    const QList<QTreeWidgetItem *> selected = listView->selectedItems();
+    const QList<QTreeWidgetItem *> selected = SelectedRows();
     ListViewSelectItem(listView, selected.value(0), !selected.isEmpty());
 }
 
@@ -236,6 +252,7 @@ void CvSNMPRequest2Edits::ListViewSelectItem(QTreeWidget *, QTreeWidgetItem *ite
     try {
         takeSelectedRow();
         FillControls(-1);
+        blankDiffering();
     } catch (const CvException &e) {
         if (messageTarget)
             ShowError(e.message());

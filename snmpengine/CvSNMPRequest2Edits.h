@@ -10,8 +10,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -34,6 +36,12 @@ class QTreeWidgetItem;
 //
 // The list view's selection handler is a connection to itemSelectionChanged;
 // the window's own connections made before BindListView run first.
+//
+// A window may let the operator select several rows (extended selection).
+// The controls then show what the rows have in common: a variable whose
+// value differs among them shows no value (empty edits, a combo box
+// without an item), which a write leaves out. WriteRows writes the
+// controls to each selected row in turn.
 //
 // Rows read by a walk reach the list view in batches: the rows of one
 // answer (a get-bulk answer holds many) in one insertion, and no more than
@@ -104,6 +112,32 @@ public:
     // click on the row already selected, which changes no selection.
     void ShowSelectedRow();
 
+    // The selected rows in list order.
+    QList<QTreeWidgetItem *> SelectedRows() const;
+    // The selected rows hold different values of the variable (never with
+    // fewer than two rows, nor for a variable that is no column).
+    bool SelectedRowsDiffer(int varIndex) const;
+    // A row in words, its index columns by caption: "VLAN ID 10".
+    QString RowWords(const QTreeWidgetItem *row) const;
+
+    struct RowWrite
+    {
+        QString row; // RowWords
+        int code = 0; // engine code; 0 when the agent took it
+        QString message; // the catalogued result
+    };
+    // Writes rows one after another, one set request each, all in one
+    // operator action, and waits for each answer. Each write is the one
+    // Write(false, takeControls) makes of the selected row, with the row
+    // given in its place; without takeControls the variables hold the
+    // row's values and prepare, when given, changes them further. Each
+    // row's result goes to the message target as "row: result". An error
+    // raised before a row's request goes out (a value that does not
+    // convert) is thrown: nothing more is sent. The controls are not read
+    // again. Returns early when the object goes or is stopped meanwhile.
+    QList<RowWrite> WriteRows(const QList<QTreeWidgetItem *> &rows, bool takeControls,
+        const std::function<void()> &prepare = {});
+
     QPointer<QTreeWidget> listView;
     bool enableOnSelect = false;
     std::vector<Binding> bindings;
@@ -126,8 +160,15 @@ protected:
 private:
     Binding &addBinding(int varIndex, int offset, qint32 subSyntax, const CvOptionList *options);
     QList<int> columnVariables() const;
+    // The variable of each column of the rows shown.
+    QList<int> rowColumns() const;
     void makeColumns();
     void takeSelectedRow();
+    void loadRow(const QStringList &texts);
+    // Shows no value in the controls of the variables the selected rows
+    // do not agree on.
+    void blankDiffering();
+    void blankBinding(const Binding &b);
     void setControlsEnabled(bool enabled);
     void fillBinding(const Binding &b);
     bool blankControls(const Binding &b);
@@ -146,4 +187,12 @@ private:
     std::vector<std::unique_ptr<QTreeWidgetItem>> m_pendingRows;
     QTimer m_rowTimer;
     QList<int> m_leftOut; // variables the write being sent leaves out
+    // The row WriteRows writes now, as its column texts: a write takes it
+    // in place of the selected row.
+    std::optional<QStringList> m_writeRow;
 };
+
+// The question before several selected rows are deleted, naming how many;
+// true when the operator answers Yes.
+bool ConfirmDeleteRows(QWidget *parent, int count);
+inline constexpr const char *DeleteRowsQuestion = "Delete the %1 selected rows?";

@@ -8,6 +8,7 @@ add_library(snmpengine_widgets STATIC
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest2Controls.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest2Controls.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest2Edits.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest2Edits.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest2EditsFill.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest2EditsRows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest2Leds.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequest2Leds.h
 )
 target_include_directories(snmpengine_widgets PUBLIC ${CMAKE_CURRENT_LIST_DIR})

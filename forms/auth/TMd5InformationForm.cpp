@@ -8,6 +8,7 @@
 #include "FlagsGuard.h"
 #include "ListClicks.h"
 #include "ListViews.h"
+#include "ManyRows.h"
 #include "TMd5EditForm.h"
 
 #include <QComboBox>
@@ -36,6 +37,7 @@ void TMd5InformationForm::FormCreate()
     m_request = AddRequest(Md5KeyVars, MVT_UMV, 1);
     Run(m_request, [this] {
         m_request->BindListView(ui->ListView1, true);
+        AllowManyRows(*m_request);
         OnListClick(*m_request, this, &TMd5InformationForm::ListView1Click);
         m_request->BindEdit(KeyId, QStringLiteral("%i{n1x255}"), m_dialog->KeyIDEdit());
         m_request->BindEdit(Key, QStringLiteral("%s{l16}"), m_dialog->KeyEdit());
@@ -75,7 +77,7 @@ void TMd5InformationForm::AddButtonClick()
 }
 
 // Destroys the selected key: its id and the destroy status are sent, the
-// key text is left out.
+// key text is left out. Several keys selected go after one question.
 void TMd5InformationForm::DeleteButtonClick()
 {
     if (AnyBusy() || !m_request)
@@ -85,11 +87,19 @@ void TMd5InformationForm::DeleteButtonClick()
         RefuseInput(QString::fromLatin1(ChooseItemFirst), ui->DeleteButton);
         return;
     }
+    const int rows = int(m_request->SelectedRows().size());
+    if (rows > 1 && !ConfirmDeleteRows(this, rows))
+        return;
     m_dialog->KeyIDEdit()->setText(id);
     m_dialog->StatusBox()->setCurrentIndex(RowStatusItem::Destroy);
-    FlagsGuard flags(*m_request);
-    flags.Exclude(Md5Key::Key);
-    Run(m_request, [this] { m_request->Write(true, true); });
+    if (rows > 1) {
+        Run(m_request,
+            [this] { DestroyEachSelectedRow(*m_request, Md5Key::Status, {Md5Key::Key}); });
+    } else {
+        FlagsGuard flags(*m_request);
+        flags.Exclude(Md5Key::Key);
+        Run(m_request, [this] { m_request->Write(true, true); });
+    }
     ui->EditButton->setEnabled(false);
 }
 
@@ -102,5 +112,7 @@ bool TMd5InformationForm::WriteRow()
 {
     if (AnyBusy() || !m_request)
         return false;
+    if (m_dialog->Mode() == TRowEditDialog::EditRow && ManyRowsSelected(*m_request))
+        return Run(m_request, [this] { WriteEachSelectedRow(*m_request); });
     return Run(m_request, [this] { m_request->Write(true, true); });
 }

@@ -8,6 +8,7 @@
 #include "FlagsGuard.h"
 #include "ListClicks.h"
 #include "ListViews.h"
+#include "ManyRows.h"
 #include "TLogHostEditForm.h"
 
 #include <QComboBox>
@@ -35,6 +36,7 @@ void TSystemLogHostForm::FormCreate()
     m_request = AddRequest(LogHostVars, MVT_UMV, 1);
     Run(m_request, [this] {
         m_request->BindListView(ui->ListView1, true);
+        AllowManyRows(*m_request);
         OnListClick(*m_request, this, &TSystemLogHostForm::ListView1Click);
         m_request->BindEdit(Index, QStringLiteral("%i{n1x4l1}"), m_dialog->IndexEdit());
         m_request->BindEdit(IpAddress, QStringLiteral("%s{l16}"), m_dialog->IPAddrEdit());
@@ -78,7 +80,8 @@ void TSystemLogHostForm::AddButtonClick()
 }
 
 // Only the index and the destroy status are sent; the list is read once
-// the write has been answered.
+// the write has been answered. Several hosts selected go after one
+// question.
 void TSystemLogHostForm::DeleteButtonClick()
 {
     using namespace LogHost;
@@ -89,9 +92,17 @@ void TSystemLogHostForm::DeleteButtonClick()
         RefuseInput(QString::fromLatin1(ChooseItemFirst), ui->DeleteButton);
         return;
     }
+    const int rows = int(m_request->SelectedRows().size());
+    if (rows > 1 && !ConfirmDeleteRows(this, rows))
+        return;
     m_dialog->IndexEdit()->setText(index);
     m_dialog->RowComboBox()->setCurrentIndex(RowStatusItem::Destroy);
-    WriteRow({IpAddress, Facility, Severity, UdpPort, State});
+    const QList<int> kept = {IpAddress, Facility, Severity, UdpPort, State};
+    if (rows > 1) {
+        Run(m_request, [this, &kept] { DestroyEachSelectedRow(*m_request, RowStatus, kept); });
+    } else {
+        WriteRow(kept);
+    }
     ui->EditButton->setEnabled(false);
 }
 
@@ -104,6 +115,8 @@ bool TSystemLogHostForm::WriteRow(const QList<int> &excluded)
 {
     if (AnyBusy() || !m_request)
         return false;
+    if (m_dialog->Mode() == TRowEditDialog::EditRow && ManyRowsSelected(*m_request))
+        return Run(m_request, [this, &excluded] { WriteEachSelectedRow(*m_request, excluded); });
     FlagsGuard flags(*m_request);
     for (int v : excluded)
         flags.Exclude(v);

@@ -84,6 +84,7 @@ private slots:
     void initTestCase();
     void init();
     void md5AddsRefusesDuplicatesAndAddsAfterDelete();
+    void md5EditsAndDeletesTwoKeysAtOnce();
     void logHostSendsOnlyTheTickedFields();
     void memberSwitchAddsEditsAndDeletes();
     void loginMethodsAfterLocalAreLeftAlone();
@@ -151,6 +152,54 @@ void TstAuthWindows::md5AddsRefusesDuplicatesAndAddsAfterDelete()
         QCOMPARE(keys().value("9").value(Md5Key::Status), QString("active"));
         const QString memo = child<QPlainTextEdit>(w, "Memo1")->toPlainText();
         QVERIFY2(!memo.contains("rror"), qPrintable(memo));
+    });
+}
+
+// Two of three keys selected: the dialog shows the key they differ in
+// empty and the one typed goes to both; Delete asks once and removes both.
+// The third key is left alone.
+void TstAuthWindows::md5EditsAndDeletesTwoKeysAtOnce()
+{
+    const auto keys = [] { return ReadTable(Md5KeyVars, MVT_UMV, 1); };
+    RunFromMenu<TMd5InformationForm>("TMd5InformationForm", [&](TMd5InformationForm &w) {
+        WAIT_IDLE(w);
+        TMd5EditForm &d = *w.EditDialog();
+        for (const char *id : {"21", "22", "23"}) {
+            inDialog(w, "AddButton", d, [&] {
+                d.KeyIDEdit()->setText(id);
+                d.KeyEdit()->setText(QString("key-") + id);
+                child<QPushButton>(d, "SetButton")->click();
+            });
+            WAIT_IDLE(w);
+        }
+        auto *list = child<QTreeWidget>(w, "ListView1");
+        select(w, "21");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+            list->visualItemRect(RowWithCaption(list, "23")).center());
+        inDialog(w, "EditButton", d, [&] {
+            QCOMPARE(d.KeyIDEdit()->text(), QString());
+            QCOMPARE(d.KeyEdit()->text(), QString());
+            d.KeyEdit()->setText("shared");
+            child<QPushButton>(d, "SetButton")->click();
+        });
+        WAIT_IDLE(w);
+        QCOMPARE(keys().value("21").value(Md5Key::Key), QString("shared"));
+        QCOMPARE(keys().value("22").value(Md5Key::Key), QString("key-22"));
+        QCOMPARE(keys().value("23").value(Md5Key::Key), QString("shared"));
+        const QString memo = child<QPlainTextEdit>(w, "Memo1")->toPlainText();
+        QVERIFY2(memo.contains("Set: Key Id 23: (CvSNMP++) Ok!"), qPrintable(memo));
+
+        select(w, "21");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+            list->visualItemRect(RowWithCaption(list, "23")).center());
+        QString question;
+        answerBox(&question, QMessageBox::Yes);
+        child<QPushButton>(w, "DeleteButton")->click();
+        QCOMPARE(question, QString("Delete the 2 selected rows?"));
+        WAIT_IDLE(w);
+        QVERIFY(!keys().contains("21") && !keys().contains("23"));
+        QCOMPARE(keys().value("22").value(Md5Key::Key), QString("key-22"));
+        QVERIFY(!RowWithCaption(list, "21") && RowWithCaption(list, "22"));
     });
 }
 

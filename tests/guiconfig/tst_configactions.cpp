@@ -2,6 +2,8 @@
 // simulator; what the agent holds afterwards is checked with a second
 // request of its own.
 #include "CatalogueRows.h"
+#include "CvChangeJournal.h"
+#include "CvJournalUndo.h"
 #include "CvSNMPRequest.h"
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPSession.h"
@@ -25,6 +27,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -219,15 +222,42 @@ QTreeWidgetItem *rowWithCaption(QTreeWidget *list, const QString &caption)
     return nullptr;
 }
 
-void clickRow(QTreeWidget *list, QTreeWidgetItem *item, bool twice = false)
+void clickRow(
+    QTreeWidget *list, QTreeWidgetItem *item, bool twice = false, Qt::KeyboardModifiers keys = {})
 {
     // Inside the viewport also when the row is wider than the list.
+    list->scrollToItem(item);
     const QRect rect = list->visualItemRect(item);
     const QPoint at(std::min(rect.center().x(), list->viewport()->width() / 2), rect.center().y());
     if (twice)
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, keys, at);
     else
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, keys, at);
+}
+
+QStringList selectedCaptions(const QTreeWidget *list)
+{
+    QStringList captions;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        if (list->topLevelItem(r)->isSelected())
+            captions.append(list->topLevelItem(r)->text(0));
+    return captions;
+}
+
+// Answers the next message box with button, keeping its text.
+void answerBox(QString *text, QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(0, [text, button] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->button(button)->click();
+        }
+    });
+}
+
+int journalEntries()
+{
+    return int(CvChangeJournal::Instance().Entries().size());
 }
 } // namespace
 
@@ -252,6 +282,8 @@ private slots:
     void counterBeyondTheSignedRangeInAnEditDialog();
     void clearedKeyIsWrittenEmpty();
     void shortenedAddressIsRefused();
+    void editWritesTheTickedFieldToEachRow();
+    void deleteAsksOnceAndRemovesEachRow();
 
 private:
     QString readScalar(
@@ -829,6 +861,122 @@ void TstConfigActions::shortenedAddressIsRefused()
     QCOMPARE(second - first, packets() - second); // the reads alone
     form->close();
     QCOMPARE(readScalar(PEN_OID(".12.10.11.2"), {}, SyntaxIpAddress), before);
+}
+
+// Five rows of the Port Control Table edited at once: the field ticked
+// goes to each of them and to no other row (each read with a request of
+// the test's own), the field they differ in comes up empty and unticked
+// and stays as it was, and each row's answer is in the memo. The whole is
+// one journal entry, which one undo takes back.
+void TstConfigActions::editWritesTheTickedFieldToEachRow()
+{
+    const char *lockState = PEN_OID(".11.59.8.2.3.2.1.6");
+    const char *flowControl = PEN_OID(".11.59.8.2.3.2.1.5");
+    const auto port = [this](const char *column, int port) {
+        return readScalar(column, QString::number(port), SyntaxInteger);
+    };
+    for (int p = 2; p <= 8; ++p) {
+        const CvSNMPVar vars[] = {{lockState, "l", SyntaxInteger, AccessReadWrite},
+            {flowControl, "f", SyntaxInteger, AccessReadWrite}, {}};
+        CvSNMPRequest r;
+        r.SetVarList(vars, MVT_SV, 0);
+        r.varList.instance = QString::number(p);
+        r.varList.Var(0).value = "2"; // disabled
+        r.varList.Var(1).value = p == 5 ? "3" : "2";
+        r.Set(false);
+    }
+    auto form = BuildGeneratedWindow(
+        DescriptorAt("Layer 2 Management > Port Management > Port Control Table"));
+    form->show();
+    QVERIFY(WaitIdle(*form));
+    QTreeWidget *list = form->tablePanel->listView;
+    const QStringList chosen {"3", "4", "5", "6", "7"};
+    clickRow(list, rowWithCaption(list, "3"));
+    clickRow(list, rowWithCaption(list, "7"), false, Qt::ShiftModifier);
+    QCOMPARE(selectedCaptions(list), chosen);
+    const int entries = journalEntries();
+    bool shown = false;
+    inNextDialog([&](QDialog *dialog) {
+        shown = true;
+        CvBindingList &b = form->Bindings();
+        auto *flow = qobject_cast<QComboBox *>(b[4].control);
+        auto *lock = qobject_cast<QComboBox *>(b[5].control);
+        QCOMPARE(flow->currentIndex(), -1);
+        QVERIFY(!b[4].includeBox->isChecked());
+        QCOMPARE(lock->currentText(), QString("disabled"));
+        QVERIFY(b[5].includeBox->isChecked());
+        QTest::mouseClick(dialog->findChild<QPushButton *>("clearChecksButton"), Qt::LeftButton);
+        b[5].includeBox->setChecked(true);
+        lock->setCurrentIndex(lock->findText("enabled"));
+        QTest::mouseClick(dialog->findChild<QPushButton *>("setCheckedButton"), Qt::LeftButton);
+        QVERIFY(WaitIdle(*form));
+        const QStringList sets = dialog->findChild<QPlainTextEdit *>("messageMemo")
+                                     ->toPlainText()
+                                     .split('\n')
+                                     .filter(QRegularExpression("^Set: "));
+        QCOMPARE(sets.size(), chosen.size());
+        QVERIFY2(sets.last().startsWith("Set: Index 7: (CvSNMP++) Ok!"), qPrintable(sets.last()));
+    });
+    QTest::mouseClick(barOf(*form)->setButton, Qt::LeftButton);
+    QVERIFY(shown);
+    // The rows written are selected again once they are read.
+    QCOMPARE(selectedCaptions(list), chosen);
+    form->close();
+    for (int p = 2; p <= 8; ++p) {
+        QCOMPARE(port(lockState, p), QString(chosen.contains(QString::number(p)) ? "3" : "2"));
+        QCOMPARE(port(flowControl, p), QString(p == 5 ? "3" : "2"));
+    }
+
+    QCOMPARE(journalEntries(), entries + 1);
+    const CvJournalEntry entry = CvChangeJournal::Instance().Entries().constLast();
+    QCOMPARE(entry.requests.size(), chosen.size());
+    QCOMPARE(entry.requests.at(1).objects.size(), 1);
+    QCOMPARE(entry.requests.at(1).objects.at(0).Name(), QString("Lock State (Index 4)"));
+    QCOMPARE(entry.requests.at(1).objects.at(0).BeforeText(), QString("disabled"));
+    const CvUndoPlan plan = PlanUndo(entry);
+    QCOMPARE(plan.items.size(), chosen.size());
+    QCOMPARE(RunUndo(entry, plan), QStringList());
+    for (int p = 2; p <= 8; ++p)
+        QCOMPARE(port(lockState, p), QString("2"));
+}
+
+// Delete with three rows selected asks once, naming how many: "No" leaves
+// them, "Yes" removes exactly those, one request each in one journal entry.
+void TstConfigActions::deleteAsksOnceAndRemovesEachRow()
+{
+    for (const char *id : {"61", "62", "63", "64"}) {
+        CvSNMPRequest r;
+        r.SetVarList(vlanVars, MVT_UMV, 1);
+        r.varList.Var(0).value = id;
+        r.varList.Var(1).value = "doomed";
+        r.varList.Var(2).value = "createAndGo";
+        r.Set(false);
+    }
+    auto form = BuildGeneratedWindow(vlanDescriptor());
+    form->show();
+    QVERIFY(WaitIdle(*form));
+    QTreeWidget *list = form->tablePanel->listView;
+    clickRow(list, rowWithCaption(list, "61"));
+    clickRow(list, rowWithCaption(list, "62"), false, Qt::ControlModifier);
+    clickRow(list, rowWithCaption(list, "64"), false, Qt::ControlModifier);
+    QPushButton *del = barOf(*form)->deleteButton;
+    QVERIFY(del->isEnabled());
+    const int entries = journalEntries();
+    QString question;
+    answerBox(&question, QMessageBox::No);
+    QTest::mouseClick(del, Qt::LeftButton);
+    QCOMPARE(question, QString("Delete the 3 selected rows?"));
+    QVERIFY(WaitIdle(*form));
+    QCOMPARE(journalEntries(), entries);
+
+    answerBox(&question, QMessageBox::Yes);
+    QTest::mouseClick(del, Qt::LeftButton);
+    QVERIFY(WaitIdle(*form));
+    QCOMPARE(vlanIds(), (QStringList {"1=default", "63=doomed"}));
+    QCOMPARE(column(list, 0), (QStringList {"1", "63"}));
+    QCOMPARE(journalEntries(), entries + 1);
+    QCOMPARE(CvChangeJournal::Instance().Entries().constLast().requests.size(), 3);
+    form->close();
 }
 
 QTEST_MAIN(TstConfigActions)

@@ -7,7 +7,8 @@ if(TARGET guiconfig AND TARGET panel_testsupport)
     trv_add_test(tst_configlayout SOURCES tst_configlayout.cpp
                  LIBS guiconfig panel_testsupport LABELS gui)
     trv_add_test(tst_configactions SOURCES tst_configactions.cpp
-                 LIBS guiconfig_windowsupport panel_testsupport guiconfig_testsupport LABELS gui sim)
+                 LIBS guiconfig_windowsupport panel_testsupport guiconfig_testsupport journal_core
+                 LABELS gui sim)
     trv_add_test(tst_catalogue_windows SOURCES tst_catalogue_windows.cpp
                  LIBS guiconfig_windowsupport panel_testsupport guiconfig_testsupport LABELS gui sim)
 endif()

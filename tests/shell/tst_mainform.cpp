@@ -414,6 +414,7 @@ private slots:
     void noParameters();
     void everyMenuItemEnabled();
     void portMenuPressesItsPort();
+    void portsPressedTogetherOpenTheirRows();
     void viewFromTheMenuSeesNoSecretOnAnyCommandLine();
     void commandFinderRunsTheMenuItem();
 
@@ -878,6 +879,61 @@ void TstMainForm::portMenuPressesItsPort()
         QCOMPARE(pressed(), QList<int> {2});
     }
     form->PortButtons().clear();
+}
+
+// Ports pressed with Shift and Ctrl on the front panel: Port Configuration
+// from the port menu of one of them opens the port control rows of all,
+// selected and ready for Edit, and leaves them pressed; a plain click
+// presses one port again.
+void TstMainForm::portsPressedTogetherOpenTheirRows()
+{
+    QVERIFY(writeConfig(m_sim->port()));
+    RegisterGeneratedWindows();
+    auto form = start();
+    const auto port = [&](int number) {
+        for (QAbstractButton *b : form->PortButtons())
+            if (PortNumberOf(b) == number)
+                return b;
+        return static_cast<QAbstractButton *>(nullptr);
+    };
+    const auto pressed = [&] {
+        QList<int> down;
+        for (QAbstractButton *b : form->PortButtons())
+            if (b->isChecked())
+                down.append(PortNumberOf(b));
+        return down;
+    };
+    QVERIFY(port(9));
+    QTest::mouseClick(port(3), Qt::LeftButton);
+    QTest::mouseClick(port(5), Qt::LeftButton, Qt::ShiftModifier);
+    QTest::mouseClick(port(9), Qt::LeftButton, Qt::ControlModifier);
+    QTest::mouseClick(port(4), Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(pressed(), (QList<int> {3, 5, 9}));
+
+    QStringList selected;
+    bool editable = false;
+    QTimer::singleShot(0, [&] {
+        auto *window = qobject_cast<TConfigForm *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        const auto closeWindow = qScopeGuard([window] { window->close(); });
+        QVERIFY(WaitIdle(*window));
+        QTreeWidget *list = window->tablePanel->listView;
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            if (list->topLevelItem(r)->isSelected())
+                selected.append(list->topLevelItem(r)->text(0));
+        editable = window->Body()->buttonBar->setButton->isEnabled();
+    });
+    emit port(5)->customContextMenuRequested(QPoint(1, 1));
+    QMenu *menu = form->PortInfoPopupMenu();
+    menu->close();
+    menu->findChild<QAction *>("PortConfiguration")->trigger();
+    QCOMPARE(selected, (QStringList {"3", "5", "9"}));
+    QVERIFY(editable);
+    QCOMPARE(pressed(), (QList<int> {3, 5, 9}));
+
+    QTest::mouseClick(port(7), Qt::LeftButton);
+    QCOMPARE(pressed(), QList<int> {7});
 }
 
 // The module runs SNMPv3 with pass phrases and communities of its own, one
