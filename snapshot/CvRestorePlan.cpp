@@ -134,6 +134,10 @@ QList<CvRestoreStep> PlanRestore(const CvSnapshotComparison &comparison,
         if (!selection.Takes(d))
             continue;
         const std::optional<Column> col = columnOf(d.oid);
+        // Only what the catalogue names as a setting is restored: a line
+        // of another object (a command an older file kept) is not sent.
+        if (!col)
+            continue;
         const CvSnapshotValue &v = d.Any();
         const QString where = v.row.isEmpty() ? QString() : v.row + QStringLiteral(": ");
         if (d.wholeRow && col && col->table->Status()) {

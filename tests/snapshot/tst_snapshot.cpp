@@ -3,6 +3,8 @@
 // in words, the restore's order and its result, and a failed step that
 // stops the rest.
 
+#include "CvRestorePlan.h"
+#include "CvSnapshotObjects.h"
 #include "SimulatorProcess.h"
 
 #include <QFile>
@@ -33,6 +35,8 @@ class TstSnapshot : public QObject
 
 private slots:
     void init();
+    void commandsAreNoSettings_data();
+    void commandsAreNoSettings();
     void saveChangeCompareRestore();
     void comparingFilesAndExitCodes();
     void failedStepStopsTheRest();
@@ -49,8 +53,50 @@ private:
 
 void TstSnapshot::init()
 {
+    if (QTest::currentTestFunction() == QLatin1String("commandsAreNoSettings"))
+        return;
     m_sim = std::make_unique<SimulatorProcess>();
     QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+}
+
+void TstSnapshot::commandsAreNoSettings_data()
+{
+    QTest::addColumn<QString>("oid");
+    QTest::addColumn<bool>("setting");
+    QTest::newRow("save configuration") << Pen + QStringLiteral(".12.1.2.2.0") << false;
+    QTest::newRow("file transfer start") << Pen + QStringLiteral(".12.1.2.1.1.10.1") << false;
+    QTest::newRow("load certificate") << Pen + QStringLiteral(".12.7.2.4.0") << false;
+    QTest::newRow("delete FDB entries") << Pen + QStringLiteral(".11.59.8.2.7.2.4.0") << false;
+    QTest::newRow("reset control") << QStringLiteral("1.3.6.1.2.1.16.19.5.0") << false;
+    QTest::newRow("download action") << QStringLiteral("1.3.6.1.2.1.16.19.8.0") << false;
+    // Settings beside them stay.
+    QTest::newRow("password encryption") << Pen + QStringLiteral(".12.1.2.3.0") << true;
+    QTest::newRow("file transfer protocol") << Pen + QStringLiteral(".12.1.2.1.1.5.1") << true;
+    QTest::newRow("trunk state") << Pen + QStringLiteral(".11.59.8.2.9.3.1.7.1") << true;
+}
+
+// A command (save, reboot, download, flush) is neither saved nor restored,
+// not even from a file that holds it.
+void TstSnapshot::commandsAreNoSettings()
+{
+    QFETCH(QString, oid);
+    QFETCH(bool, setting);
+    const CvSnapshotTable *table = nullptr;
+    int column = 0;
+    QString instance;
+    QCOMPARE(FindSnapshotColumn(oid, &table, &column, &instance), setting);
+
+    CvSnapshot saved;
+    CvSnapshotValue v;
+    v.oid = oid;
+    v.syntax = SyntaxInteger;
+    v.raw = QStringLiteral("2");
+    DescribeSnapshotValue(v);
+    saved.values.append(v);
+    const CvSnapshotComparison comparison = CompareSnapshots(saved, CvSnapshot());
+    QCOMPARE(comparison.differences.size(), 1);
+    const QList<CvRestoreStep> steps = PlanRestore(comparison, {}, {});
+    QCOMPARE(steps.size(), setting ? 1 : 0);
 }
 
 Run TstSnapshot::config(QStringList arguments)
