@@ -38,6 +38,7 @@ private slots:
     void commandsAreNoSettings_data();
     void commandsAreNoSettings();
     void saveChangeCompareRestore();
+    void movingAPortJoinsBeforeItLeaves();
     void comparingFilesAndExitCodes();
     void failedStepStopsTheRest();
 
@@ -209,6 +210,64 @@ void TstSnapshot::saveChangeCompareRestore()
 
     const QString second = save(QStringLiteral("second.txt"));
     QCOMPARE(withoutTime(second), withoutTime(first));
+}
+
+// A file that has port 1:14 in VLAN 30 (untagged, its PVID) where the
+// switch has it in VLAN 1: the port joins VLAN 30, then takes it as PVID,
+// then leaves VLAN 1; a dry run sends nothing.
+void TstSnapshot::movingAPortJoinsBeforeItLeaves()
+{
+    const QString vlan30 = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.5.30");
+    snmpset({vlan30, QStringLiteral("i"), QStringLiteral("4")});
+    const QString path = save(QStringLiteral("move.txt"));
+    QVERIFY(!path.isEmpty());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    f.close();
+    // Port 1:14 is bit 0x04 of the second octet.
+    const auto movePort = [](QString &line, bool join) {
+        const qsizetype at = line.lastIndexOf(QLatin1Char(' ')) + 1;
+        QByteArray ports = QByteArray::fromHex(line.mid(at).toLatin1());
+        ports[1] = char(join ? quint8(ports.at(1)) | 0x04 : quint8(ports.at(1)) & ~0x04);
+        line = line.left(at) + QString::fromLatin1(ports.toHex().toUpper());
+    };
+    int edited = 0;
+    for (QString &line : lines) {
+        for (const char *column : {".2.", ".4."}) {
+            const QString oid = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1") + QLatin1String(column);
+            if (line.contains(QStringLiteral("| ") + oid + QStringLiteral("1 ")))
+                movePort(line, false), ++edited;
+            if (line.contains(QStringLiteral("| ") + oid + QStringLiteral("30 ")))
+                movePort(line, true), ++edited;
+        }
+        if (line.contains(QStringLiteral("| 1.3.6.1.2.1.17.7.1.4.5.1.1.14 "))) {
+            line = line.left(line.lastIndexOf(QLatin1Char(' ')) + 1) + QStringLiteral("30");
+            ++edited;
+        }
+    }
+    QCOMPARE(edited, 5);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(lines.join(QLatin1Char('\n')).toUtf8());
+    f.close();
+
+    const Run plan
+        = config({QStringLiteral("restore"), path, m_sim->address(), QStringLiteral("--dry-run")});
+    QCOMPARE(plan.code, 0);
+    QStringList steps = plan.out.split(QLatin1Char('\n'));
+    steps.removeIf([](const QString &l) { return l.isEmpty() || !l.front().isDigit(); });
+    QCOMPARE(steps.size(), 5);
+    for (int i : {0, 1})
+        QVERIFY2(steps.at(i).contains(QLatin1String("VLAN ID 30: add ports to"))
+                && steps.at(i).contains(QLatin1String("1:14")),
+            qPrintable(steps.at(i)));
+    QVERIFY2(steps.at(2).contains(QLatin1String("PortNumber 14: set PortVLANID to 30")),
+        qPrintable(steps.at(2)));
+    QVERIFY2(steps.at(3).contains(QLatin1String("VLAN ID 1: set Untagged Ports")),
+        qPrintable(steps.at(3)));
+    QVERIFY2(steps.at(4).contains(QLatin1String("VLAN ID 1: set Egress Ports")),
+        qPrintable(steps.at(4)));
+    QCOMPARE(config({QStringLiteral("diff"), path, m_sim->address()}).code, 1);
 }
 
 void TstSnapshot::comparingFilesAndExitCodes()
