@@ -13,6 +13,7 @@ const HelpTopic HelpTopicTable[] = {
     {"Connect to a Switch", "start.html#connect-window"},
     {"TChangeJournalForm", "journal.html"},
     {"TUndoDialog", "journal.html#undo"},
+    {"TSavedSettingsForm", "settings.html"},
     // Generated windows, by menu path
     {"Port menu", "panel.html#port-menu"},
     {"Basic Configuration", "menus.html#basic"},

@@ -17,6 +17,7 @@
 #include "StackDiscovery.h"
 #include "TAboutForm.h"
 #include "TChangeJournalForm.h"
+#include "TSavedSettingsForm.h"
 #include "UnitBadges.h"
 #include "ViewSession.h"
 #include "WindowCommands.h"
@@ -72,6 +73,7 @@ TMainForm::TMainForm(const QStringList &parameters, QWidget *parent)
     buildMenu();
     auto *finder = new CommandFinder(this, m_menu);
     finder->AddCommand(m_journalAction);
+    finder->AddCommand(m_savedSettingsAction);
     MainWindowState::setInstance(this);
 
     // 2. The display scale.
@@ -150,6 +152,11 @@ void TMainForm::createComponents()
     m_journalAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     addAction(m_journalAction);
     connect(m_journalAction, &QAction::triggered, this, &TMainForm::showJournal);
+    m_savedSettingsAction = new QAction(QStringLiteral("Saved Settings"), this);
+    m_savedSettingsAction->setObjectName(QStringLiteral("SavedSettingsAction"));
+    m_savedSettingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addAction(m_savedSettingsAction);
+    connect(m_savedSettingsAction, &QAction::triggered, this, &TMainForm::showSavedSettings);
 
     m_scrollBox = new QScrollArea(this);
     m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
@@ -482,6 +489,11 @@ void TMainForm::showHelp()
 void TMainForm::showJournal()
 {
     TChangeJournalForm::Open(this);
+}
+
+void TMainForm::showSavedSettings()
+{
+    TSavedSettingsForm::Open(this);
 }
 
 void TMainForm::showAbout()

@@ -83,6 +83,7 @@ private:
     QAction *addCommand(QMenu *menu, const MenuEntry &entry);
     void showHelp();
     void showJournal();
+    void showSavedSettings();
     void showAbout();
     void checkConnection();
     void showDiagnosis(const QString &text);
@@ -115,6 +116,7 @@ private:
     QList<QPixmap> m_badges;
     QList<QAction *> m_rmonViewActions;
     QAction *m_journalAction = nullptr; // Ctrl+J, no menu item
+    QAction *m_savedSettingsAction = nullptr; // Ctrl+Shift+S, no menu item
 
     std::unique_ptr<CvSNMPRequest2Edits> m_unitListBinding;
     std::unique_ptr<CvSNMPRequest2Edits> m_rmonStateBinding;

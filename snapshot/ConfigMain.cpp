@@ -169,13 +169,7 @@ int restore(const ConfigCommand &c, const CvSnapshot &saved)
     const CvSnapshotComparison comparison = CompareSnapshots(saved, *now);
     CvRestoreSelection selection;
     selection.removeRows = !c.keepRows;
-    CvRestoreGuard guard;
-    const CvSNMPSecurity &s = SessionDefaults().security;
-    if (s.version == 3)
-        guard.securityName = s.securityName;
-    else
-        guard.communities = {s.readCommunity, s.writeCommunity};
-    QList<CvRestoreStep> steps = PlanRestore(comparison, selection, guard);
+    QList<CvRestoreStep> steps = PlanRestore(comparison, selection, SessionRestoreGuard());
     if (steps.isEmpty()) {
         out() << "The switch holds the file's values; nothing to restore." << Qt::endl;
         return 0;

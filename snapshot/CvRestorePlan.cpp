@@ -134,6 +134,10 @@ QList<CvRestoreStep> PlanRestore(const CvSnapshotComparison &comparison,
         if (!selection.Takes(d))
             continue;
         const std::optional<Column> col = columnOf(d.oid);
+        // Only what the catalogue names as a setting is restored: a line
+        // of another object (a command an older file kept) is not sent.
+        if (!col)
+            continue;
         const CvSnapshotValue &v = d.Any();
         const QString where = v.row.isEmpty() ? QString() : v.row + QStringLiteral(": ");
         if (d.wholeRow && col && col->table->Status()) {
@@ -225,13 +229,40 @@ QList<CvRestoreStep> PlanRestore(const CvSnapshotComparison &comparison,
     return steps;
 }
 
-CvRestoreResult RunRestore(const QList<CvRestoreStep> &steps,
-    const std::function<void(int step, const QString &error)> &report)
+CvRestoreGuard SessionRestoreGuard()
+{
+    CvRestoreGuard guard;
+    const CvSNMPSecurity &s = SessionDefaults().security;
+    if (s.version == 3)
+        guard.securityName = s.securityName;
+    else
+        guard.communities = {s.readCommunity, s.writeCommunity};
+    return guard;
+}
+
+namespace {
+
+int restoreEntry(qsizetype entriesBefore)
+{
+    const QList<CvJournalEntry> &entries = CvChangeJournal::Instance().Entries();
+    for (qsizetype k = entries.size() - 1; k >= entriesBefore; --k)
+        if (entries.at(k).window == QLatin1String(RestoreJournalWindow))
+            return entries.at(k).id;
+    return 0;
+}
+
+CvRestoreResult runSteps(const QList<CvRestoreStep> &steps,
+    const std::function<void(int step, const QString &error)> &report,
+    const std::function<bool()> &stop)
 {
     CvRestoreResult result;
     CvOperatorAction action {QString::fromLatin1(RestoreJournalWindow)};
     CvSNMPRequest request;
     for (int i = 0; i < steps.size(); ++i) {
+        if (stop && stop()) {
+            result.stopped = true;
+            return result;
+        }
         try {
             request.SetObjects(steps.at(i).objects);
         } catch (const CvException &e) {
@@ -245,5 +276,17 @@ CvRestoreResult RunRestore(const QList<CvRestoreStep> &steps,
         if (report)
             report(i, QString());
     }
+    return result;
+}
+
+} // namespace
+
+CvRestoreResult RunRestore(const QList<CvRestoreStep> &steps,
+    const std::function<void(int step, const QString &error)> &report,
+    const std::function<bool()> &stop)
+{
+    const qsizetype entriesBefore = CvChangeJournal::Instance().Entries().size();
+    CvRestoreResult result = runSteps(steps, report, stop);
+    result.entry = restoreEntry(entriesBefore);
     return result;
 }

@@ -30,6 +30,10 @@ struct CvRestoreGuard
     QString securityName; // this session's SNMPv3 user
 };
 
+// The guard of the session defaults: its communities under SNMPv1 and
+// v2c, its user under SNMPv3.
+CvRestoreGuard SessionRestoreGuard();
+
 // One set request of a restore.
 struct CvRestoreStep
 {
@@ -69,13 +73,18 @@ struct CvRestoreResult
     int done = 0; // steps the agent took
     int failed = -1; // the step that failed, -1 for none
     QString error;
+    bool stopped = false; // stop asked to end it before all were sent
+    int entry = 0; // the journal entry of the restore; 0 when nothing was sent
 };
 
 // Sends the steps in order through the session defaults, all of them one
 // entry of the change journal ("Saved Settings"), each step one request;
 // the first that fails stops the rest. report is told of each step as its
-// answer comes (index, error text or empty).
+// answer comes (index, error text or empty). Each request waits for its
+// answer in an event loop, so windows stay live; stop, asked before each
+// step, ends the run early (the window that started it was closed).
 CvRestoreResult RunRestore(const QList<CvRestoreStep> &steps,
-    const std::function<void(int step, const QString &error)> &report = {});
+    const std::function<void(int step, const QString &error)> &report = {},
+    const std::function<bool()> &stop = {});
 
 inline constexpr const char *RestoreJournalWindow = "Saved Settings";

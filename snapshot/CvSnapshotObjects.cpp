@@ -42,6 +42,33 @@ bool isWritable(const CvSNMPVar &v)
     return (a & AccessInvalid) == 0 && (a & AccessWriteOnly) != 0 && (a & AccessReadOnly) != 0;
 }
 
+// A command rather than a setting: an integer whose choices are a resting
+// value ("other", "running", "notDownloading") and commands ("save-config",
+// "start", "load", "warmBoot", "downloadToRAM"). Writing it makes the switch
+// do something (save, reboot, download, flush); reading it back shows the
+// resting value, so it is neither saved nor restored.
+bool isAction(const CvSNMPVar &v)
+{
+    if (!v.options || v.options->Count() < 2)
+        return false;
+    static const QRegularExpression resting(
+        QStringLiteral("^(other|none|no-?action|noop|idle|running|not[A-Z-]\\w*)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression command(
+        QStringLiteral("^(save|start|load|reboot|reset|restart|warm-?boot|cold-?boot|download|"
+                       "upload|clear|flush|apply|factory|execute|run|trigger|reinit)"),
+        QRegularExpression::CaseInsensitiveOption);
+    int resters = 0;
+    for (int k = 0; k < v.options->Count(); ++k) {
+        const QString text = v.options->Item(k).text;
+        if (text.contains(resting))
+            ++resters;
+        else if (!text.contains(command))
+            return false;
+    }
+    return resters == 1;
+}
+
 std::optional<qint32> optionValue(const CvOptionList *options, const char *text)
 {
     if (!options)
@@ -94,7 +121,7 @@ void add(QList<CvSnapshotTable> &tables, QSet<QString> &seen, const QString &men
     t.secretRows = secretRows;
     for (int i = 0; vars[i].oid; ++i) {
         const CvSNMPVar &v = vars[i];
-        if (i < t.indexCount || !isWritable(v) || v.getExpression || v.setExpression)
+        if (i < t.indexCount || !isWritable(v) || isAction(v) || v.getExpression || v.setExpression)
             continue;
         const QString oid = QString::fromLatin1(v.oid);
         if (seen.contains(oid))

@@ -3,6 +3,8 @@
 // in words, the restore's order and its result, and a failed step that
 // stops the rest.
 
+#include "CvRestorePlan.h"
+#include "CvSnapshotObjects.h"
 #include "SimulatorProcess.h"
 
 #include <QFile>
@@ -33,7 +35,10 @@ class TstSnapshot : public QObject
 
 private slots:
     void init();
+    void commandsAreNoSettings_data();
+    void commandsAreNoSettings();
     void saveChangeCompareRestore();
+    void movingAPortJoinsBeforeItLeaves();
     void comparingFilesAndExitCodes();
     void failedStepStopsTheRest();
 
@@ -49,8 +54,50 @@ private:
 
 void TstSnapshot::init()
 {
+    if (QTest::currentTestFunction() == QLatin1String("commandsAreNoSettings"))
+        return;
     m_sim = std::make_unique<SimulatorProcess>();
     QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
+}
+
+void TstSnapshot::commandsAreNoSettings_data()
+{
+    QTest::addColumn<QString>("oid");
+    QTest::addColumn<bool>("setting");
+    QTest::newRow("save configuration") << Pen + QStringLiteral(".12.1.2.2.0") << false;
+    QTest::newRow("file transfer start") << Pen + QStringLiteral(".12.1.2.1.1.10.1") << false;
+    QTest::newRow("load certificate") << Pen + QStringLiteral(".12.7.2.4.0") << false;
+    QTest::newRow("delete FDB entries") << Pen + QStringLiteral(".11.59.8.2.7.2.4.0") << false;
+    QTest::newRow("reset control") << QStringLiteral("1.3.6.1.2.1.16.19.5.0") << false;
+    QTest::newRow("download action") << QStringLiteral("1.3.6.1.2.1.16.19.8.0") << false;
+    // Settings beside them stay.
+    QTest::newRow("password encryption") << Pen + QStringLiteral(".12.1.2.3.0") << true;
+    QTest::newRow("file transfer protocol") << Pen + QStringLiteral(".12.1.2.1.1.5.1") << true;
+    QTest::newRow("trunk state") << Pen + QStringLiteral(".11.59.8.2.9.3.1.7.1") << true;
+}
+
+// A command (save, reboot, download, flush) is neither saved nor restored,
+// not even from a file that holds it.
+void TstSnapshot::commandsAreNoSettings()
+{
+    QFETCH(QString, oid);
+    QFETCH(bool, setting);
+    const CvSnapshotTable *table = nullptr;
+    int column = 0;
+    QString instance;
+    QCOMPARE(FindSnapshotColumn(oid, &table, &column, &instance), setting);
+
+    CvSnapshot saved;
+    CvSnapshotValue v;
+    v.oid = oid;
+    v.syntax = SyntaxInteger;
+    v.raw = QStringLiteral("2");
+    DescribeSnapshotValue(v);
+    saved.values.append(v);
+    const CvSnapshotComparison comparison = CompareSnapshots(saved, CvSnapshot());
+    QCOMPARE(comparison.differences.size(), 1);
+    const QList<CvRestoreStep> steps = PlanRestore(comparison, {}, {});
+    QCOMPARE(steps.size(), setting ? 1 : 0);
 }
 
 Run TstSnapshot::config(QStringList arguments)
@@ -163,6 +210,64 @@ void TstSnapshot::saveChangeCompareRestore()
 
     const QString second = save(QStringLiteral("second.txt"));
     QCOMPARE(withoutTime(second), withoutTime(first));
+}
+
+// A file that has port 1:14 in VLAN 30 (untagged, its PVID) where the
+// switch has it in VLAN 1: the port joins VLAN 30, then takes it as PVID,
+// then leaves VLAN 1; a dry run sends nothing.
+void TstSnapshot::movingAPortJoinsBeforeItLeaves()
+{
+    const QString vlan30 = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.5.30");
+    snmpset({vlan30, QStringLiteral("i"), QStringLiteral("4")});
+    const QString path = save(QStringLiteral("move.txt"));
+    QVERIFY(!path.isEmpty());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    f.close();
+    // Port 1:14 is bit 0x04 of the second octet.
+    const auto movePort = [](QString &line, bool join) {
+        const qsizetype at = line.lastIndexOf(QLatin1Char(' ')) + 1;
+        QByteArray ports = QByteArray::fromHex(line.mid(at).toLatin1());
+        ports[1] = char(join ? quint8(ports.at(1)) | 0x04 : quint8(ports.at(1)) & ~0x04);
+        line = line.left(at) + QString::fromLatin1(ports.toHex().toUpper());
+    };
+    int edited = 0;
+    for (QString &line : lines) {
+        for (const char *column : {".2.", ".4."}) {
+            const QString oid = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1") + QLatin1String(column);
+            if (line.contains(QStringLiteral("| ") + oid + QStringLiteral("1 ")))
+                movePort(line, false), ++edited;
+            if (line.contains(QStringLiteral("| ") + oid + QStringLiteral("30 ")))
+                movePort(line, true), ++edited;
+        }
+        if (line.contains(QStringLiteral("| 1.3.6.1.2.1.17.7.1.4.5.1.1.14 "))) {
+            line = line.left(line.lastIndexOf(QLatin1Char(' ')) + 1) + QStringLiteral("30");
+            ++edited;
+        }
+    }
+    QCOMPARE(edited, 5);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(lines.join(QLatin1Char('\n')).toUtf8());
+    f.close();
+
+    const Run plan
+        = config({QStringLiteral("restore"), path, m_sim->address(), QStringLiteral("--dry-run")});
+    QCOMPARE(plan.code, 0);
+    QStringList steps = plan.out.split(QLatin1Char('\n'));
+    steps.removeIf([](const QString &l) { return l.isEmpty() || !l.front().isDigit(); });
+    QCOMPARE(steps.size(), 5);
+    for (int i : {0, 1})
+        QVERIFY2(steps.at(i).contains(QLatin1String("VLAN ID 30: add ports to"))
+                && steps.at(i).contains(QLatin1String("1:14")),
+            qPrintable(steps.at(i)));
+    QVERIFY2(steps.at(2).contains(QLatin1String("PortNumber 14: set PortVLANID to 30")),
+        qPrintable(steps.at(2)));
+    QVERIFY2(steps.at(3).contains(QLatin1String("VLAN ID 1: set Untagged Ports")),
+        qPrintable(steps.at(3)));
+    QVERIFY2(steps.at(4).contains(QLatin1String("VLAN ID 1: set Egress Ports")),
+        qPrintable(steps.at(4)));
+    QCOMPARE(config({QStringLiteral("diff"), path, m_sim->address()}).code, 1);
 }
 
 void TstSnapshot::comparingFilesAndExitCodes()
