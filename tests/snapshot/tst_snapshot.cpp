@@ -5,6 +5,7 @@
 
 #include "CvRestorePlan.h"
 #include "CvSnapshotObjects.h"
+#include "NetSnmpAgent.h"
 #include "SimulatorProcess.h"
 
 #include <QFile>
@@ -41,9 +42,10 @@ private slots:
     void movingAPortJoinsBeforeItLeaves();
     void comparingFilesAndExitCodes();
     void failedStepStopsTheRest();
+    void netSnmpTargetAndAccessTables();
 
 private:
-    Run config(QStringList arguments);
+    Run config(QStringList arguments, const QByteArray &input = {});
     void snmpset(const QStringList &bindings);
     QString save(const QString &name);
     static QStringList withoutTime(const QString &path);
@@ -54,7 +56,8 @@ private:
 
 void TstSnapshot::init()
 {
-    if (QTest::currentTestFunction() == QLatin1String("commandsAreNoSettings"))
+    if (QTest::currentTestFunction() == QLatin1String("commandsAreNoSettings")
+        || QTest::currentTestFunction() == QLatin1String("netSnmpTargetAndAccessTables"))
         return;
     m_sim = std::make_unique<SimulatorProcess>();
     QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
@@ -100,7 +103,7 @@ void TstSnapshot::commandsAreNoSettings()
     QCOMPARE(steps.size(), setting ? 1 : 0);
 }
 
-Run TstSnapshot::config(QStringList arguments)
+Run TstSnapshot::config(QStringList arguments, const QByteArray &input)
 {
     // The simulator's session, unless the command names another or compares
     // two files.
@@ -115,6 +118,7 @@ Run TstSnapshot::config(QStringList arguments)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
     p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("TRV_BIN_DIR") + QStringLiteral("/trv8170ql-config"), arguments);
+    p.write(input);
     p.closeWriteChannel();
     if (!p.waitForFinished(120000))
         return {};
@@ -316,6 +320,133 @@ void TstSnapshot::failedStepStopsTheRest()
         qPrintable(restore.out));
     QVERIFY(!restore.out.contains(QLatin1String("done: Layer 2 Management > Access Control")));
     QVERIFY(restore.out.contains(QLatin1String("row 'Mask ID 1, Access ID 2' added")));
+}
+
+// Against Net-SNMP's snmpd, through an SNMPv3 user: target, group, access
+// and view rows changed, removed and added behind the program's back are
+// listed in words and restored; the group row of the user this session
+// reaches the agent through is left as it is, and said to be, until the
+// restore is confirmed with --confirm-access. snmpd holds no community
+// table: the file names it once as not held.
+void TstSnapshot::netSnmpTargetAndAccessTables()
+{
+    NetSnmpAgent agent(QStringLiteral("kestra"), QStringLiteral("marlowe"),
+        {QStringLiteral("createUser ops SHA opsauthpass AES opsprivpass"),
+            QStringLiteral("group gops usm ops"), QStringLiteral("group gspare usm nobody"),
+            QStringLiteral("view vall included .1"),
+            QStringLiteral("access gops \"\" usm authPriv exact vall vall none"),
+            QStringLiteral("access gspare \"\" usm authPriv exact vall vall none")});
+    QVERIFY2(agent.isReady(), qPrintable(agent.errorText()));
+    const auto set = [&agent](const QStringList &bindings) {
+        QString output;
+        const bool ok = agent.tool(QStringLiteral("snmpset"),
+            {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("marlowe")}, bindings,
+            &output);
+        if (!ok)
+            qWarning() << output;
+        return ok;
+    };
+    const QString target = QStringLiteral("1.3.6.1.6.3.12.1.2.1.%1.110.109.115"); // IMPLIED "nms"
+    const QString group = QStringLiteral("1.3.6.1.6.3.16.1.2.1.%1.3.%2");
+    const QString alice = QStringLiteral("5.97.108.105.99.101");
+    const QString ops = QStringLiteral("3.111.112.115");
+    // galice, context "", USM, authNoPriv
+    const QString access = QStringLiteral("1.3.6.1.6.3.16.1.4.1.%1.6.103.97.108.105.99.101.0.3.2");
+    // view "valice" subtree 1.3.6.1.2.1; view "vbob" subtree 1.3.6.1.4
+    const QString view
+        = QStringLiteral("1.3.6.1.6.3.16.1.5.2.1.%1.6.118.97.108.105.99.101.6.1.3.6.1.2.1");
+    const QString bob = QStringLiteral("1.3.6.1.6.3.16.1.5.2.1.%1.4.118.98.111.98.5.1.3.6.1.4");
+    const QString i = QStringLiteral("i"), s = QStringLiteral("s");
+    QVERIFY(set({target.arg(2), QStringLiteral("o"), QStringLiteral("1.3.6.1.6.1.1"), target.arg(3),
+        QStringLiteral("x"), QStringLiteral("7f00000100a2"), target.arg(6), s,
+        QStringLiteral("trap"), target.arg(7), s, QStringLiteral("p1"), target.arg(9), i,
+        QStringLiteral("4")}));
+    QVERIFY(set({group.arg(3).arg(alice), s, QStringLiteral("galice"), group.arg(5).arg(alice), i,
+        QStringLiteral("4")}));
+    QVERIFY(set({access.arg(9), i, QStringLiteral("4"), access.arg(5), s, QStringLiteral("vall")}));
+    QVERIFY(set({view.arg(6), i, QStringLiteral("4"), view.arg(4), i, QStringLiteral("1")}));
+
+    // The pass phrases come on standard input, never on the command line.
+    const QByteArray phrases("opsauthpass\nopsprivpass\n");
+    const QStringList session {QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
+        QString::number(agent.port()), QStringLiteral("--v3"), QStringLiteral("ops"),
+        QStringLiteral("--auth"), QStringLiteral("SHA"), QStringLiteral("--priv"),
+        QStringLiteral("AES")};
+    const QString path = m_dir.filePath(QStringLiteral("snmpd.txt"));
+    const Run saved = config(QStringList {QStringLiteral("save")} + session
+            + QStringList {QStringLiteral("--secrets"), QStringLiteral("-o"), path},
+        phrases);
+    QVERIFY2(saved.code == 0, qPrintable(saved.err));
+    const QStringList lines = withoutTime(path);
+    QCOMPARE(std::count_if(lines.begin(), lines.end(),
+                 [](const QString &l) {
+                     return l.startsWith(QLatin1String("# not held by the agent: "))
+                         && l.endsWith(QLatin1String("Community String Table"));
+                 }),
+        1);
+
+    QVERIFY(set({target.arg(4), i, QStringLiteral("3000"), target.arg(6), s,
+        QStringLiteral("trap audit")}));
+    QVERIFY(set({group.arg(3).arg(alice), s, QStringLiteral("gspare")}));
+    QVERIFY(set({access.arg(9), i, QStringLiteral("6")}));
+    QVERIFY(set({view.arg(4), i, QStringLiteral("2")}));
+    QVERIFY(set({bob.arg(6), i, QStringLiteral("4")}));
+    // The session's own user moves to a group of the same rights.
+    QVERIFY(set({group.arg(3).arg(ops), s, QStringLiteral("gspare")}));
+
+    const QStringList diff {QStringLiteral("diff"), path};
+    const Run changed = config(diff + session, phrases);
+    QCOMPARE(changed.code, 1);
+    const QString groups = QStringLiteral("SNMP V3 > View-base Access Control Mode > ");
+    QCOMPARE(changed.out.trimmed().split(QLatin1Char('\n')),
+        QStringList({QStringLiteral("SNMP V3 > SNMP Target MIB > Target Address Table"),
+            QStringLiteral("  snmpTargetAddrName nms: snmpTargetAddrTimeout 3000, was 1500"),
+            QStringLiteral("  snmpTargetAddrName nms: snmpTargetAddrTagList trap audit, was trap"),
+            groups + QStringLiteral("Security Group Table"),
+            QStringLiteral(
+                "  vacmSecurityModel USM, vacmSecurityName ops: vacmGroupName gspare, was gops"),
+            QStringLiteral("  vacmSecurityModel USM, vacmSecurityName alice: vacmGroupName "
+                           "gspare, was galice"),
+            groups + QStringLiteral("Access Table"),
+            QStringLiteral("  row 'vacmGroupName galice, vacmAccessContextPrefix , "
+                           "vacmAccessSecurityModel USM, vacmAccessSecurityLevel authNoPriv' "
+                           "removed"),
+            groups + QStringLiteral("View MIB Tree Family Table"),
+            QStringLiteral("  row 'vacmViewTreeFamilyViewName vbob, vacmViewTreeFamilySubtree "
+                           "1.3.6.1.4' added"),
+            QStringLiteral("  vacmViewTreeFamilyViewName valice, vacmViewTreeFamilySubtree "
+                           "1.3.6.1.2.1: vacmViewTreeFamilyType excluded, was included")}));
+
+    // Without the confirmation everything but the user's own group row is
+    // restored, and the program says what it left out.
+    const QStringList restore {QStringLiteral("restore"), path};
+    const Run first = config(restore + session + QStringList {QStringLiteral("--yes")}, phrases);
+    QCOMPARE(first.code, 1);
+    QVERIFY2(first.err.contains(QLatin1String("vacmSecurityName ops: set vacmGroupName to gops")),
+        qPrintable(first.err));
+    QVERIFY(!first.out.contains(QLatin1String("done: ") + groups
+        + QLatin1String("Security Group Table, vacmSecurityModel USM, vacmSecurityName ops")));
+    QString group3;
+    QVERIFY(agent.tool(QStringLiteral("snmpget"),
+        {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("kestra"),
+            QStringLiteral("-Oqv")},
+        {group.arg(3).arg(ops)}, &group3));
+    QCOMPARE(group3.trimmed(), QStringLiteral("\"gspare\""));
+    const Run left = config(diff + session, phrases);
+    QCOMPARE(left.code, 1);
+    QCOMPARE(left.out.trimmed().split(QLatin1Char('\n')),
+        QStringList({groups + QStringLiteral("Security Group Table"),
+            QStringLiteral(
+                "  vacmSecurityModel USM, vacmSecurityName ops: vacmGroupName gspare, was gops")}));
+
+    // Confirmed, it is sent, and the agent holds the file again.
+    const Run second = config(restore + session
+            + QStringList {QStringLiteral("--yes"), QStringLiteral("--confirm-access")},
+        phrases);
+    QVERIFY2(second.code == 0, qPrintable(second.out + second.err));
+    const Run again = config(diff + session, phrases);
+    QCOMPARE(again.code, 0);
+    QCOMPARE(again.out, QString());
 }
 
 QTEST_GUILESS_MAIN(TstSnapshot)
