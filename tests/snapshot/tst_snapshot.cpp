@@ -38,6 +38,8 @@ private slots:
     void init();
     void commandsAreNoSettings_data();
     void commandsAreNoSettings();
+    void managementAccessAskedFirst_data();
+    void managementAccessAskedFirst();
     void saveChangeCompareRestore();
     void movingAPortJoinsBeforeItLeaves();
     void comparingFilesAndExitCodes();
@@ -57,6 +59,7 @@ private:
 void TstSnapshot::init()
 {
     if (QTest::currentTestFunction() == QLatin1String("commandsAreNoSettings")
+        || QTest::currentTestFunction() == QLatin1String("managementAccessAskedFirst")
         || QTest::currentTestFunction() == QLatin1String("netSnmpTargetAndAccessTables"))
         return;
     m_sim = std::make_unique<SimulatorProcess>();
@@ -101,6 +104,172 @@ void TstSnapshot::commandsAreNoSettings()
     QCOMPARE(comparison.differences.size(), 1);
     const QList<CvRestoreStep> steps = PlanRestore(comparison, {}, {});
     QCOMPARE(steps.size(), setting ? 1 : 0);
+}
+
+namespace {
+
+// A snapshot of "OID raw" lines, each value described from the catalogue.
+CvSnapshot snapshotOf(const QStringList &lines)
+{
+    CvSnapshot s;
+    for (const QString &line : lines) {
+        CvSnapshotValue v;
+        v.oid = line.section(QLatin1Char(' '), 0, 0);
+        v.raw = line.section(QLatin1Char(' '), 1);
+        const CvSnapshotTable *table = nullptr;
+        int column = 0;
+        QString instance;
+        if (FindSnapshotColumn(v.oid, &table, &column, &instance))
+            v.syntax = table->columns.at(column).syntax;
+        DescribeSnapshotValue(v);
+        s.values.append(v);
+    }
+    s.Sort();
+    return s;
+}
+
+const QString Static = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.");
+const QString Pvid = QStringLiteral("1.3.6.1.2.1.17.7.1.4.5.1.1.");
+// The IP interfaces "System" (VLAN default, ID 1) and "lab" (VLAN v20).
+const QString IpIf = Pen + QStringLiteral(".11.59.8.3.2.1.1.1.");
+const QString System = QStringLiteral(".6.83.121.115.116.101.109");
+const QString Lab = QStringLiteral(".3.108.97.98");
+
+// Ports 1-8 as one octet's hex, the rest of the list empty.
+QString ports(const char *first)
+{
+    return QString::fromLatin1(first) + QStringLiteral("000000");
+}
+
+// The switch now: VLAN 1 (the "System" interface's) holds ports 1-8, VLAN 20
+// port 3 (its PVID), VLAN 30 none; port 5's PVID is VLAN 1.
+QStringList switchNow()
+{
+    return {Static + QStringLiteral("1.1 default"), Static + QStringLiteral("2.1 ") + ports("FF"),
+        Static + QStringLiteral("4.1 ") + ports("FF"), Static + QStringLiteral("5.1 1"),
+        Static + QStringLiteral("1.20 v20"), Static + QStringLiteral("2.20 ") + ports("20"),
+        Static + QStringLiteral("4.20 ") + ports("20"), Static + QStringLiteral("5.20 1"),
+        Static + QStringLiteral("1.30 v30"), Static + QStringLiteral("2.30 ") + ports("00"),
+        Static + QStringLiteral("4.30 ") + ports("00"), Static + QStringLiteral("5.30 1"),
+        Pvid + QStringLiteral("3 20"), Pvid + QStringLiteral("5 1"),
+        IpIf + QStringLiteral("2") + System + QStringLiteral(" 10.90.90.90"),
+        IpIf + QStringLiteral("4") + System + QStringLiteral(" default"),
+        IpIf + QStringLiteral("7") + System + QStringLiteral(" 1"),
+        IpIf + QStringLiteral("2") + Lab + QStringLiteral(" 10.1.1.1"),
+        IpIf + QStringLiteral("4") + Lab + QStringLiteral(" v20"),
+        IpIf + QStringLiteral("7") + Lab + QStringLiteral(" 1")};
+}
+
+} // namespace
+
+void TstSnapshot::managementAccessAskedFirst_data()
+{
+    QTest::addColumn<QString>("host");
+    // Lines of the switch replaced (or, ending in " -", removed) in the file.
+    QTest::addColumn<QStringList>("file");
+    // A step asked about by hand, standing for any reason (by its text).
+    QTest::addColumn<QString>("asked");
+    // The steps left out unconfirmed: "step text|why", in plan order.
+    QTest::addColumn<QStringList>("left");
+    const QString at = QStringLiteral("10.90.90.90");
+    QTest::newRow("interface address")
+        << at << QStringList {IpIf + QStringLiteral("2") + System + QStringLiteral(" 10.90.90.91")}
+        << QString()
+        << QStringList {QStringLiteral("set IP Address to 10.90.90.91|IP interface this session")};
+    QTest::newRow("port leaves the management VLAN")
+        << at
+        << QStringList {Static + QStringLiteral("2.1 ") + ports("DF"),
+               Static + QStringLiteral("4.1 ") + ports("DF")}
+        << QString()
+        << QStringList {QStringLiteral("VLAN ID 1: set Untagged Ports|VLAN 1, which"),
+               QStringLiteral("VLAN ID 1: set Egress Ports|VLAN 1, which")};
+    QTest::newRow("port leaves another VLAN")
+        << at
+        << QStringList {Static + QStringLiteral("2.20 ") + ports("00"),
+               Static + QStringLiteral("4.20 ") + ports("00")}
+        << QString() << QStringList();
+    QTest::newRow("unknown address: every interface's VLAN")
+        << QStringLiteral("127.0.0.1")
+        << QStringList {Static + QStringLiteral("2.20 ") + ports("00"),
+               Static + QStringLiteral("4.20 ") + ports("00")}
+        << QString()
+        << QStringList {QStringLiteral("VLAN ID 20: set Untagged Ports|VLAN 20, which"),
+               QStringLiteral("VLAN ID 20: set Egress Ports|VLAN 20, which")};
+    QTest::newRow("management VLAN renamed")
+        << at << QStringList {Static + QStringLiteral("1.1 mgmt")} << QString()
+        << QStringList {QStringLiteral("VLAN ID 1: set VLAN Name to mgmt|VLAN 1, which")};
+    QTest::newRow("management VLAN removed")
+        << at
+        << QStringList {Static + QStringLiteral("1.1 -"), Static + QStringLiteral("2.1 -"),
+               Static + QStringLiteral("4.1 -"), Static + QStringLiteral("5.1 -")}
+        << QString() << QStringList {QStringLiteral("VLAN ID 1: remove the row|VLAN 1, which")};
+    // Port 5 to VLAN 20: it joins, its PVID leaves VLAN 1 (asked), and its
+    // leaves of VLAN 1 are asked about for themselves.
+    QTest::newRow("PVID moved off the management VLAN")
+        << at
+        << QStringList {Static + QStringLiteral("2.1 ") + ports("F7"),
+               Static + QStringLiteral("4.1 ") + ports("F7"),
+               Static + QStringLiteral("2.20 ") + ports("28"),
+               Static + QStringLiteral("4.20 ") + ports("28"), Pvid + QStringLiteral("5 20")}
+        << QString()
+        << QStringList {QStringLiteral("PortNumber 5: set PortVLANID to 20|out of VLAN 1"),
+               QStringLiteral("VLAN ID 1: set Untagged Ports|VLAN 1, which"),
+               QStringLiteral("VLAN ID 1: set Egress Ports|VLAN 1, which")};
+    // Port 3 from VLAN 20 to VLAN 30 with the join left out: its PVID
+    // stays and it does not leave VLAN 20.
+    QTest::newRow("join left out takes PVID and leave")
+        << at
+        << QStringList {Static + QStringLiteral("2.20 ") + ports("00"),
+               Static + QStringLiteral("4.20 ") + ports("00"),
+               Static + QStringLiteral("2.30 ") + ports("20"),
+               Static + QStringLiteral("4.30 ") + ports("20"), Pvid + QStringLiteral("3 30"),
+               Pvid + QStringLiteral("5 30")}
+        << QStringLiteral("VLAN ID 30: add ports to Untagged")
+        << QStringList {QStringLiteral("VLAN ID 30: add ports to Untagged|asked"),
+               QStringLiteral("PortNumber 3: set PortVLANID to 30|new VLAN would not hold it"),
+               QStringLiteral("PortNumber 5: set PortVLANID to 30|out of VLAN 1"),
+               QStringLiteral("VLAN ID 20: set Untagged Ports|would join no other VLAN"),
+               QStringLiteral("VLAN ID 20: set Egress Ports|would join no other VLAN")};
+}
+
+// What the session reaches the switch through is asked about first: the IP
+// interface of its address and that interface's VLAN; a step left out
+// unconfirmed takes with it the steps that would fail or cut a port off
+// without it.
+void TstSnapshot::managementAccessAskedFirst()
+{
+    QFETCH(QString, host);
+    QFETCH(QStringList, file);
+    QFETCH(QString, asked);
+    QFETCH(QStringList, left);
+    const QStringList now = switchNow();
+    QStringList saved = now;
+    for (const QString &line : file) {
+        const QString oid = line.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ');
+        saved.removeIf([&oid](const QString &l) { return l.startsWith(oid); });
+        if (!line.endsWith(QLatin1String(" -")))
+            saved.append(line);
+    }
+    const CvSnapshot current = snapshotOf(now);
+    CvRestoreGuard guard;
+    guard.communities = {QStringLiteral("private")};
+    GuardManagementInterface(guard, current, host);
+    QList<CvRestoreStep> steps
+        = PlanRestore(CompareSnapshots(snapshotOf(saved), current), {}, guard);
+    QVERIFY(!steps.isEmpty());
+    for (CvRestoreStep &step : steps)
+        if (!asked.isEmpty() && step.text.contains(asked))
+            step.access = QStringLiteral("asked");
+    QStringList actual;
+    for (const CvLeftOutStep &l : UnconfirmedSteps(steps))
+        actual << steps.at(l.step).text + QLatin1Char('|') + l.why;
+    QVERIFY2(actual.size() == left.size(), qPrintable(actual.join(QLatin1Char('\n'))));
+    for (int i = 0; i < left.size(); ++i)
+        QVERIFY2(actual.at(i).contains(left.at(i).section(QLatin1Char('|'), 0, 0))
+                && actual.at(i)
+                       .section(QLatin1Char('|'), 1)
+                       .contains(left.at(i).section(QLatin1Char('|'), 1)),
+            qPrintable(actual.join(QLatin1Char('\n'))));
 }
 
 Run TstSnapshot::config(QStringList arguments, const QByteArray &input)
