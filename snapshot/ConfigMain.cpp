@@ -169,7 +169,9 @@ int restore(const ConfigCommand &c, const CvSnapshot &saved)
     const CvSnapshotComparison comparison = CompareSnapshots(saved, *now);
     CvRestoreSelection selection;
     selection.removeRows = !c.keepRows;
-    QList<CvRestoreStep> steps = PlanRestore(comparison, selection, SessionRestoreGuard());
+    CvRestoreGuard guard = SessionRestoreGuard();
+    GuardManagementInterface(guard, *now, SessionDefaults().device.address);
+    QList<CvRestoreStep> steps = PlanRestore(comparison, selection, guard);
     if (steps.isEmpty()) {
         out() << "The switch holds the file's values; nothing to restore." << Qt::endl;
         return 0;
@@ -184,13 +186,20 @@ int restore(const ConfigCommand &c, const CvSnapshot &saved)
     if (c.dryRun)
         return 0;
     if (!c.confirmAccess) {
-        const qsizetype before = steps.size();
-        steps.removeIf([](const CvRestoreStep &step) { return !step.access.isEmpty(); });
-        if (steps.size() != before)
-            err() << QStringLiteral("%1 step(s) that change how this program reaches the switch "
-                                    "are left out; give --confirm-access to send them")
-                         .arg(before - steps.size())
+        // What reaches the switch is changed only when confirmed; the steps
+        // that depend on one left out go with it.
+        const QList<CvLeftOutStep> left = UnconfirmedSteps(steps);
+        for (const CvLeftOutStep &l : left)
+            err() << QStringLiteral("left out: %1. %2, %3\n   because %4")
+                         .arg(l.step + 1)
+                         .arg(steps.at(l.step).window, steps.at(l.step).text, l.why)
                   << Qt::endl;
+        if (!left.isEmpty())
+            err() << QStringLiteral("%1 step(s) left out; give --confirm-access to send them")
+                         .arg(left.size())
+                  << Qt::endl;
+        for (auto it = left.crbegin(); it != left.crend(); ++it)
+            steps.removeAt(it->step);
     }
     if (!c.yes && !confirm(QStringLiteral("Send these %1 set requests?").arg(steps.size())))
         return fail(QStringLiteral("nothing sent: confirm with --yes, or answer y on a terminal"));

@@ -2,17 +2,20 @@
 
 namespace {
 
-// Module codes of the protocols: the file's code plus one.
+// Module codes of the protocols: the file's code plus one. Names are taken
+// in either case ("SHA", "sha").
 int authCode(const QString &name)
 {
     const QStringList names {QStringLiteral("md5"), QStringLiteral("sha"), QStringLiteral("sha224"),
         QStringLiteral("sha256"), QStringLiteral("sha384"), QStringLiteral("sha512")};
-    const qsizetype k = names.indexOf(name);
+    const qsizetype k = names.indexOf(name.toLower());
     return k < 0 ? 0 : int(k) + 2;
 }
 
-int privCode(const QString &name)
+int privCode(const QString &given)
 {
+    // As Net-SNMP's tools take them: "AES" or "aes".
+    const QString name = given.toLower();
     if (name == QLatin1String("des"))
         return 2;
     if (name == QLatin1String("aes"))

@@ -14,6 +14,47 @@ namespace {
 
 // dot1qPvid: a port's VLAN, which changes once the VLAN holds the port.
 constexpr QLatin1String PvidColumn("1.3.6.1.2.1.17.7.1.4.5.1.1");
+// dot1qVlanStaticEntry, and its name column.
+constexpr QLatin1String StaticVlanEntry("1.3.6.1.2.1.17.7.1.4.3.1");
+// The switch's IP interfaces: address (2) and the name of its VLAN (4).
+const QString IpInterfaceEntry
+    = QStringLiteral("1.3.6.1.4.1.%1.11.59.8.3.2.1.1.1").arg(QT_STRINGIFY(TRV_PEN));
+
+// The column and instance of an OID in a table entry, or column 0.
+int entryColumn(const QString &oid, const QString &entry, QString *instance)
+{
+    if (!oid.startsWith(entry + QLatin1Char('.')))
+        return 0;
+    const QString rest = oid.mid(entry.size() + 1);
+    const qsizetype dot = rest.indexOf(QLatin1Char('.'));
+    if (dot <= 0)
+        return 0;
+    *instance = rest.mid(dot + 1);
+    return rest.left(dot).toInt();
+}
+
+// The ports of a port list, as bit positions from 0.
+QByteArray portsOf(const CvSNMPValue &value)
+{
+    return value.octets().value_or(QByteArray());
+}
+
+bool overlaps(const QByteArray &a, const QByteArray &b)
+{
+    for (qsizetype i = 0; i < qMin(a.size(), b.size()); ++i)
+        if (quint8(a.at(i)) & quint8(b.at(i)))
+            return true;
+    return false;
+}
+
+// The ports a list set to value leaves out: the complement of the value.
+QByteArray without(const QByteArray &value, qsizetype size)
+{
+    QByteArray out(qMax(size, value.size()), char(0xFF));
+    for (qsizetype i = 0; i < value.size(); ++i)
+        out[i] = char(~quint8(value.at(i)));
+    return out;
+}
 
 struct Column
 {
@@ -86,6 +127,29 @@ QString accessConcern(const CvRestoreStep &step, const CvRestoreGuard &guard,
             return QStringLiteral("it changes the SNMPv3 user this session uses (%1)")
                 .arg(guard.securityName);
     }
+    // The IP interface the session's address lives on, and its VLAN: any
+    // change of that interface's row (its address, mask, VLAN, state), and
+    // any step on that VLAN's row other than ports joining it (ports
+    // leaving, a new name the interface no longer finds, its removal). A
+    // port's PVID moving away from that VLAN is asked about too.
+    for (const CvSnapshotValue *v : values) {
+        QString instance;
+        if (entryColumn(v->oid, IpInterfaceEntry, &instance) && guard.interfaces.contains(instance))
+            return QStringLiteral("it changes the IP interface this session reaches the switch "
+                                  "through (%1)")
+                .arg(v->row);
+        if (entryColumn(v->oid, StaticVlanEntry, &instance)
+            && guard.vlans.contains(instance.toInt()) && step.phase != CvRestoreStep::Phase::Join)
+            return QStringLiteral("it changes VLAN %1, which this session's address lives on")
+                .arg(instance);
+    }
+    if (step.phase == CvRestoreStep::Phase::Pvid)
+        for (const CvJournalObject &o : step.objects)
+            if (o.before && o.before->signedNumber()
+                && guard.vlans.contains(int(*o.before->signedNumber())))
+                return QStringLiteral("it moves a port out of VLAN %1, which this session's "
+                                      "address lives on")
+                    .arg(*o.before->signedNumber());
     // An access rule that denies may drop this manager's own requests.
     for (const CvJournalObject &o : step.objects)
         if (o.label.contains(QLatin1String("Permit"), Qt::CaseInsensitive) && o.form
@@ -238,6 +302,105 @@ CvRestoreGuard SessionRestoreGuard()
     else
         guard.communities = {s.readCommunity, s.writeCommunity};
     return guard;
+}
+
+void GuardManagementInterface(CvRestoreGuard &guard, const CvSnapshot &now, const QString &host)
+{
+    QHash<QString, QString> address, vlanName; // by interface
+    QHash<QString, int> vlanId; // by VLAN name
+    for (const CvSnapshotValue &v : now.values) {
+        QString instance;
+        switch (entryColumn(v.oid, IpInterfaceEntry, &instance)) {
+        case 2:
+            address.insert(instance, v.raw);
+            break;
+        case 4:
+            vlanName.insert(instance, v.Value().octets().value_or(QByteArray()));
+            break;
+        default:
+            if (entryColumn(v.oid, StaticVlanEntry, &instance) == 1)
+                vlanId.insert(v.Value().octets().value_or(QByteArray()), instance.toInt());
+        }
+    }
+    QStringList interfaces;
+    for (auto it = address.cbegin(); it != address.cend(); ++it)
+        if (it.value() == host)
+            interfaces.append(it.key());
+    // Reached through an address no interface holds (a relay, a NAT, a
+    // tunnel): any interface may carry this session, so all are guarded.
+    if (interfaces.isEmpty())
+        interfaces = QStringList(address.keyBegin(), address.keyEnd()) + vlanName.keys();
+    interfaces.removeDuplicates();
+    for (const QString &i : std::as_const(interfaces)) {
+        guard.interfaces.append(i);
+        if (const auto vid = vlanId.constFind(vlanName.value(i)); vid != vlanId.cend())
+            if (!guard.vlans.contains(*vid))
+                guard.vlans.append(*vid);
+    }
+}
+
+// A step left out takes with it the steps that would do harm, or fail,
+// without it; the rule is kept narrow and on the safe side:
+// - the columns of a row whose creation is left out (the row is not there);
+// - a leave that takes a port out of a list when a join that would have put
+//   that port into a list of the same table is left out (the port would be
+//   left in no VLAN, cut off);
+// - a port's PVID set to a VLAN whose creation or join is left out (the
+//   VLAN would not hold the port);
+// - a leave of a port whose PVID change is left out (the port would leave
+//   the VLAN that is still its PVID).
+QList<CvLeftOutStep> UnconfirmedSteps(const QList<CvRestoreStep> &steps)
+{
+    using Phase = CvRestoreStep::Phase;
+    QList<CvLeftOutStep> left;
+    QList<int> skipped;
+    const auto stepName = [&steps](int k) {
+        return QStringLiteral("%1, %2").arg(steps.at(k).window, steps.at(k).text);
+    };
+    for (int i = 0; i < steps.size(); ++i) {
+        const CvRestoreStep &s = steps.at(i);
+        QString why = s.access;
+        for (int k : std::as_const(skipped)) {
+            if (!why.isEmpty())
+                break;
+            const CvRestoreStep &d = steps.at(k);
+            const bool sameTable = d.tableOrder == s.tableOrder;
+            const auto because = [&](const char *what) {
+                return QString::fromLatin1(what)
+                    + QStringLiteral(": step %1 is left out (%2)").arg(k + 1).arg(stepName(k));
+            };
+            if (d.phase == Phase::Create && sameTable && d.instance == s.instance)
+                why = because("the row it sets is not made");
+            else if (s.phase == Phase::Leave && d.phase == Phase::Join && sameTable
+                && !s.objects.isEmpty() && !d.objects.isEmpty() && d.objects.first().before) {
+                const CvJournalObject &join = d.objects.first();
+                const QByteArray before = portsOf(*join.before);
+                QByteArray added = portsOf(join.sent);
+                for (qsizetype b = 0; b < added.size(); ++b)
+                    added[b]
+                        = char(quint8(added.at(b)) & ~quint8(b < before.size() ? before.at(b) : 0));
+                if (overlaps(added, without(portsOf(s.objects.first().sent), added.size())))
+                    why = because("a port it takes out would join no other VLAN");
+            } else if (s.phase == Phase::Pvid
+                && (d.phase == Phase::Create || d.phase == Phase::Join) && !d.objects.isEmpty()
+                && OidToText(d.objects.first().oid).startsWith(StaticVlanEntry + QLatin1Char('.'))
+                && !s.objects.isEmpty() && s.objects.first().sent.signedNumber()
+                && QString::number(*s.objects.first().sent.signedNumber()) == d.instance)
+                why = because("the port's new VLAN would not hold it");
+            else if (s.phase == Phase::Leave && d.phase == Phase::Pvid && !s.objects.isEmpty()) {
+                const int port = d.instance.toInt();
+                const QByteArray gone = without(portsOf(s.objects.first().sent), 0);
+                if (port > 0 && (port - 1) / 8 < gone.size()
+                    && (quint8(gone.at((port - 1) / 8)) & (0x80 >> ((port - 1) % 8))))
+                    why = because("the port would leave the VLAN that stays its PVID");
+            }
+        }
+        if (why.isEmpty())
+            continue;
+        skipped.append(i);
+        left.append({i, why});
+    }
+    return left;
 }
 
 namespace {

@@ -28,11 +28,19 @@ struct CvRestoreGuard
 {
     QStringList communities; // this session's read and write communities
     QString securityName; // this session's SNMPv3 user
+    // The IP interface rows (their instances) the session's address may
+    // live on, and the VLANs (IDs) they sit in.
+    QStringList interfaces;
+    QList<int> vlans;
 };
 
 // The guard of the session defaults: its communities under SNMPv1 and
 // v2c, its user under SNMPv3.
 CvRestoreGuard SessionRestoreGuard();
+
+// Adds to the guard the IP interface the switch answers host on and the
+// VLAN it sits in, from what the switch holds now.
+void GuardManagementInterface(CvRestoreGuard &guard, const CvSnapshot &now, const QString &host);
 
 // One set request of a restore.
 struct CvRestoreStep
@@ -66,6 +74,18 @@ struct CvRestoreStep
 // a port's VLAN after its joins, removals last.
 QList<CvRestoreStep> PlanRestore(const CvSnapshotComparison &comparison,
     const CvRestoreSelection &selection, const CvRestoreGuard &guard);
+
+// A step a restore leaves out: one that needs a confirmation of its own
+// that was not given, or one that depends on such a step.
+struct CvLeftOutStep
+{
+    int step = 0; // index into the plan
+    QString why; // "it changes the community this session uses (private)"
+};
+
+// The steps to leave out when those that need a confirmation are not
+// confirmed, in plan order.
+QList<CvLeftOutStep> UnconfirmedSteps(const QList<CvRestoreStep> &steps);
 
 // The outcome of running a plan.
 struct CvRestoreResult

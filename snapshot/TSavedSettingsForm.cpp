@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -272,6 +273,8 @@ void TSavedSettingsForm::readFinished(bool ok)
     }
     const bool after = m_purpose == Purpose::CompareAfterRestore;
     const QString before = m_status->text();
+    m_guard = SessionRestoreGuard();
+    GuardManagementInterface(m_guard, now, SessionDefaults().device.address);
     showComparison(CompareSnapshots(m_saved, now), true, after);
     if (after)
         say(before + QLatin1Char(' ')
@@ -362,7 +365,7 @@ void TSavedSettingsForm::StepsBtnClick()
                            "switch lacks of the file."));
         return;
     }
-    m_steps = PlanRestore(m_comparison, Selection(), SessionRestoreGuard());
+    m_steps = PlanRestore(m_comparison, Selection(), m_guard);
     m_stepList->clear();
     for (int i = 0; i < m_steps.size(); ++i) {
         const CvRestoreStep &step = m_steps.at(i);
@@ -400,12 +403,19 @@ void TSavedSettingsForm::RestoreBtnClick()
         if (!self)
             return;
     }
+    // Unconfirmed, the steps that change this session's access are left out,
+    // with those that depend on them.
+    QHash<int, QString> left;
+    if (!sendAccess)
+        for (const CvLeftOutStep &l : UnconfirmedSteps(steps))
+            left.insert(l.step, l.why);
     QList<int> rows; // the step list's row of each step sent
     for (int i = 0; i < steps.size(); ++i)
-        if (sendAccess || steps.at(i).access.isEmpty())
+        if (!left.contains(i))
             rows.append(i);
         else
-            m_stepList->topLevelItem(i)->setText(3, QStringLiteral("left out"));
+            m_stepList->topLevelItem(i)->setText(
+                3, QStringLiteral("left out: %1").arg(left.value(i)));
     QList<CvRestoreStep> sent;
     for (int i : std::as_const(rows))
         sent.append(steps.at(i));

@@ -85,6 +85,9 @@ private:
     CvSnapshotReader *m_reader = nullptr; // owned as a child
     Purpose m_purpose = Purpose::Save;
     CvSnapshot m_saved; // the file compared with the switch
+    // What this session reaches the switch through, as the switch held it
+    // when last read.
+    CvRestoreGuard m_guard;
     CvSnapshotComparison m_comparison;
     bool m_againstSwitch = false; // the comparison can be restored
     QList<CvRestoreStep> m_steps;

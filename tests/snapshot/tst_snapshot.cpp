@@ -5,6 +5,7 @@
 
 #include "CvRestorePlan.h"
 #include "CvSnapshotObjects.h"
+#include "NetSnmpAgent.h"
 #include "SimulatorProcess.h"
 
 #include <QFile>
@@ -37,13 +38,16 @@ private slots:
     void init();
     void commandsAreNoSettings_data();
     void commandsAreNoSettings();
+    void managementAccessAskedFirst_data();
+    void managementAccessAskedFirst();
     void saveChangeCompareRestore();
     void movingAPortJoinsBeforeItLeaves();
     void comparingFilesAndExitCodes();
     void failedStepStopsTheRest();
+    void netSnmpTargetAndAccessTables();
 
 private:
-    Run config(QStringList arguments);
+    Run config(QStringList arguments, const QByteArray &input = {});
     void snmpset(const QStringList &bindings);
     QString save(const QString &name);
     static QStringList withoutTime(const QString &path);
@@ -54,7 +58,9 @@ private:
 
 void TstSnapshot::init()
 {
-    if (QTest::currentTestFunction() == QLatin1String("commandsAreNoSettings"))
+    if (QTest::currentTestFunction() == QLatin1String("commandsAreNoSettings")
+        || QTest::currentTestFunction() == QLatin1String("managementAccessAskedFirst")
+        || QTest::currentTestFunction() == QLatin1String("netSnmpTargetAndAccessTables"))
         return;
     m_sim = std::make_unique<SimulatorProcess>();
     QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
@@ -100,7 +106,173 @@ void TstSnapshot::commandsAreNoSettings()
     QCOMPARE(steps.size(), setting ? 1 : 0);
 }
 
-Run TstSnapshot::config(QStringList arguments)
+namespace {
+
+// A snapshot of "OID raw" lines, each value described from the catalogue.
+CvSnapshot snapshotOf(const QStringList &lines)
+{
+    CvSnapshot s;
+    for (const QString &line : lines) {
+        CvSnapshotValue v;
+        v.oid = line.section(QLatin1Char(' '), 0, 0);
+        v.raw = line.section(QLatin1Char(' '), 1);
+        const CvSnapshotTable *table = nullptr;
+        int column = 0;
+        QString instance;
+        if (FindSnapshotColumn(v.oid, &table, &column, &instance))
+            v.syntax = table->columns.at(column).syntax;
+        DescribeSnapshotValue(v);
+        s.values.append(v);
+    }
+    s.Sort();
+    return s;
+}
+
+const QString Static = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.");
+const QString Pvid = QStringLiteral("1.3.6.1.2.1.17.7.1.4.5.1.1.");
+// The IP interfaces "System" (VLAN default, ID 1) and "lab" (VLAN v20).
+const QString IpIf = Pen + QStringLiteral(".11.59.8.3.2.1.1.1.");
+const QString System = QStringLiteral(".6.83.121.115.116.101.109");
+const QString Lab = QStringLiteral(".3.108.97.98");
+
+// Ports 1-8 as one octet's hex, the rest of the list empty.
+QString ports(const char *first)
+{
+    return QString::fromLatin1(first) + QStringLiteral("000000");
+}
+
+// The switch now: VLAN 1 (the "System" interface's) holds ports 1-8, VLAN 20
+// port 3 (its PVID), VLAN 30 none; port 5's PVID is VLAN 1.
+QStringList switchNow()
+{
+    return {Static + QStringLiteral("1.1 default"), Static + QStringLiteral("2.1 ") + ports("FF"),
+        Static + QStringLiteral("4.1 ") + ports("FF"), Static + QStringLiteral("5.1 1"),
+        Static + QStringLiteral("1.20 v20"), Static + QStringLiteral("2.20 ") + ports("20"),
+        Static + QStringLiteral("4.20 ") + ports("20"), Static + QStringLiteral("5.20 1"),
+        Static + QStringLiteral("1.30 v30"), Static + QStringLiteral("2.30 ") + ports("00"),
+        Static + QStringLiteral("4.30 ") + ports("00"), Static + QStringLiteral("5.30 1"),
+        Pvid + QStringLiteral("3 20"), Pvid + QStringLiteral("5 1"),
+        IpIf + QStringLiteral("2") + System + QStringLiteral(" 10.90.90.90"),
+        IpIf + QStringLiteral("4") + System + QStringLiteral(" default"),
+        IpIf + QStringLiteral("7") + System + QStringLiteral(" 1"),
+        IpIf + QStringLiteral("2") + Lab + QStringLiteral(" 10.1.1.1"),
+        IpIf + QStringLiteral("4") + Lab + QStringLiteral(" v20"),
+        IpIf + QStringLiteral("7") + Lab + QStringLiteral(" 1")};
+}
+
+} // namespace
+
+void TstSnapshot::managementAccessAskedFirst_data()
+{
+    QTest::addColumn<QString>("host");
+    // Lines of the switch replaced (or, ending in " -", removed) in the file.
+    QTest::addColumn<QStringList>("file");
+    // A step asked about by hand, standing for any reason (by its text).
+    QTest::addColumn<QString>("asked");
+    // The steps left out unconfirmed: "step text|why", in plan order.
+    QTest::addColumn<QStringList>("left");
+    const QString at = QStringLiteral("10.90.90.90");
+    QTest::newRow("interface address")
+        << at << QStringList {IpIf + QStringLiteral("2") + System + QStringLiteral(" 10.90.90.91")}
+        << QString()
+        << QStringList {QStringLiteral("set IP Address to 10.90.90.91|IP interface this session")};
+    QTest::newRow("port leaves the management VLAN")
+        << at
+        << QStringList {Static + QStringLiteral("2.1 ") + ports("DF"),
+               Static + QStringLiteral("4.1 ") + ports("DF")}
+        << QString()
+        << QStringList {QStringLiteral("VLAN ID 1: set Untagged Ports|VLAN 1, which"),
+               QStringLiteral("VLAN ID 1: set Egress Ports|VLAN 1, which")};
+    QTest::newRow("port leaves another VLAN")
+        << at
+        << QStringList {Static + QStringLiteral("2.20 ") + ports("00"),
+               Static + QStringLiteral("4.20 ") + ports("00")}
+        << QString() << QStringList();
+    QTest::newRow("unknown address: every interface's VLAN")
+        << QStringLiteral("127.0.0.1")
+        << QStringList {Static + QStringLiteral("2.20 ") + ports("00"),
+               Static + QStringLiteral("4.20 ") + ports("00")}
+        << QString()
+        << QStringList {QStringLiteral("VLAN ID 20: set Untagged Ports|VLAN 20, which"),
+               QStringLiteral("VLAN ID 20: set Egress Ports|VLAN 20, which")};
+    QTest::newRow("management VLAN renamed")
+        << at << QStringList {Static + QStringLiteral("1.1 mgmt")} << QString()
+        << QStringList {QStringLiteral("VLAN ID 1: set VLAN Name to mgmt|VLAN 1, which")};
+    QTest::newRow("management VLAN removed")
+        << at
+        << QStringList {Static + QStringLiteral("1.1 -"), Static + QStringLiteral("2.1 -"),
+               Static + QStringLiteral("4.1 -"), Static + QStringLiteral("5.1 -")}
+        << QString() << QStringList {QStringLiteral("VLAN ID 1: remove the row|VLAN 1, which")};
+    // Port 5 to VLAN 20: it joins, its PVID leaves VLAN 1 (asked), and its
+    // leaves of VLAN 1 are asked about for themselves.
+    QTest::newRow("PVID moved off the management VLAN")
+        << at
+        << QStringList {Static + QStringLiteral("2.1 ") + ports("F7"),
+               Static + QStringLiteral("4.1 ") + ports("F7"),
+               Static + QStringLiteral("2.20 ") + ports("28"),
+               Static + QStringLiteral("4.20 ") + ports("28"), Pvid + QStringLiteral("5 20")}
+        << QString()
+        << QStringList {QStringLiteral("PortNumber 5: set PortVLANID to 20|out of VLAN 1"),
+               QStringLiteral("VLAN ID 1: set Untagged Ports|VLAN 1, which"),
+               QStringLiteral("VLAN ID 1: set Egress Ports|VLAN 1, which")};
+    // Port 3 from VLAN 20 to VLAN 30 with the join left out: its PVID
+    // stays and it does not leave VLAN 20.
+    QTest::newRow("join left out takes PVID and leave")
+        << at
+        << QStringList {Static + QStringLiteral("2.20 ") + ports("00"),
+               Static + QStringLiteral("4.20 ") + ports("00"),
+               Static + QStringLiteral("2.30 ") + ports("20"),
+               Static + QStringLiteral("4.30 ") + ports("20"), Pvid + QStringLiteral("3 30"),
+               Pvid + QStringLiteral("5 30")}
+        << QStringLiteral("VLAN ID 30: add ports to Untagged")
+        << QStringList {QStringLiteral("VLAN ID 30: add ports to Untagged|asked"),
+               QStringLiteral("PortNumber 3: set PortVLANID to 30|new VLAN would not hold it"),
+               QStringLiteral("PortNumber 5: set PortVLANID to 30|out of VLAN 1"),
+               QStringLiteral("VLAN ID 20: set Untagged Ports|would join no other VLAN"),
+               QStringLiteral("VLAN ID 20: set Egress Ports|would join no other VLAN")};
+}
+
+// What the session reaches the switch through is asked about first: the IP
+// interface of its address and that interface's VLAN; a step left out
+// unconfirmed takes with it the steps that would fail or cut a port off
+// without it.
+void TstSnapshot::managementAccessAskedFirst()
+{
+    QFETCH(QString, host);
+    QFETCH(QStringList, file);
+    QFETCH(QString, asked);
+    QFETCH(QStringList, left);
+    const QStringList now = switchNow();
+    QStringList saved = now;
+    for (const QString &line : file) {
+        const QString oid = line.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ');
+        saved.removeIf([&oid](const QString &l) { return l.startsWith(oid); });
+        if (!line.endsWith(QLatin1String(" -")))
+            saved.append(line);
+    }
+    const CvSnapshot current = snapshotOf(now);
+    CvRestoreGuard guard;
+    guard.communities = {QStringLiteral("private")};
+    GuardManagementInterface(guard, current, host);
+    QList<CvRestoreStep> steps
+        = PlanRestore(CompareSnapshots(snapshotOf(saved), current), {}, guard);
+    QVERIFY(!steps.isEmpty());
+    for (CvRestoreStep &step : steps)
+        if (!asked.isEmpty() && step.text.contains(asked))
+            step.access = QStringLiteral("asked");
+    QStringList actual;
+    for (const CvLeftOutStep &l : UnconfirmedSteps(steps))
+        actual << steps.at(l.step).text + QLatin1Char('|') + l.why;
+    QVERIFY2(actual.size() == left.size(), qPrintable(actual.join(QLatin1Char('\n'))));
+    for (int i = 0; i < left.size(); ++i)
+        QVERIFY2(actual.at(i).contains(left.at(i).section(QLatin1Char('|'), 0, 0))
+                && actual.at(i)
+                       .section(QLatin1Char('|'), 1)
+                       .contains(left.at(i).section(QLatin1Char('|'), 1)),
+            qPrintable(actual.join(QLatin1Char('\n'))));
+}
+
+Run TstSnapshot::config(QStringList arguments, const QByteArray &input)
 {
     // The simulator's session, unless the command names another or compares
     // two files.
@@ -115,6 +287,7 @@ Run TstSnapshot::config(QStringList arguments)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path());
     p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("TRV_BIN_DIR") + QStringLiteral("/trv8170ql-config"), arguments);
+    p.write(input);
     p.closeWriteChannel();
     if (!p.waitForFinished(120000))
         return {};
@@ -316,6 +489,133 @@ void TstSnapshot::failedStepStopsTheRest()
         qPrintable(restore.out));
     QVERIFY(!restore.out.contains(QLatin1String("done: Layer 2 Management > Access Control")));
     QVERIFY(restore.out.contains(QLatin1String("row 'Mask ID 1, Access ID 2' added")));
+}
+
+// Against Net-SNMP's snmpd, through an SNMPv3 user: target, group, access
+// and view rows changed, removed and added behind the program's back are
+// listed in words and restored; the group row of the user this session
+// reaches the agent through is left as it is, and said to be, until the
+// restore is confirmed with --confirm-access. snmpd holds no community
+// table: the file names it once as not held.
+void TstSnapshot::netSnmpTargetAndAccessTables()
+{
+    NetSnmpAgent agent(QStringLiteral("kestra"), QStringLiteral("marlowe"),
+        {QStringLiteral("createUser ops SHA opsauthpass AES opsprivpass"),
+            QStringLiteral("group gops usm ops"), QStringLiteral("group gspare usm nobody"),
+            QStringLiteral("view vall included .1"),
+            QStringLiteral("access gops \"\" usm authPriv exact vall vall none"),
+            QStringLiteral("access gspare \"\" usm authPriv exact vall vall none")});
+    QVERIFY2(agent.isReady(), qPrintable(agent.errorText()));
+    const auto set = [&agent](const QStringList &bindings) {
+        QString output;
+        const bool ok = agent.tool(QStringLiteral("snmpset"),
+            {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("marlowe")}, bindings,
+            &output);
+        if (!ok)
+            qWarning() << output;
+        return ok;
+    };
+    const QString target = QStringLiteral("1.3.6.1.6.3.12.1.2.1.%1.110.109.115"); // IMPLIED "nms"
+    const QString group = QStringLiteral("1.3.6.1.6.3.16.1.2.1.%1.3.%2");
+    const QString alice = QStringLiteral("5.97.108.105.99.101");
+    const QString ops = QStringLiteral("3.111.112.115");
+    // galice, context "", USM, authNoPriv
+    const QString access = QStringLiteral("1.3.6.1.6.3.16.1.4.1.%1.6.103.97.108.105.99.101.0.3.2");
+    // view "valice" subtree 1.3.6.1.2.1; view "vbob" subtree 1.3.6.1.4
+    const QString view
+        = QStringLiteral("1.3.6.1.6.3.16.1.5.2.1.%1.6.118.97.108.105.99.101.6.1.3.6.1.2.1");
+    const QString bob = QStringLiteral("1.3.6.1.6.3.16.1.5.2.1.%1.4.118.98.111.98.5.1.3.6.1.4");
+    const QString i = QStringLiteral("i"), s = QStringLiteral("s");
+    QVERIFY(set({target.arg(2), QStringLiteral("o"), QStringLiteral("1.3.6.1.6.1.1"), target.arg(3),
+        QStringLiteral("x"), QStringLiteral("7f00000100a2"), target.arg(6), s,
+        QStringLiteral("trap"), target.arg(7), s, QStringLiteral("p1"), target.arg(9), i,
+        QStringLiteral("4")}));
+    QVERIFY(set({group.arg(3).arg(alice), s, QStringLiteral("galice"), group.arg(5).arg(alice), i,
+        QStringLiteral("4")}));
+    QVERIFY(set({access.arg(9), i, QStringLiteral("4"), access.arg(5), s, QStringLiteral("vall")}));
+    QVERIFY(set({view.arg(6), i, QStringLiteral("4"), view.arg(4), i, QStringLiteral("1")}));
+
+    // The pass phrases come on standard input, never on the command line.
+    const QByteArray phrases("opsauthpass\nopsprivpass\n");
+    const QStringList session {QStringLiteral("127.0.0.1"), QStringLiteral("--port"),
+        QString::number(agent.port()), QStringLiteral("--v3"), QStringLiteral("ops"),
+        QStringLiteral("--auth"), QStringLiteral("SHA"), QStringLiteral("--priv"),
+        QStringLiteral("AES")};
+    const QString path = m_dir.filePath(QStringLiteral("snmpd.txt"));
+    const Run saved = config(QStringList {QStringLiteral("save")} + session
+            + QStringList {QStringLiteral("--secrets"), QStringLiteral("-o"), path},
+        phrases);
+    QVERIFY2(saved.code == 0, qPrintable(saved.err));
+    const QStringList lines = withoutTime(path);
+    QCOMPARE(std::count_if(lines.begin(), lines.end(),
+                 [](const QString &l) {
+                     return l.startsWith(QLatin1String("# not held by the agent: "))
+                         && l.endsWith(QLatin1String("Community String Table"));
+                 }),
+        1);
+
+    QVERIFY(set({target.arg(4), i, QStringLiteral("3000"), target.arg(6), s,
+        QStringLiteral("trap audit")}));
+    QVERIFY(set({group.arg(3).arg(alice), s, QStringLiteral("gspare")}));
+    QVERIFY(set({access.arg(9), i, QStringLiteral("6")}));
+    QVERIFY(set({view.arg(4), i, QStringLiteral("2")}));
+    QVERIFY(set({bob.arg(6), i, QStringLiteral("4")}));
+    // The session's own user moves to a group of the same rights.
+    QVERIFY(set({group.arg(3).arg(ops), s, QStringLiteral("gspare")}));
+
+    const QStringList diff {QStringLiteral("diff"), path};
+    const Run changed = config(diff + session, phrases);
+    QCOMPARE(changed.code, 1);
+    const QString groups = QStringLiteral("SNMP V3 > View-base Access Control Mode > ");
+    QCOMPARE(changed.out.trimmed().split(QLatin1Char('\n')),
+        QStringList({QStringLiteral("SNMP V3 > SNMP Target MIB > Target Address Table"),
+            QStringLiteral("  snmpTargetAddrName nms: snmpTargetAddrTimeout 3000, was 1500"),
+            QStringLiteral("  snmpTargetAddrName nms: snmpTargetAddrTagList trap audit, was trap"),
+            groups + QStringLiteral("Security Group Table"),
+            QStringLiteral(
+                "  vacmSecurityModel USM, vacmSecurityName ops: vacmGroupName gspare, was gops"),
+            QStringLiteral("  vacmSecurityModel USM, vacmSecurityName alice: vacmGroupName "
+                           "gspare, was galice"),
+            groups + QStringLiteral("Access Table"),
+            QStringLiteral("  row 'vacmGroupName galice, vacmAccessContextPrefix , "
+                           "vacmAccessSecurityModel USM, vacmAccessSecurityLevel authNoPriv' "
+                           "removed"),
+            groups + QStringLiteral("View MIB Tree Family Table"),
+            QStringLiteral("  row 'vacmViewTreeFamilyViewName vbob, vacmViewTreeFamilySubtree "
+                           "1.3.6.1.4' added"),
+            QStringLiteral("  vacmViewTreeFamilyViewName valice, vacmViewTreeFamilySubtree "
+                           "1.3.6.1.2.1: vacmViewTreeFamilyType excluded, was included")}));
+
+    // Without the confirmation everything but the user's own group row is
+    // restored, and the program says what it left out.
+    const QStringList restore {QStringLiteral("restore"), path};
+    const Run first = config(restore + session + QStringList {QStringLiteral("--yes")}, phrases);
+    QCOMPARE(first.code, 1);
+    QVERIFY2(first.err.contains(QLatin1String("vacmSecurityName ops: set vacmGroupName to gops")),
+        qPrintable(first.err));
+    QVERIFY(!first.out.contains(QLatin1String("done: ") + groups
+        + QLatin1String("Security Group Table, vacmSecurityModel USM, vacmSecurityName ops")));
+    QString group3;
+    QVERIFY(agent.tool(QStringLiteral("snmpget"),
+        {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("kestra"),
+            QStringLiteral("-Oqv")},
+        {group.arg(3).arg(ops)}, &group3));
+    QCOMPARE(group3.trimmed(), QStringLiteral("\"gspare\""));
+    const Run left = config(diff + session, phrases);
+    QCOMPARE(left.code, 1);
+    QCOMPARE(left.out.trimmed().split(QLatin1Char('\n')),
+        QStringList({groups + QStringLiteral("Security Group Table"),
+            QStringLiteral(
+                "  vacmSecurityModel USM, vacmSecurityName ops: vacmGroupName gspare, was gops")}));
+
+    // Confirmed, it is sent, and the agent holds the file again.
+    const Run second = config(restore + session
+            + QStringList {QStringLiteral("--yes"), QStringLiteral("--confirm-access")},
+        phrases);
+    QVERIFY2(second.code == 0, qPrintable(second.out + second.err));
+    const Run again = config(diff + session, phrases);
+    QCOMPARE(again.code, 0);
+    QCOMPARE(again.out, QString());
 }
 
 QTEST_GUILESS_MAIN(TstSnapshot)
