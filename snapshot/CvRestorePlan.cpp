@@ -414,6 +414,55 @@ int restoreEntry(qsizetype entriesBefore)
     return 0;
 }
 
+// RowStatus values (RFC 2579) and the refusal of a change an active row
+// cannot take.
+constexpr qint32 RowActive = 1;
+constexpr qint32 RowNotInService = 2;
+constexpr qint32 RowCreateAndGo = 4;
+constexpr int InconsistentValueCode = -112;
+
+// The status column of the one row every object of a step lies in, when
+// that row is a RowStatus row and the step leaves its status alone;
+// nullopt otherwise.
+std::optional<CvJournalObject> rowStatusOf(const CvRestoreStep &step)
+{
+    std::optional<Column> row;
+    for (const CvJournalObject &o : step.objects) {
+        const std::optional<Column> c = columnOf(OidToText(o.oid));
+        if (!c || !c->table->Status() || c->column == c->table->statusColumn)
+            return std::nullopt;
+        if (row && (row->table != c->table || row->instance != c->instance))
+            return std::nullopt;
+        row = c;
+    }
+    if (!row || row->table->createValue != RowCreateAndGo || row->table->activeValue != RowActive)
+        return std::nullopt;
+    CvJournalObject status;
+    status.oid
+        = ParseOid(row->table->Status()->oid + QLatin1Char('.') + row->instance).value_or(CvOid());
+    status.label = row->table->Status()->label;
+    status.instance = step.objects.first().instance;
+    return status;
+}
+
+// Some agents refuse to change a column of an active row (the transport of
+// a target address, for one) and take it once the row is out of service:
+// the row is taken out, changed and put back in service, and put back also
+// when the change fails. Throws the change's refusal.
+void setOutOfService(CvSNMPRequest &request, const CvRestoreStep &step, CvJournalObject status)
+{
+    status.sent = CvSNMPValue::FromInteger(RowNotInService);
+    request.SetObjects({status});
+    status.sent = CvSNMPValue::FromInteger(RowActive);
+    try {
+        request.SetObjects(step.objects);
+    } catch (const CvException &) {
+        request.SetObjects({status});
+        throw;
+    }
+    request.SetObjects({status});
+}
+
 CvRestoreResult runSteps(const QList<CvRestoreStep> &steps,
     const std::function<void(int step, const QString &error)> &report,
     const std::function<bool()> &stop)
@@ -427,7 +476,14 @@ CvRestoreResult runSteps(const QList<CvRestoreStep> &steps,
             return result;
         }
         try {
-            request.SetObjects(steps.at(i).objects);
+            try {
+                request.SetObjects(steps.at(i).objects);
+            } catch (const CvException &e) {
+                const std::optional<CvJournalObject> status = rowStatusOf(steps.at(i));
+                if (e.code() != InconsistentValueCode || !status)
+                    throw;
+                setOutOfService(request, steps.at(i), *status);
+            }
         } catch (const CvException &e) {
             result.failed = i;
             result.error = e.message();

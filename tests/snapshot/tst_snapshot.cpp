@@ -556,6 +556,11 @@ void TstSnapshot::netSnmpTargetAndAccessTables()
 
     QVERIFY(set({target.arg(4), i, QStringLiteral("3000"), target.arg(6), s,
         QStringLiteral("trap audit")}));
+    // The agent takes a new transport address only while the row is out of
+    // service; the restore has to do the same.
+    QVERIFY(set({target.arg(9), i, QStringLiteral("2")}));
+    QVERIFY(set({target.arg(3), QStringLiteral("x"), QStringLiteral("7f00000100a3")}));
+    QVERIFY(set({target.arg(9), i, QStringLiteral("1")}));
     QVERIFY(set({group.arg(3).arg(alice), s, QStringLiteral("gspare")}));
     QVERIFY(set({access.arg(9), i, QStringLiteral("6")}));
     QVERIFY(set({view.arg(4), i, QStringLiteral("2")}));
@@ -569,6 +574,8 @@ void TstSnapshot::netSnmpTargetAndAccessTables()
     const QString groups = QStringLiteral("SNMP V3 > View-base Access Control Mode > ");
     QCOMPARE(changed.out.trimmed().split(QLatin1Char('\n')),
         QStringList({QStringLiteral("SNMP V3 > SNMP Target MIB > Target Address Table"),
+            QStringLiteral(
+                "  snmpTargetAddrName nms: snmpTargetAddrTAddress 7F00000100A3, was 7F00000100A2"),
             QStringLiteral("  snmpTargetAddrName nms: snmpTargetAddrTimeout 3000, was 1500"),
             QStringLiteral("  snmpTargetAddrName nms: snmpTargetAddrTagList trap audit, was trap"),
             groups + QStringLiteral("Security Group Table"),
