@@ -21,6 +21,7 @@
 #include "TMainForm.h"
 #include "TProtocolVlanForm.h"
 #include "TSNMPPanel.h"
+#include "TSavedSettingsForm.h"
 #include "TStackingPortUitForm.h"
 #include "TUndoDialog.h"
 #include "TVlanStaticForm.h"
@@ -472,6 +473,15 @@ void TstJournal::deletedRowIsMadeAgain()
     const QStringList made = ReadTable(StaticVlanVars, MVT_UMV, 1).value("21");
     QCOMPARE(made.value(StaticVlan::Name), QString("doomed"));
     QCOMPARE(Octets(made.value(StaticVlan::Egress)), ports);
+
+    // The main window's other key of its own, beside Ctrl+J: saved settings,
+    // whose restores are journal entries.
+    bool saved = false;
+    onModal<TSavedSettingsForm>([&](TSavedSettingsForm &) { saved = true; });
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(saved);
 }
 
 // Copy and Save As give what the window lists; a Save As cancelled writes
