@@ -6,7 +6,9 @@
 #include "CvUnitTableOid.h"
 #include "CvValueCodec.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -40,6 +42,11 @@ CvSnapshotReader::~CvSnapshotReader()
 {
     if (m_request)
         m_request->Abandon();
+    // Ended by a receiver of Finished, that is inside the request's own
+    // completion: the request goes once that has returned.
+    if (m_finished && m_inFinish)
+        QTimer::singleShot(
+            0, QCoreApplication::instance(), [request = m_finished.release()] { delete request; });
 }
 
 void CvSnapshotReader::Start(bool secrets)
@@ -85,22 +92,26 @@ void CvSnapshotReader::readHeader()
 void CvSnapshotReader::readUnits()
 {
     m_request->SetVarList(unitVars, MVT_FMV, 1);
-    auto step = std::make_shared<CvSNMPCompletion>();
-    *step = [this, step](const CvSNMPError &error, CvSNMPVarList &list) {
-        if (m_cancelled)
-            return finish(QStringLiteral("stopped"));
-        if (error.code != 0 || error.finished) {
-            // No unit table: a switch that is no stack of this family.
-            nextTable();
-            return;
-        }
-        m_snapshot.units.append(
-            QStringLiteral("%1 %2, firmware %3")
-                .arg(list.Var(0).value, absent(list.Var(1)) ? QString() : list.Var(1).value,
-                    absent(list.Var(2)) ? QString() : list.Var(2).value));
-        m_request->GetAsync(*step, this, false);
-    };
-    m_request->GetAsync(*step, this, true);
+    m_request->GetAsync(
+        [this](const CvSNMPError &error, CvSNMPVarList &list) { unitStep(error, list); }, this,
+        true);
+}
+
+void CvSnapshotReader::unitStep(const CvSNMPError &error, CvSNMPVarList &list)
+{
+    if (m_cancelled)
+        return finish(QStringLiteral("stopped"));
+    if (error.code != 0 || error.finished) {
+        // No unit table: a switch that is no stack of this family.
+        nextTable();
+        return;
+    }
+    m_snapshot.units.append(
+        QStringLiteral("%1 %2, firmware %3")
+            .arg(list.Var(0).value, absent(list.Var(1)) ? QString() : list.Var(1).value,
+                absent(list.Var(2)) ? QString() : list.Var(2).value));
+    m_request->GetAsync(
+        [this](const CvSNMPError &e, CvSNMPVarList &l) { unitStep(e, l); }, this, false);
 }
 
 void CvSnapshotReader::nextTable()
@@ -194,9 +205,14 @@ void CvSnapshotReader::finish(const QString &error)
     m_busy = false;
     // The request is let go from the event loop, outside its own completion.
     if (m_request) {
-        CvSNMPRequest *request = m_request.release();
-        QTimer::singleShot(0, this, [request] { delete request; });
+        m_finished = std::move(m_request);
+        QTimer::singleShot(0, this, [this] { m_finished.reset(); });
     }
+    const QPointer<CvSnapshotReader> self(this);
+    m_inFinish = true;
     emit Progress(int(SnapshotTables().size()), int(SnapshotTables().size()), QString());
-    emit Finished(error.isEmpty());
+    if (self)
+        emit Finished(error.isEmpty());
+    if (self)
+        m_inFinish = false;
 }

@@ -42,12 +42,18 @@ signals:
 private:
     void readHeader();
     void readUnits();
+    void unitStep(const CvSNMPError &error, CvSNMPVarList &list);
     void nextTable();
     void tableStep(const CvSNMPError &error, CvSNMPVarList &list);
     void takeRow(const CvSNMPVarList &list);
     void finish(const QString &error);
 
     std::unique_ptr<CvSNMPRequest> m_request;
+    // The request of a read that has finished: finish() runs inside its
+    // completion, so it is let go from the event loop, or by the reader's
+    // end, whichever comes first.
+    std::unique_ptr<CvSNMPRequest> m_finished;
+    bool m_inFinish = false; // Finished is being emitted
     CvSnapshot m_snapshot;
     QString m_error;
     bool m_secrets = false;

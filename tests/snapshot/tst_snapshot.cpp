@@ -360,7 +360,7 @@ void TstSnapshot::saveChangeCompareRestore()
         = config({QStringLiteral("restore"), first, m_sim->address(), QStringLiteral("--dry-run")});
     QCOMPARE(plan.code, 0);
     QStringList steps = plan.out.split(QLatin1Char('\n'));
-    steps.removeIf([](const QString &l) { return !l.front().isDigit(); });
+    steps.removeIf([](const QString &l) { return l.isEmpty() || !l.front().isDigit(); });
     QCOMPARE(steps.size(), 4);
     QVERIFY2(steps.at(0).contains(QLatin1String("Port Trunk Table, Index 1: create the row")),
         qPrintable(steps.at(0)));
