@@ -1,6 +1,6 @@
 # The generated windows on real widgets, alone and against the simulator.
 if(TARGET guiconfig AND TARGET panel_testsupport)
-    add_library(guiconfig_windowsupport STATIC WindowWaits.cpp WindowWaits.h)
+    add_library(guiconfig_windowsupport STATIC MenuActions.cpp MenuActions.h WindowWaits.cpp WindowWaits.h)
     target_include_directories(guiconfig_windowsupport PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(guiconfig_windowsupport PUBLIC guiconfig)
 

@@ -14,6 +14,8 @@
 #include "HandLaidWindows.h"
 #include "JournalMessages.h"
 #include "ListViews.h"
+#include "MenuActions.h"
+#include "ModuleSettings.h"
 #include "SimulatorProcess.h"
 #include "TChangeJournalForm.h"
 #include "TConfigForm.h"
@@ -58,22 +60,6 @@ QString penOid(const char *rest)
 }
 
 const QString jumbo = penOid(".11.59.8.2.3.3");
-
-QAction *findAction(QWidget *root, const QStringList &path)
-{
-    QList<QAction *> actions = root->actions();
-    QAction *found = nullptr;
-    for (const QString &caption : path) {
-        found = nullptr;
-        for (QAction *a : actions)
-            if (a->text() == caption)
-                found = a;
-        if (!found)
-            return nullptr;
-        actions = found->menu() ? found->menu()->actions() : QList<QAction *>();
-    }
-    return found;
-}
 
 // Once a modal window of class W is up, runs body on it from the event
 // loop and closes it afterwards if body left it open; gives up after tries
@@ -253,21 +239,7 @@ void TstJournal::initTestCase()
         qunsetenv(xdg);
     m_sim = std::make_unique<SimulatorProcess>();
     QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
-    QDir(m_conf.path()).mkpath("conf");
-    QFile store(m_conf.filePath("registry.ini"));
-    QVERIFY(store.open(QIODevice::WriteOnly));
-    store.write(QStringLiteral("[\\SOFTWARE\\Corvane\\Vantrel5.1\\MibFile]\nPath=%1/\n")
-                    .arg(m_conf.filePath("conf"))
-                    .toUtf8());
-    store.close();
-    qputenv("TRV_REGISTRY", m_conf.filePath("registry.ini").toLocal8Bit());
-    QFile cfg(m_conf.filePath("conf/127.0.0.1.cfg"));
-    QVERIFY(cfg.open(QIODevice::WriteOnly));
-    cfg.write(QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\n"
-                             "SecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n")
-                  .arg(m_sim->port())
-                  .toUtf8());
-    cfg.close();
+    QVERIFY(WriteModuleSettings(m_conf.path(), m_sim->port()));
     RegisterGeneratedWindows();
     RegisterHandLaidWindows();
 }
@@ -293,7 +265,7 @@ void TstJournal::setJumbo(TMainForm &form, const QString &state)
         QVERIFY(WaitIdle(w));
         set = true;
     });
-    findAction(form.menuWidget(), {"Layer 2 Management", "Port Management", "Jumbo Frame Ctrl"})
+    FindMenuAction(form.menuWidget(), {"Layer 2 Management", "Port Management", "Jumbo Frame Ctrl"})
         ->trigger();
     QVERIFY(set);
 }
@@ -322,7 +294,8 @@ void TstJournal::changesAreJournalledAndUndone()
         w.findChild<QPushButton *>("SetBtn")->click();
         WAIT_IDLE(w);
     });
-    findAction(form->menuWidget(), {"VLAN", "802.1Q", "802.1Q VLAN ", "Static Table"})->trigger();
+    FindMenuAction(form->menuWidget(), {"VLAN", "802.1Q", "802.1Q VLAN ", "Static Table"})
+        ->trigger();
     QCOMPARE(egressOf("20"), morePorts);
 
     // An Add in a hand-laid window.
@@ -334,7 +307,7 @@ void TstJournal::changesAreJournalledAndUndone()
         w.findChild<QPushButton *>("Add")->click();
         WAIT_IDLE(w);
     });
-    findAction(form->menuWidget(), {"VLAN", "Protocol VLAN"})->trigger();
+    FindMenuAction(form->menuWidget(), {"VLAN", "Protocol VLAN"})->trigger();
     QCOMPARE(protocolVlans().value("40").value(ProtocolVlan::Name), QString("journal"));
 
     const QString changes = QString("Changes: %1").arg(entries + 3);
@@ -439,7 +412,8 @@ void TstJournal::deletedRowIsMadeAgain()
         w.findChild<QPushButton *>("DeleteBtn")->click();
         WAIT_IDLE(w);
     });
-    findAction(form->menuWidget(), {"VLAN", "802.1Q", "802.1Q VLAN ", "Static Table"})->trigger();
+    FindMenuAction(form->menuWidget(), {"VLAN", "802.1Q", "802.1Q VLAN ", "Static Table"})
+        ->trigger();
     QVERIFY(!ReadTable(StaticVlanVars, MVT_UMV, 1).contains("21"));
     bool asked = false;
     onModal<TChangeJournalForm>([&](TChangeJournalForm &journal) {

@@ -5,6 +5,7 @@
 #include "HelpKey.h"
 #include "HelpTopics.h"
 #include "HelpWindow.h"
+#include "ModuleSettings.h"
 #include "SimulatorProcess.h"
 #include "TMainForm.h"
 #include "WindowCommands.h"
@@ -41,22 +42,7 @@ void TstHelpKey::initTestCase()
     QVERIFY(QDir::setCurrent(m_dir.path()));
     m_sim = std::make_unique<SimulatorProcess>(QStringList {"--stack", "1:TRV-8170QL"});
     QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
-    QDir().mkpath(m_dir.filePath("conf"));
-    QFile store(m_dir.filePath("registry.ini"));
-    QVERIFY(store.open(QIODevice::WriteOnly));
-    store.write(QStringLiteral("[\\SOFTWARE\\Corvane\\Vantrel5.1\\MibFile]\nPath=%1/\n")
-                    .arg(m_dir.filePath("conf"))
-                    .toUtf8());
-    store.close();
-    qputenv("TRV_REGISTRY", m_dir.filePath("registry.ini").toLocal8Bit());
-    QFile cfg(m_dir.filePath("conf/127.0.0.1.cfg"));
-    QVERIFY(cfg.open(QIODevice::WriteOnly));
-    cfg.write(QStringLiteral(
-        "[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\nSecurityLevel=0\n"
-        "AuthProtocol=0\nPrivProtocol=0\n")
-                  .arg(m_sim->port())
-                  .toUtf8());
-    cfg.close();
+    QVERIFY(WriteModuleSettings(m_dir.path(), m_sim->port()));
     HelpWindow::SetPagesDirectory(qEnvironmentVariable("TRV_SOURCE_DIR") + "/docs/help");
     RegisterGeneratedWindows();
     RegisterHandLaidWindows();

@@ -1,6 +1,8 @@
 #include "CvSNMPRequest2Edits.h"
 #include "GeneratedWindows.h"
 #include "HandLaidWindows.h"
+#include "MenuActions.h"
+#include "ModuleSettings.h"
 #include "NetSnmpAgent.h"
 #include "PortButton.h"
 #include "ProcessWatch.h"
@@ -308,25 +310,6 @@ void walk(const QMenu *menu, int depth, QStringList &lines)
     }
 }
 
-QAction *findAction(QWidget *root, const QStringList &path)
-{
-    QList<QAction *> actions = root->actions();
-    QAction *found = nullptr;
-    for (const QString &caption : path) {
-        found = nullptr;
-        for (QAction *a : actions) {
-            if (a->text() == caption) {
-                found = a;
-                break;
-            }
-        }
-        if (!found)
-            return nullptr;
-        actions = found->menu() ? found->menu()->actions() : QList<QAction *>();
-    }
-    return found;
-}
-
 // Answers the next message box with the given button and keeps its text.
 void answerNextMessageBox(QMessageBox::StandardButton button, QString *text)
 {
@@ -432,28 +415,12 @@ void TstMainForm::initTestCase()
     m_sim
         = std::make_unique<SimulatorProcess>(QStringList {"--stack", "1:TRV-8170QL,2:TRM6140QL*"});
     QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
-    QDir().mkpath(m_dir.filePath("conf"));
-    QFile store(m_dir.filePath("registry.ini"));
-    QVERIFY(store.open(QIODevice::WriteOnly));
-    store.write(QStringLiteral("[\\SOFTWARE\\Corvane\\Vantrel5.1\\MibFile]\nPath=%1/\n")
-                    .arg(m_dir.filePath("conf"))
-                    .toUtf8());
-    store.close();
-    qputenv("TRV_REGISTRY", m_dir.filePath("registry.ini").toLocal8Bit());
-    QVERIFY(writeConfig(m_sim->port()));
+    QVERIFY(WriteModuleSettings(m_dir.path(), m_sim->port()));
 }
 
 bool TstMainForm::writeConfig(quint16 port)
 {
-    QFile cfg(m_dir.filePath("conf/127.0.0.1.cfg"));
-    if (!cfg.open(QIODevice::WriteOnly))
-        return false;
-    cfg.write(QStringLiteral(
-        "[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\nSecurityLevel=0\n"
-        "AuthProtocol=0\nPrivProtocol=0\n")
-                  .arg(port)
-                  .toUtf8());
-    return true;
+    return WriteAgentConfig(m_dir.path(), port);
 }
 
 std::unique_ptr<TMainForm> TstMainForm::start()
@@ -486,7 +453,7 @@ void TstMainForm::menuTreeAsDescribed()
     int opened = 0;
     WindowCommands::Register("TGARPForm", [&opened] { ++opened; });
     auto again = start();
-    QAction *garp = findAction(again->menuWidget(), {"VLAN", "802.1P", "GARP"});
+    QAction *garp = FindMenuAction(again->menuWidget(), {"VLAN", "802.1P", "GARP"});
     QVERIFY(garp && garp->isEnabled());
     garp->trigger();
     QCOMPARE(opened, 1);
@@ -513,12 +480,12 @@ void TstMainForm::rmonItemsFollowTheState()
     auto form = start();
     const QStringList items {"Statistics", "History", "Alarm/Event"};
     for (const QString &item : items)
-        findAction(form->menuWidget(), {"RMON", item})->setEnabled(enabledBefore);
+        FindMenuAction(form->menuWidget(), {"RMON", item})->setEnabled(enabledBefore);
     setRmonState(value);
     form->ReadRmonState();
     QCOMPARE(form->findChild<QLabel *>("ST_RmonState")->text(), label);
     for (const QString &item : items)
-        QCOMPARE(findAction(form->menuWidget(), {"RMON", item})->isEnabled(), enabledAfter);
+        QCOMPARE(FindMenuAction(form->menuWidget(), {"RMON", item})->isEnabled(), enabledAfter);
     setRmonState(3);
 }
 
@@ -531,8 +498,8 @@ void TstMainForm::rmonControlWindowGreysTheRmonItems()
     auto form = start();
     const QStringList items {"Statistics", "History", "Alarm/Event"};
     for (const QString &item : items)
-        QVERIFY(findAction(form->menuWidget(), {"RMON", item})->isEnabled());
-    QAction *control = findAction(form->menuWidget(), {"RMON", "RMON Control"});
+        QVERIFY(FindMenuAction(form->menuWidget(), {"RMON", item})->isEnabled());
+    QAction *control = FindMenuAction(form->menuWidget(), {"RMON", "RMON Control"});
     QVERIFY(control && control->isEnabled());
     bool shown = false;
     QTimer::singleShot(0, [&] {
@@ -552,7 +519,7 @@ void TstMainForm::rmonControlWindowGreysTheRmonItems()
     control->trigger();
     QVERIFY(shown);
     for (const QString &item : items)
-        QVERIFY(!findAction(form->menuWidget(), {"RMON", item})->isEnabled());
+        QVERIFY(!FindMenuAction(form->menuWidget(), {"RMON", item})->isEnabled());
     setRmonState(3);
 }
 
@@ -567,7 +534,7 @@ void TstMainForm::vlanWindowsOpenFromTheMenu()
         {"VLAN", "802.1Q", "802.1Q Bridge", "Basic Configure"},
         {"VLAN", "802.1Q", "802.1Q Bridge", "Ports Information"}, {"VLAN", "Protocol VLAN"}};
     for (const QStringList &item : items) {
-        QAction *action = findAction(form->menuWidget(), item);
+        QAction *action = FindMenuAction(form->menuWidget(), item);
         QVERIFY2(action && action->isEnabled(), qPrintable(item.join(" > ")));
     }
     QStringList sheets;
@@ -585,7 +552,7 @@ void TstMainForm::vlanWindowsOpenFromTheMenu()
             if (tabs->isTabVisible(k))
                 sheets.append(tabs->tabText(k));
     });
-    findAction(form->menuWidget(), items.first())->trigger();
+    FindMenuAction(form->menuWidget(), items.first())->trigger();
     QCOMPARE(sheets, (QStringList {"Unit1 TRV-8170QL", "Unit2 TRM6140QL*"}));
 }
 
@@ -601,7 +568,7 @@ void TstMainForm::exitAsksFirst()
     QVERIFY(form->UnitListBinding());
 
     answerNextMessageBox(QMessageBox::Ok, &text);
-    QAction *exit = findAction(form->menuWidget(), {"Basic Configuration", "Exit"});
+    QAction *exit = FindMenuAction(form->menuWidget(), {"Basic Configuration", "Exit"});
     exit->trigger();
     QVERIFY(!form->isVisible());
     QVERIFY(!form->UnitListBinding());
@@ -983,7 +950,7 @@ void TstMainForm::viewFromTheMenuSeesNoSecretOnAnyCommandLine()
         QStringList {"/I127.0.0.1", "/Rread/Rcomm", "/Wwrite comm unity"});
     QCOMPARE(SessionDefaults().security.version, quint8(3));
     QAction *counters
-        = findAction(form->menuWidget(), {"Basic Configuration", "MIB II", "IF Counters"});
+        = FindMenuAction(form->menuWidget(), {"Basic Configuration", "MIB II", "IF Counters"});
     QVERIFY(counters);
     counters->trigger();
 
@@ -1055,7 +1022,7 @@ void TstMainForm::commandFinderRunsTheMenuItem()
     QVERIFY(edit && list);
     QVERIFY(!edit->accessibleName().isEmpty() && !list->accessibleName().isEmpty());
 
-    QAction *statistics = findAction(form->menuWidget(), {"RMON", "Statistics"});
+    QAction *statistics = FindMenuAction(form->menuWidget(), {"RMON", "Statistics"});
     QVERIFY(statistics && !statistics->isEnabled());
     QTest::keyClicks(edit, "rmon");
     QCOMPARE(list->currentItem()->text(), QString("RMON > RMON Control"));

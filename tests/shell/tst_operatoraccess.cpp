@@ -9,6 +9,8 @@
 #include "GeneratedWindows.h"
 #include "HandLaidWindows.h"
 #include "MainMenuTable.h"
+#include "MenuActions.h"
+#include "ModuleSettings.h"
 #include "SimulatorProcess.h"
 #include "TAboutForm.h"
 #include "TConfigForm.h"
@@ -111,22 +113,6 @@ void inNextModal(bool &shown, std::function<void(T *)> work, std::function<bool(
         const auto closeWindow = qScopeGuard([window] { window->close(); });
         work(window);
     });
-}
-
-QAction *findAction(QWidget *root, const QStringList &path)
-{
-    QList<QAction *> actions = root->actions();
-    QAction *found = nullptr;
-    for (const QString &caption : path) {
-        found = nullptr;
-        for (QAction *a : actions)
-            if (a->text() == caption)
-                found = a;
-        if (!found)
-            return nullptr;
-        actions = found->menu() ? found->menu()->actions() : QList<QAction *>();
-    }
-    return found;
 }
 
 // A control whose value the operator sets.
@@ -302,22 +288,7 @@ void TstOperatorAccess::initTestCase()
     m_sim
         = std::make_unique<SimulatorProcess>(QStringList {"--stack", "1:TRV-8170QL,2:TRM6140QL*"});
     QVERIFY2(m_sim->isReady(), qPrintable(m_sim->errorText()));
-    QDir().mkpath(m_dir.filePath("conf"));
-    QFile store(m_dir.filePath("registry.ini"));
-    QVERIFY(store.open(QIODevice::WriteOnly));
-    store.write(QStringLiteral("[\\SOFTWARE\\Corvane\\Vantrel5.1\\MibFile]\nPath=%1/\n")
-                    .arg(m_dir.filePath("conf"))
-                    .toUtf8());
-    store.close();
-    qputenv("TRV_REGISTRY", m_dir.filePath("registry.ini").toLocal8Bit());
-    QFile cfg(m_dir.filePath("conf/127.0.0.1.cfg"));
-    QVERIFY(cfg.open(QIODevice::WriteOnly));
-    cfg.write(QStringLiteral(
-        "[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=3\nSecurityLevel=0\n"
-        "AuthProtocol=0\nPrivProtocol=0\n")
-                  .arg(m_sim->port())
-                  .toUtf8());
-    cfg.close();
+    QVERIFY(WriteModuleSettings(m_dir.path(), m_sim->port()));
     RegisterGeneratedWindows();
     RegisterHandLaidWindows();
 }
@@ -494,7 +465,7 @@ void TstOperatorAccess::windowsNameTheirControls()
 {
     QFETCH(QStringList, item);
     auto form = start();
-    QAction *action = findAction(form->menuWidget(), item);
+    QAction *action = FindMenuAction(form->menuWidget(), item);
     QVERIFY(action && action->isEnabled());
     bool shown = false;
     QStringList unnamed;
@@ -563,7 +534,7 @@ void TstOperatorAccess::fieldsReadableInADarkTheme()
     if (darkAtOpen)
         QApplication::setPalette(DarkPalette());
     auto form = start();
-    QAction *action = findAction(form->menuWidget(), item);
+    QAction *action = FindMenuAction(form->menuWidget(), item);
     QVERIFY(action && action->isEnabled());
     bool shown = false;
     QStringList unreadable;
