@@ -82,13 +82,8 @@ void TstSavedSettings::initTestCase()
 
 void TstSavedSettings::snmpset(const QStringList &bindings)
 {
-    QProcess p;
-    p.start(QStringLiteral("snmpset"),
-        QStringList {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("marlowe"),
-            QStringLiteral("127.0.0.1:%1").arg(m_sim->port())}
-            + bindings);
-    QVERIFY(p.waitForFinished(10000));
-    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    QString error;
+    QVERIFY2(m_sim->snmpset(bindings, &error), qPrintable(error));
 }
 
 void TstSavedSettings::click(const char *name)

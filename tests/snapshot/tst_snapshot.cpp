@@ -297,13 +297,8 @@ Run TstSnapshot::config(QStringList arguments, const QByteArray &input)
 
 void TstSnapshot::snmpset(const QStringList &bindings)
 {
-    QProcess p;
-    p.start(QStringLiteral("snmpset"),
-        QStringList {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("marlowe"),
-            QStringLiteral("127.0.0.1:%1").arg(m_sim->port())}
-            + bindings);
-    QVERIFY(p.waitForFinished(10000));
-    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    QString error;
+    QVERIFY2(m_sim->snmpset(bindings, &error), qPrintable(error));
 }
 
 QString TstSnapshot::save(const QString &name)

@@ -66,3 +66,17 @@ SimulatorProcess::~SimulatorProcess()
         }
     }
 }
+
+bool SimulatorProcess::snmpset(const QStringList &bindings, QString *error) const
+{
+    QProcess p;
+    p.start(QStringLiteral("snmpset"),
+        QStringList {QStringLiteral("-v2c"), QStringLiteral("-c"), QStringLiteral("marlowe"),
+            QStringLiteral("%1:%2").arg(address()).arg(m_port)}
+            + bindings);
+    const bool ok
+        = p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!ok && error)
+        *error = QString::fromLocal8Bit(p.readAllStandardError());
+    return ok;
+}

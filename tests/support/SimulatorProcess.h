@@ -20,6 +20,10 @@ public:
     quint16 port() const { return m_port; }
     QString errorText() const { return m_error; }
 
+    // Net-SNMP's snmpset against this simulator, SNMPv2c with the write
+    // community; false, with the tool's error text, when it fails.
+    bool snmpset(const QStringList &bindings, QString *error = nullptr) const;
+
     // A loopback port nothing listens on, for time-out tests.
     static quint16 silentPort();
 
