@@ -6,23 +6,6 @@
 
 namespace {
 
-const std::array<ProtocolChoice, 6> authProtocols {{
-    {2, "HMAC-MD5"},
-    {3, "HMAC-SHA"},
-    {4, "SHA-224"},
-    {5, "SHA-256"},
-    {6, "SHA-384"},
-    {7, "SHA-512"},
-}};
-
-// 3DES (3) and IDEA (9) are not in the library.
-const std::array<ProtocolChoice, 4> privProtocols {{
-    {2, "DES"},
-    {4, "AES-128"},
-    {20, "AES-192"},
-    {21, "AES-256"},
-}};
-
 // The module's switches in the order its parameter loop tests them: a line
 // is read as its own switch only when no switch tested before it occurs in
 // its value.
@@ -79,16 +62,6 @@ void SwitchSecrets::wipe()
     WipeText(writeCommunity);
     WipeText(authPassPhrase);
     WipeText(privPassPhrase);
-}
-
-std::span<const ProtocolChoice> AuthProtocols()
-{
-    return authProtocols;
-}
-
-std::span<const ProtocolChoice> PrivProtocols()
-{
-    return privProtocols;
 }
 
 QString ProfileProblem(const SwitchProfile &profile, const SwitchSecrets &secrets)

@@ -5,8 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <span>
-
 // One switch as the operator names it in the connect window: what the
 // module's configuration file carries. Secrets are kept apart, in
 // SwitchSecrets, so that nothing holding a profile can write one to a file.
@@ -39,16 +37,6 @@ struct SwitchSecrets
     void wipe();
     bool operator==(const SwitchSecrets &) const = default;
 };
-
-struct ProtocolChoice
-{
-    qint32 code;
-    const char *name;
-};
-
-// The protocols the engine's SNMP library can use, in the order offered.
-std::span<const ProtocolChoice> AuthProtocols();
-std::span<const ProtocolChoice> PrivProtocols();
 
 // Net-SNMP derives no key from a pass phrase shorter than this.
 inline constexpr int MinPassPhraseLength = 8;

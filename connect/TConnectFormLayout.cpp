@@ -1,6 +1,8 @@
 // The connect window's controls and which of them the chosen version needs.
 #include "TConnectForm.h"
 
+#include "CvSecurityProtocols.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -43,8 +45,8 @@ QComboBox *TConnectForm::protocolCombo(const char *name, int which)
 {
     auto *combo = new QComboBox;
     combo->setObjectName(QLatin1String(name));
-    for (const ProtocolChoice &p : which == 0 ? AuthProtocols() : PrivProtocols())
-        combo->addItem(QLatin1String(p.name), p.code);
+    for (const CvSecurityProtocol &p : which == 0 ? AuthProtocols() : PrivProtocols())
+        combo->addItem(QLatin1String(p.caption), p.code);
     // HMAC-SHA and AES-128 first: what agents commonly offer.
     combo->setCurrentIndex(combo->findData(which == 0 ? 3 : 4));
     return combo;

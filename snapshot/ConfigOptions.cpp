@@ -1,33 +1,6 @@
 #include "ConfigOptions.h"
 
-namespace {
-
-// Module codes of the protocols: the file's code plus one. Names are taken
-// in either case ("SHA", "sha").
-int authCode(const QString &name)
-{
-    const QStringList names {QStringLiteral("md5"), QStringLiteral("sha"), QStringLiteral("sha224"),
-        QStringLiteral("sha256"), QStringLiteral("sha384"), QStringLiteral("sha512")};
-    const qsizetype k = names.indexOf(name.toLower());
-    return k < 0 ? 0 : int(k) + 2;
-}
-
-int privCode(const QString &given)
-{
-    // As Net-SNMP's tools take them: "AES" or "aes".
-    const QString name = given.toLower();
-    if (name == QLatin1String("des"))
-        return 2;
-    if (name == QLatin1String("aes"))
-        return 4;
-    if (name == QLatin1String("aes192"))
-        return 20;
-    if (name == QLatin1String("aes256"))
-        return 21;
-    return 0;
-}
-
-} // namespace
+#include "CvSecurityProtocols.h"
 
 QString ConfigUsage()
 {
@@ -138,16 +111,16 @@ std::optional<ConfigCommand> ParseConfigCommand(const QStringList &arguments, QS
     CvSNMPSecurity &s = c.session.security;
     if (s.version != 3 && (!c.auth.isEmpty() || !c.priv.isEmpty() || c.authGiven || c.privGiven))
         return fail(QStringLiteral("--auth, --priv and the pass phrases only with --v3 USER"));
-    if (!c.auth.isEmpty() && authCode(c.auth) == 0)
+    if (!c.auth.isEmpty() && ProtocolCode(AuthProtocols(), c.auth) == 0)
         return fail(QStringLiteral("unknown authentication protocol ") + c.auth);
-    if (!c.priv.isEmpty() && privCode(c.priv) == 0)
+    if (!c.priv.isEmpty() && ProtocolCode(PrivProtocols(), c.priv) == 0)
         return fail(QStringLiteral("unknown privacy protocol ") + c.priv);
     if (!c.priv.isEmpty() && c.auth.isEmpty())
         return fail(QStringLiteral("--priv needs --auth"));
     if (s.version == 3) {
         s.securityLevel = c.priv.isEmpty() ? (c.auth.isEmpty() ? 1 : 2) : 3;
-        s.authProtocol = c.auth.isEmpty() ? 1 : authCode(c.auth);
-        s.privProtocol = c.priv.isEmpty() ? 1 : privCode(c.priv);
+        s.authProtocol = c.auth.isEmpty() ? 1 : ProtocolCode(AuthProtocols(), c.auth);
+        s.privProtocol = c.priv.isEmpty() ? 1 : ProtocolCode(PrivProtocols(), c.priv);
     }
     c.session.device.address = c.host;
     return c;

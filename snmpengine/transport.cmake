@@ -6,6 +6,7 @@ target_sources(snmpengine PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequestJournal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPRequestWalk.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSNMPSession.h
+    ${CMAKE_CURRENT_LIST_DIR}/CvSecurityProtocols.cpp ${CMAKE_CURRENT_LIST_DIR}/CvSecurityProtocols.h
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpDiscovery.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpHosts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CvSnmpPdu.cpp
